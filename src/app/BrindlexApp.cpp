@@ -1,0 +1,103 @@
+#include "app/BrindlexApp.h"
+#include "app/AppGlobals.h"
+#include "app/AboutDlg.h"
+#include "viewer/BrindlexDlg.h"
+#include <htmlhelp.h>
+#include <ole2.h>
+#include <shellapi.h>
+
+BEGIN_MESSAGE_MAP(CBrindlexApp, CWinApp)
+    ON_COMMAND(57664, OnAppAbout)
+    ON_COMMAND(32786, OnHelpContents)
+    ON_COMMAND(57600, OnFileNew)
+    ON_COMMAND(57601, OnFileOpen)
+END_MESSAGE_MAP()
+
+BOOL CBrindlexApp::InitInstance()
+{
+    EnableHtmlHelp();
+    SetRegistryKey("Quenbridge");
+    WriteCompatibilityEntry();
+    if (*m_lpCmdLine) return InitViewer();
+    return InitExplorer();
+}
+
+void CBrindlexApp::WriteCompatibilityEntry()
+{
+    if (!g_bIsNT || GetProfileInt("settings", "compat", 0) != 0) return;
+    WriteProfileInt("settings", "compat", 1);
+    if ((::GetVersion() & 0xFF) < 5) return;
+    char exe[256];
+    DWORD n = ::GetModuleFileNameA(nullptr, exe, sizeof exe);
+    if (n == 0 || n >= sizeof exe) return;
+    HKEY h = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers",
+                          0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr) == ERROR_SUCCESS) {
+        ::RegSetValueExA(h, exe, 0, REG_SZ, (const BYTE*)"DISABLECICERO", 14);
+        ::RegCloseKey(h);
+    }
+}
+
+BOOL CBrindlexApp::InitViewer()
+{
+    CBrindlexDlg* dlg = new CBrindlexDlg;
+    if (!dlg->LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, AfxGetAppName())) {
+        delete dlg;
+        return FALSE;
+    }
+    m_pMainWnd = dlg;
+    ::DragAcceptFiles(dlg->m_hWnd, TRUE);
+    if (!::SetTimer(dlg->m_hWnd, 1, 100, nullptr)) {
+        ::MessageBoxA(nullptr, "Can't get system timer; can't run!", AfxGetAppName(), MB_OK | MB_ICONSTOP);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CBrindlexApp::InitExplorer()
+{
+    g_bExplorerMaximized = (int)GetProfileInt("settings", "emax", 0);
+    ::OleInitialize(nullptr);
+    SHFILEINFOA sfi = {};
+    g_systemImageList.Attach((HIMAGELIST)::SHGetFileInfoA("", 0, &sfi, sizeof sfi,
+                                                          SHGFI_SYSICONINDEX | SHGFI_ICON | SHGFI_SMALLICON));
+    if (sfi.hIcon) ::DestroyIcon(sfi.hIcon);
+    if (!CreateExplorerFrame(this)) {
+        if (g_systemImageList.m_hImageList) g_systemImageList.Detach();
+        return FALSE;
+    }
+    m_pMainWnd->ShowWindow(g_bExplorerMaximized == 1 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    m_pMainWnd->UpdateWindow();
+    return TRUE;
+}
+
+void CBrindlexApp::OnAppAbout()
+{
+    CAboutDlg dlg;
+    dlg.DoModal();
+}
+
+BOOL MakeHelpPath(const char* modulePath, char* out, size_t cbOut)
+{
+    const char* dot = strrchr(modulePath, '.');
+    if (!dot) return FALSE;
+    size_t stem = (size_t)(dot - modulePath) + 1;
+    if (stem + 4 > cbOut) return FALSE;
+    memcpy(out, modulePath, stem);
+    memcpy(out + stem, "chm", 4);
+    return TRUE;
+}
+
+void CBrindlexApp::OnHelpContents()
+{
+    char path[300];
+    DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof path);
+    if (n == 0 || n >= sizeof path) return;
+    char help[300];
+    if (!MakeHelpPath(path, help, sizeof help)) return;
+    m_strHelpFilePath = help;
+    OpenHtmlHelp(0, HH_DISPLAY_TOPIC);
+}
+
+void CBrindlexApp::OnFileNew() {}
+void CBrindlexApp::OnFileOpen() {}

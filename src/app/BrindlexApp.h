@@ -1,0 +1,30 @@
+// The application object: chooses viewer or explorer from the command line.
+#pragma once
+
+#include "fw/afx.h"
+#include "fw/WinApp.h"
+
+class CBrindlexApp : public CWinApp {
+public:
+    CBrindlexApp() : CWinApp(nullptr) {}
+    BOOL InitInstance() override;
+
+    // The one-time application-compatibility entry.
+    void WriteCompatibilityEntry();
+    BOOL InitViewer();
+    BOOL InitExplorer();
+
+    void OnAppAbout();
+    void OnHelpContents();
+    void OnFileNew();
+    void OnFileOpen();
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// The help file beside the program: everything after the path's last dot becomes "chm".
+// Returns FALSE (and leaves out unchanged) when the path has no dot.
+BOOL MakeHelpPath(const char* modulePath, char* out, size_t cbOut);
+
+// Made by the explorer frame's module; FALSE when the explorer could not start.
+BOOL CreateExplorerFrame(CWinApp* app);

@@ -1,0 +1,112 @@
+#include "app/OptionsDlg.h"
+#include "fw/WinApp.h"
+#include "viewer/BrindlexDlg.h"
+#include "viewer/FileModel.h"
+#include "viewer/ViewerFonts.h"
+#include <commdlg.h>
+
+char g_szTextFontName[256];
+char g_szHexFontName[256];
+int g_nTextFontHeight = 8;
+int g_nHexFontHeight = 12;
+int g_nTextFontWeight = 400;
+int g_nHexFontWeight = 400;
+int g_bTextFontChanged = 0;
+int g_bHexFontChanged = 0;
+
+BEGIN_MESSAGE_MAP(CSetDlg, CDialog)
+    ON_COMMAND(1008, OnTextFont)
+    ON_COMMAND(1009, OnHexFont)
+END_MESSAGE_MAP()
+
+BOOL CSetDlg::OnInitDialog()
+{
+    CWinApp* app = AfxGetApp();
+    SetDlgItemText(1001, app->GetProfileString("settings", "tfname", "MS Sans Serif"));
+    SetDlgItemText(1007, app->GetProfileString("settings", "hfname", "Courier New"));
+    CheckDlgButton(1012, app->GetProfileInt("settings", "max", 0) ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(1002, app->GetProfileInt("settings", "emax", 0) ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(1013, app->GetProfileInt("settings", "path", 0) ? BST_CHECKED : BST_UNCHECKED);
+    return TRUE;
+}
+
+void CSetDlg::OnOK()
+{
+    CWinApp* app = AfxGetApp();
+    app->WriteProfileInt("settings", "max", IsDlgButtonChecked(1012) == BST_CHECKED ? 1 : 0);
+    app->WriteProfileInt("settings", "emax", IsDlgButtonChecked(1002) == BST_CHECKED ? 1 : 0);
+    g_bFullPathInRecent = IsDlgButtonChecked(1013) == BST_CHECKED ? 1 : 0;
+    app->WriteProfileInt("settings", "path", g_bFullPathInRecent);
+    EndDialog(IDOK);
+}
+
+// The font dialog seeded with the stored height (sign included), weight and face.
+static bool ChooseViewerFont(char* face, int* height, int* weight)
+{
+    LOGFONTA lf = {};
+    lf.lfHeight = *height;
+    lf.lfWeight = *weight;
+    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
+    CHOOSEFONTA cf = {};
+    cf.lStructSize = sizeof cf;
+    cf.lpLogFont = &lf;
+    cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+    if (!::ChooseFontA(&cf)) return false;
+    lstrcpynA(face, lf.lfFaceName, 256);
+    *height = lf.lfHeight;
+    *weight = lf.lfWeight;
+    return true;
+}
+
+void CSetDlg::OnTextFont()
+{
+    g_bTextFontChanged = ChooseViewerFont(g_szTextFontName, &g_nTextFontHeight, &g_nTextFontWeight) ? 1 : 0;
+    if (g_bTextFontChanged) SetDlgItemText(1001, g_szTextFontName);
+}
+
+void CSetDlg::OnHexFont()
+{
+    g_bHexFontChanged = ChooseViewerFont(g_szHexFontName, &g_nHexFontHeight, &g_nHexFontWeight) ? 1 : 0;
+    if (g_bHexFontChanged) SetDlgItemText(1007, g_szHexFontName);
+}
+
+static void StoreFont(const char* nameKey, const char* weightKey, const char* heightKey, const char* face,
+                      int weight, int height, CFont& font, int mode)
+{
+    CWinApp* app = AfxGetApp();
+    app->WriteProfileString("settings", nameKey, face);
+    app->WriteProfileInt("settings", weightKey, weight);
+    app->WriteProfileInt("settings", heightKey, height);
+    LOGFONTA lf = MakeViewerLogFont(face, height, weight);
+    font.Attach(::CreateFontIndirectA(&lf));
+    if (GetViewerWindow() && g_richEdit && g_bHexMode == mode) {
+        ::SendMessageA(g_richEdit, WM_SETFONT, (WPARAM)font.Get(), TRUE);
+        if (g_bFileLoaded) LoadSection();
+    }
+}
+
+void ApplyChangedFonts()
+{
+    if (g_bTextFontChanged == 1)
+        StoreFont("tfname", "tfweight", "tfheight", g_szTextFontName, g_nTextFontWeight, g_nTextFontHeight,
+                  g_textFont, 0);
+    if (g_bHexFontChanged == 1)
+        StoreFont("hfname", "hfweight", "hfheight", g_szHexFontName, g_nHexFontWeight, g_nHexFontHeight,
+                  g_hexFont, 1);
+}
+
+void RunOptionsDialog()
+{
+    CWinApp* app = AfxGetApp();
+    g_bHexFontChanged = 0;
+    g_bTextFontChanged = 0;
+    lstrcpynA(g_szTextFontName, app->GetProfileString("settings", "tfname", "MS Sans Serif"), 256);
+    lstrcpynA(g_szHexFontName, app->GetProfileString("settings", "hfname", "Courier New"), 256);
+    g_nTextFontHeight = (int)app->GetProfileInt("settings", "tfheight", 8);
+    g_nHexFontHeight = (int)app->GetProfileInt("settings", "hfheight", 12);
+    g_nTextFontWeight = (int)app->GetProfileInt("settings", "tfweight", 400);
+    g_nHexFontWeight = (int)app->GetProfileInt("settings", "hfweight", 400);
+
+    CSetDlg dlg;
+    if (dlg.DoModal() == IDOK) ApplyChangedFonts();
+}

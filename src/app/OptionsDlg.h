@@ -1,0 +1,31 @@
+// The options dialog of both modes (template 132).
+#pragma once
+
+#include "fw/Dialog.h"
+
+extern char g_szTextFontName[256];
+extern char g_szHexFontName[256];
+extern int g_nTextFontHeight;
+extern int g_nHexFontHeight;
+extern int g_nTextFontWeight;
+extern int g_nHexFontWeight;
+extern int g_bTextFontChanged;
+extern int g_bHexFontChanged;
+
+class CSetDlg : public CDialog {
+public:
+    CSetDlg() : CDialog(132) {}
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+protected:
+    void OnTextFont();
+    void OnHexFont();
+    DECLARE_MESSAGE_MAP()
+};
+
+// Loads the values, runs the dialog and, on OK, stores and applies changed fonts.
+void RunOptionsDialog();
+// Stores the values the options dialog holds for a changed font and makes its font;
+// a viewer window of this process in the matching mode reloads its section with it.
+void ApplyChangedFonts();

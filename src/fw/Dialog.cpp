@@ -1,0 +1,80 @@
+#include "fw/afx.h"
+#include "fw/Dialog.h"
+#include "fw/WinApp.h"
+#include <new>
+#include <exception>
+
+INT_PTR CDialog::DoModal(HWND hParent)
+{
+    m_bModal = TRUE;
+    if (!hParent && AfxGetMainWnd()) hParent = AfxGetMainWnd()->m_hWnd;
+    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), hParent, DlgProc,
+                             (LPARAM)this);
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, HWND hParent)
+{
+    m_nIDTemplate = nIDTemplate;
+    m_bModal = FALSE;
+    HWND h = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDTemplate), hParent, DlgProc,
+                                  (LPARAM)this);
+    if (h) AfxAddModeless(h);
+    return h != nullptr;
+}
+
+void CDialog::EndDialog(INT_PTR result)
+{
+    if (m_bModal)
+        ::EndDialog(m_hWnd, result);
+    else
+        DestroyWindow();
+}
+
+CString CDialog::GetDlgItemText(int id) const
+{
+    HWND h = GetDlgItem(id);
+    CString s;
+    int n = h ? ::GetWindowTextLengthA(h) : 0;
+    ::GetDlgItemTextA(m_hWnd, id, s.GetBuffer(n + 1), n + 1);
+    s.ReleaseBuffer();
+    return s;
+}
+
+BOOL CDialog::OnCommand(WPARAM wp, LPARAM lp)
+{
+    if (CWnd::OnCommand(wp, lp)) return TRUE;
+    if (HIWORD(wp) == BN_CLICKED || lp == 0) {
+        if (LOWORD(wp) == IDOK) { OnOK(); return TRUE; }
+        if (LOWORD(wp) == IDCANCEL) { OnCancel(); return TRUE; }
+    }
+    return FALSE;
+}
+
+INT_PTR CALLBACK CDialog::DlgProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp)
+{
+    CDialog* dlg = (CDialog*)CWnd::FromHandlePermanent(hDlg);
+    if (!dlg && msg == WM_INITDIALOG) {
+        dlg = (CDialog*)lp;
+        dlg->Attach(hDlg);
+        return dlg->OnInitDialog();
+    }
+    if (!dlg) return FALSE;
+    LRESULT r = 0;
+    BOOL handled = FALSE;
+    try {
+        handled = dlg->OnWndMsg(msg, wp, lp, &r);
+    } catch (const std::bad_alloc&) {
+        ::MessageBoxA(hDlg, "Out of memory.", AfxGetAppName(), MB_OK | MB_ICONSTOP);
+    } catch (const std::exception& ex) {
+        ::MessageBoxA(hDlg, ex.what(), AfxGetAppName(), MB_OK | MB_ICONSTOP);
+    }
+    if (msg == WM_NCDESTROY) {
+        if (!dlg->m_bModal) AfxRemoveModeless(hDlg);
+        ::RemovePropA(hDlg, "fw.CWnd");
+        dlg->m_hWnd = nullptr;
+        dlg->PostNcDestroy();
+        return FALSE;
+    }
+    if (handled && msg == WM_NOTIFY) ::SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, r);
+    return handled;
+}

@@ -1,0 +1,31 @@
+// CDialog: modal and modeless dialogs from templates, dispatched through message maps.
+#pragma once
+
+#include "fw/Wnd.h"
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT nIDTemplate = 0) : m_nIDTemplate(nIDTemplate) {}
+
+    virtual INT_PTR DoModal(HWND hParent = nullptr);
+    BOOL Create(UINT nIDTemplate, HWND hParent);  // modeless
+    void EndDialog(INT_PTR result);
+
+    virtual BOOL OnInitDialog() { return TRUE; }
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+
+    LRESULT DefWindowProc(UINT, WPARAM, LPARAM) override { return 0; }
+    BOOL OnCommand(WPARAM wp, LPARAM lp) override;
+
+    void SetDlgItemText(int id, const char* text) { ::SetDlgItemTextA(m_hWnd, id, text); }
+    CString GetDlgItemText(int id) const;
+    void CheckDlgButton(int id, UINT check) { ::CheckDlgButton(m_hWnd, id, check); }
+    UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
+
+    UINT m_nIDTemplate;
+
+protected:
+    static INT_PTR CALLBACK DlgProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp);
+    BOOL m_bModal = FALSE;
+};

@@ -1,0 +1,210 @@
+#include "viewer/BrindlexDlg.h"
+#include "viewer/FileModel.h"
+#include "viewer/SectionRenderer.h"
+#include "viewer/ViewerFonts.h"
+#include "viewer/CommandLine.h"
+#include "fw/WinApp.h"
+#include <richedit.h>
+#include <shellapi.h>
+
+HWND g_richEdit = nullptr;
+RECT g_rcClient;
+int g_bViewerMaximized = 0;
+char g_szFindWhat[80];
+const UINT g_nFindReplaceMsg = ::RegisterWindowMessageA(FINDMSGSTRINGA);
+
+BEGIN_MESSAGE_MAP(CBrindlexDlg, CFrameWnd)
+    ON_MESSAGE(WM_PAINT, OnPaint)
+    ON_MESSAGE(WM_CLOSE, OnClose)
+    ON_MESSAGE(WM_TIMER, OnTimer)
+    ON_MESSAGE(WM_DROPFILES, OnDropFiles)
+    ON_REGISTERED_MESSAGE(g_nFindReplaceMsg, OnFindReplace)
+    ON_COMMAND(32788, OnOpen)
+    ON_COMMAND(32794, OnOpenWith)
+    ON_COMMAND(32802, OnOpenDefault)
+    ON_COMMAND(32789, OnCopy)
+    ON_COMMAND(32798, OnFind)
+    ON_COMMAND(32790, OnText)
+    ON_COMMAND(32791, OnHex)
+    ON_UPDATE_COMMAND_UI(32790, OnUpdateText)
+    ON_UPDATE_COMMAND_UI(32791, OnUpdateHex)
+    ON_COMMAND(32795, OnOptions)
+    ON_COMMAND(32796, OnSavePosition)
+    ON_COMMAND_RANGE(32797, 32797, OnPlacement)
+    ON_COMMAND_RANGE(32803, 32804, OnPlacement)
+    ON_COMMAND_RANGE(32806, 32807, OnPlacement)
+    ON_COMMAND(32800, OnPrint)
+    ON_COMMAND(32805, OnPrintPage)
+    ON_COMMAND(32808, OnNext)
+    ON_COMMAND(32809, OnPrevious)
+    ON_COMMAND(32810, OnFirst)
+    ON_COMMAND(32811, OnLast)
+    ON_COMMAND_RANGE(133, 140, OnRecentFile)
+END_MESSAGE_MAP()
+
+CBrindlexDlg::CBrindlexDlg()
+{
+    ::LoadLibraryA("riched20.dll");
+    SetViewerWindow(this);
+}
+
+CBrindlexDlg::~CBrindlexDlg()
+{
+    if (GetViewerWindow() == this) SetViewerWindow(nullptr);
+}
+
+LRESULT CBrindlexDlg::OnTimer(WPARAM wp, LPARAM)
+{
+    ::KillTimer(m_hWnd, wp);
+    if (wp == 1) StartUp();
+    return 0;
+}
+
+void CBrindlexDlg::StartUp()
+{
+    MakeTempCopyName();
+
+    CWinApp* app = AfxGetApp();
+    g_bFullPathInRecent = (int)app->GetProfileInt("settings", "path", 0);
+    g_bViewerMaximized = (int)app->GetProfileInt("settings", "max", 0);
+    int left = (int)app->GetProfileInt("settings", "left", 60);
+    int top = (int)app->GetProfileInt("settings", "top", 60);
+    int width = (int)app->GetProfileInt("settings", "width", 520);
+    int height = (int)app->GetProfileInt("settings", "height", 360);
+    if (g_bViewerMaximized) {
+        ShowWindow(SW_SHOWMAXIMIZED);
+    } else {
+        ::SetWindowPos(m_hWnd, HWND_TOP, left, top, width, height, SWP_SHOWWINDOW);
+    }
+
+    g_bHexMode = (int)app->GetProfileInt("settings", "hex", 0);
+    g_bFileLoaded = 0;
+    g_nSectionSize = g_bHexMode ? HEX_SECTION_SIZE : TEXT_SECTION_SIZE;
+    BuildRecentEntries();
+    CreateViewerFonts(10);
+    GetClientRect(&g_rcClient);
+    RecreateControl();
+
+    if (*app->m_lpCmdLine) {
+        CArray<CString> names;
+        SplitViewerCommandLine(app->m_lpCmdLine, names);
+        for (int i = 0; i + 1 < names.GetSize(); i++) StartViewer(names[i]);
+        CString name = names.GetSize() ? names[names.GetSize() - 1] : CString();
+        OpenViewedFile(LookUpLongName(name));
+    }
+
+    BringToForeground();
+    if (g_richEdit) {
+        ::PostMessageA(g_richEdit, WM_LBUTTONDOWN, 0, MAKELPARAM(10, 0));
+        ::PostMessageA(g_richEdit, WM_LBUTTONUP, 0, MAKELPARAM(10, 0));
+    }
+}
+
+void CBrindlexDlg::StartViewer(const char* path)
+{
+    char exe[256];
+    DWORD n = ::GetModuleFileNameA(nullptr, exe, sizeof exe);
+    if (n == 0 || n >= sizeof exe) return;
+    if (strlen(path) >= 512) return;  // longer than any path the viewer accepts
+    CString cmd = MakeViewerCommandLine(exe, path);
+    ::WinExec(cmd, g_bViewerMaximized == 1 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+}
+
+void CBrindlexDlg::RecreateControl()
+{
+    if (g_richEdit) ::DestroyWindow(g_richEdit);
+    g_richEdit = ::CreateWindowExA(0, "RichEdit20A", "", g_bHexMode ? VIEWER_HEX_STYLE : VIEWER_TEXT_STYLE,
+                                   g_rcClient.left, g_rcClient.top, g_rcClient.right - g_rcClient.left,
+                                   g_rcClient.bottom - g_rcClient.top, m_hWnd, (HMENU)IDC_VIEWER_TEXT,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    if (g_richEdit) ::SendMessageA(g_richEdit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+}
+
+void CBrindlexDlg::SetTitle(const char* title) { SetWindowText(title); }
+
+void CBrindlexDlg::SetSectionMenuTitle(const char* title)
+{
+    HMENU menu = GetMenu();
+    if (!menu) return;
+    HMENU popup = ::GetSubMenu(menu, 4);
+    ::ModifyMenuA(menu, 4, MF_BYPOSITION | MF_STRING | MF_POPUP, (UINT_PTR)popup, title);
+    DrawMenuBar();
+}
+
+void CBrindlexDlg::SelectModeFont()
+{
+    if (g_richEdit)
+        ::SendMessageA(g_richEdit, WM_SETFONT, (WPARAM)(g_bHexMode ? g_hexFont.Get() : g_textFont.Get()), FALSE);
+}
+
+void CBrindlexDlg::StreamSection()
+{
+    if (!g_richEdit) return;
+    CWaitCursor wait;
+    EDITSTREAM es = {};
+    es.pfnCallback = StreamSectionChunk;
+    ::SendMessageA(g_richEdit, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
+}
+
+void CBrindlexDlg::SetFileMenuItem(int pos, UINT id, const char* text)
+{
+    HMENU menu = GetMenu();
+    HMENU file = menu ? ::GetSubMenu(menu, 0) : nullptr;
+    if (!file) return;
+    if (pos >= ::GetMenuItemCount(file))
+        ::AppendMenuA(file, MF_STRING, id, text);
+    else
+        ::ModifyMenuA(file, (UINT)pos, MF_BYPOSITION | MF_STRING, id, text);
+}
+
+void CBrindlexDlg::RedrawMenuBar() { DrawMenuBar(); }
+
+void CBrindlexDlg::CaretHomeAndFocus()
+{
+    if (!g_richEdit) return;
+    ::SendMessageA(g_richEdit, EM_SETSEL, 0, 0);
+    ::ShowCaret(g_richEdit);
+    ::SetFocus(g_richEdit);
+}
+
+void CBrindlexDlg::BringToForeground() { ::SetForegroundWindow(m_hWnd); }
+
+void CBrindlexDlg::ShowMessage(const char* text) { MessageBox(text, nullptr, MB_OK); }
+
+LRESULT CBrindlexDlg::OnPaint(WPARAM wp, LPARAM lp)
+{
+    if (!::IsIconic(m_hWnd)) {
+        GetClientRect(&g_rcClient);
+        PlaceControl();
+    }
+    return DefWindowProc(WM_PAINT, wp, lp);
+}
+
+void CBrindlexDlg::PlaceControl()
+{
+    if (!g_richEdit) return;
+    ::MoveWindow(g_richEdit, g_rcClient.left, g_rcClient.top, g_rcClient.right - g_rcClient.left,
+                 g_rcClient.bottom - g_rcClient.top, TRUE);
+    ::UpdateWindow(g_richEdit);
+}
+
+LRESULT CBrindlexDlg::OnClose(WPARAM wp, LPARAM lp)
+{
+    CloseViewedFile();
+    if (g_szTempCopy[0]) ::DeleteFileA(g_szTempCopy);
+    g_hexFont.DeleteObject();
+    g_textFont.DeleteObject();
+    if (g_richEdit) ::DestroyWindow(g_richEdit);
+    g_richEdit = nullptr;
+    return DefWindowProc(WM_CLOSE, wp, lp);
+}
+
+void CBrindlexDlg::OnText() { SwitchToText(); }
+void CBrindlexDlg::OnHex() { SwitchToHex(); }
+void CBrindlexDlg::OnUpdateText(CCmdUI* pCmdUI) { pCmdUI->SetCheck(g_bHexMode == 0); }
+void CBrindlexDlg::OnUpdateHex(CCmdUI* pCmdUI) { pCmdUI->SetCheck(g_bHexMode == 1); }
+void CBrindlexDlg::OnNext() { ViewNextSection(); }
+void CBrindlexDlg::OnPrevious() { ViewPreviousSection(); }
+void CBrindlexDlg::OnFirst() { ViewFirstSection(); }
+void CBrindlexDlg::OnLast() { ViewLastSection(); }
+void CBrindlexDlg::OnRecentFile(UINT nID) { OpenRecentFile((int)nID - 132); }

@@ -1,0 +1,80 @@
+// The viewer's window: a frame whose client area is one read-only rich edit control.
+#pragma once
+
+#include "fw/afx.h"
+#include "fw/FrameWnd.h"
+#include "viewer/ViewerWindow.h"
+#include <commdlg.h>
+#include <richedit.h>
+
+const int IDC_VIEWER_TEXT = 1000;
+
+extern HWND g_richEdit;          // the text control, child 1000 of the frame
+extern RECT g_rcClient;          // the control's rectangle as last computed
+extern int g_bViewerMaximized;   // setting "max" read at start-up
+extern char g_szFindWhat[80];    // the find text, kept between openings of the find dialog
+extern const UINT g_nFindReplaceMsg;
+
+// Control styles: text lines wrap at the right edge; hex lines do not.
+const DWORD VIEWER_TEXT_STYLE = WS_CHILD | WS_VISIBLE | WS_MAXIMIZE | WS_VSCROLL | ES_SAVESEL | ES_READONLY |
+                                ES_NOHIDESEL | ES_AUTOVSCROLL | ES_MULTILINE;
+const DWORD VIEWER_HEX_STYLE = VIEWER_TEXT_STYLE | ES_AUTOHSCROLL;
+
+class CBrindlexDlg : public CFrameWnd, public IViewerWindow {
+public:
+    CBrindlexDlg();
+    ~CBrindlexDlg() override;
+
+    int m_bFindOpen = 0;
+
+    // Requests of the file model.
+    void RecreateControl() override;
+    void SetTitle(const char* title) override;
+    void SetSectionMenuTitle(const char* title) override;
+    void SelectModeFont() override;
+    void StreamSection() override;
+    void SetFileMenuItem(int pos, UINT id, const char* text) override;
+    void RedrawMenuBar() override;
+    void CaretHomeAndFocus() override;
+    void BringToForeground() override;
+    void ShowMessage(const char* text) override;
+    int CopyForViewing(const char* source, const char* target) override;
+
+    // The deferred start-up of the first timer message.
+    void StartUp();
+    // Starts a new viewer process for one file.
+    void StartViewer(const char* path);
+
+protected:
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnClose(WPARAM, LPARAM);
+    LRESULT OnTimer(WPARAM, LPARAM);
+    LRESULT OnDropFiles(WPARAM, LPARAM);
+    LRESULT OnFindReplace(WPARAM, LPARAM);
+
+    void OnOpen();
+    void OnOpenWith();
+    void OnOpenDefault();
+    void OnCopy();
+    void OnFind();
+    void OnText();
+    void OnHex();
+    void OnUpdateText(CCmdUI* pCmdUI);
+    void OnUpdateHex(CCmdUI* pCmdUI);
+    void OnOptions();
+    void OnSavePosition();
+    void OnPlacement(UINT nID);
+    void OnPrint();
+    void OnPrintPage();
+    void OnNext();
+    void OnPrevious();
+    void OnFirst();
+    void OnLast();
+    void OnRecentFile(UINT nID);
+
+    void PlaceControl();
+    HWND m_hFindDlg = nullptr;
+    FINDREPLACEA m_fr = {};
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,23 @@
+// The viewer's file model: the temporary copy, sections, modes and recent files.
+#pragma once
+
+#include "viewer/ViewerState.h"
+#include "viewer/ViewerWindow.h"
+
+// Makes g_szTempCopy: a new empty file "blx*.tmp" in the user's temporary folder.
+BOOL MakeTempCopyName();
+BOOL OpenViewedFile(const char* path);
+void CloseViewedFile();
+void LoadSection();
+
+void ViewFirstSection();
+void ViewNextSection();
+void ViewPreviousSection();
+void ViewLastSection();
+void SwitchToHex();
+void SwitchToText();
+
+// The menu text of a recent entry: the whole path, or only its last component.
+CString RecentDisplayText(const char* path);
+void BuildRecentEntries();
+void OpenRecentFile(int k);

@@ -1,0 +1,145 @@
+#include "viewer/PrintView.h"
+#include "viewer/BrindlexDlg.h"
+#include "viewer/PrintLayout.h"
+#include "viewer/ViewerState.h"
+#include "fw/Handle.h"
+#include "fw/WinApp.h"
+#include <richedit.h>
+
+BOOL SplitPrinterDevice(const char* entry, CString& device, CString& driver)
+{
+    CString s(entry);
+    int port = s.ReverseFind(',');
+    if (port < 0) return FALSE;
+    s = s.Left(port);
+    int drv = s.ReverseFind(',');
+    if (drv < 0) return FALSE;
+    driver = s.Mid(drv + 1);
+    device = s.Left(drv);
+    return !device.IsEmpty() && !driver.IsEmpty();
+}
+
+int PrintPages(IPageSource& src, long start, long total, int mode)
+{
+    int page = 1, printed = 0;
+    while (start < total) {
+        src.BeginPage(page);
+        printed++;
+        long next = src.FormatPage(start, total);
+        if (next <= start) return printed + src.FinishWithoutControl(start, total, page, mode);
+        src.EndPage();
+        if (mode == 1) break;
+        start = next;
+        page++;
+    }
+    return printed;
+}
+
+namespace {
+
+class CControlPageSource : public IPageSource {
+public:
+    CControlPageSource(HDC hdc, const RECT& rcTwips) : m_hdc(hdc), m_rc(rcTwips) {}
+
+    void BeginPage(int page) override
+    {
+        ::StartPage(m_hdc);
+        CString header;
+        header.Format("%s  -  Page %d", g_szViewedPath, page);
+        ::TextOutA(m_hdc, 0, 0, header, header.GetLength());
+    }
+
+    long FormatPage(long start, long total) override
+    {
+        FORMATRANGE fr = {};
+        fr.hdc = fr.hdcTarget = m_hdc;
+        fr.rc = m_rc;
+        ::GetClientRect(g_richEdit, &fr.rcPage);
+        fr.chrg.cpMin = start;
+        fr.chrg.cpMax = total;
+        long next = (long)::SendMessageA(g_richEdit, EM_FORMATRANGE, TRUE, (LPARAM)&fr);
+        ::SendMessageA(g_richEdit, EM_DISPLAYBAND, 0, (LPARAM)&fr.rc);
+        return next;
+    }
+
+    void EndPage() override
+    {
+        ::EndPage(m_hdc);
+        ::SendMessageA(g_richEdit, EM_FORMATRANGE, FALSE, 0);
+    }
+
+    int FinishWithoutControl(long start, long total, int page, int mode) override
+    {
+        ::SendMessageA(g_richEdit, EM_FORMATRANGE, FALSE, 0);
+        CString text = GetControlText(start, total);
+        HFONT font = (HFONT)::SendMessageA(g_richEdit, WM_GETFONT, 0, 0);
+        CPrintLayout layout(m_hdc, m_rc, font, g_bHexMode == 0);
+        int extra = 0;
+        const char* p = text.c_str();
+        for (;;) {
+            p = layout.DrawPage(p);
+            ::EndPage(m_hdc);
+            if (mode == 1 || !*p) break;
+            ++extra;
+            BeginPage(page + extra);
+        }
+        return extra;
+    }
+
+private:
+    static CString GetControlText(long start, long total)
+    {
+        CString text;
+        TEXTRANGEA tr;
+        tr.chrg.cpMin = start;
+        tr.chrg.cpMax = total;
+        tr.lpstrText = text.GetBuffer((int)(total - start) * 2 + 2);
+        long n = (long)::SendMessageA(g_richEdit, EM_GETTEXTRANGE, 0, (LPARAM)&tr);
+        text.ReleaseBuffer(n > 0 ? (int)n : 0);
+        return text;
+    }
+
+    HDC m_hdc;
+    RECT m_rc;
+};
+
+}  // namespace
+
+void PrintView(int mode)
+{
+    if (!g_richEdit) return;
+    char entry[81] = "";
+    ::GetProfileStringA("windows", "device", "", entry, sizeof entry);
+    CString device, driver;
+    CDcHandle dc;
+    if (SplitPrinterDevice(entry, device, driver)) dc.Attach(::CreateDCA(driver, device, nullptr, nullptr));
+    if (!dc.IsValid()) {
+        AfxMessageBox("No default printer is set up, so nothing was printed.", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    CWaitCursor wait;
+    int dpiX = ::GetDeviceCaps(dc, LOGPIXELSX), dpiY = ::GetDeviceCaps(dc, LOGPIXELSY);
+    if (dpiX <= 0 || dpiY <= 0) return;
+    RECT rc;
+    rc.left = 0;
+    rc.top = ::GetDeviceCaps(dc, PHYSICALOFFSETY) * 2880 / dpiY;
+    rc.right = ::GetDeviceCaps(dc, HORZRES) * 1440 / dpiX;
+    rc.bottom = ::GetDeviceCaps(dc, VERTRES) * 1440 / dpiY;
+
+    DOCINFOA di = {};
+    di.cbSize = sizeof di;
+    di.lpszDocName = "Report";
+    if (::StartDocA(dc, &di) <= 0) return;
+
+    GETTEXTLENGTHEX gtl = {GTL_NUMCHARS | GTL_PRECISE, CP_ACP};
+    long total = (long)::SendMessageA(g_richEdit, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
+    long start = 0;
+    if (mode == 1) {
+        long first = (long)::SendMessageA(g_richEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
+        start = (long)::SendMessageA(g_richEdit, EM_LINEINDEX, first, 0);
+        if (start < 0) start = 0;
+    }
+    CControlPageSource src(dc, rc);
+    PrintPages(src, start, total, mode);
+    ::EndDoc(dc);
+}

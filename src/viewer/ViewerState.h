@@ -1,0 +1,22 @@
+// The viewer's process-wide state: one viewer per process.
+#pragma once
+
+#include "fw/afx.h"
+#include "fw/File.h"
+
+const unsigned TEXT_SECTION_SIZE = 0x300000;  // 3 MiB
+const unsigned HEX_SECTION_SIZE = 0x80000;    // 512 KiB: six hex sections to a text section
+const unsigned HEX_CHUNK_LIMIT = 768;         // bytes per stream call in hex mode (48 lines)
+const int VIEWER_PATH_SIZE = 256;
+
+extern char g_szTempCopy[VIEWER_PATH_SIZE];
+extern CFile g_viewedFile;
+extern char g_szViewedPath[VIEWER_PATH_SIZE];
+// 64-bit so that files of 4 GiB and more show completely.
+extern unsigned __int64 g_nFileLength;
+extern int g_bHexMode;
+extern unsigned g_nSectionSize;
+extern int g_nSection;
+extern unsigned g_nSectionLeft;
+extern int g_bFileLoaded;
+extern int g_bFullPathInRecent;

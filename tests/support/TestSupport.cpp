@@ -1,0 +1,99 @@
+#include "support/TestSupport.h"
+#include "fw/Handle.h"
+#include <shlwapi.h>
+#include <vector>
+
+CWinApp& TestApp()
+{
+    static CWinApp* app = [] {
+        CWinApp* a = new CWinApp("Brindlex");
+        a->SetRegistryKey("Quenbridge");
+        return a;
+    }();
+    return *app;
+}
+
+void ClearSettings()
+{
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, TestApp().GetAppKeyPath());
+}
+
+bool ReadRegistryValue(const char* section, const char* name, DWORD* type, std::string* data)
+{
+    CString path = TestApp().GetAppKeyPath() + "\\" + section;
+    HKEY h = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &h) != ERROR_SUCCESS) return false;
+    CRegKey key(h);
+    DWORD size = 0;
+    if (::RegQueryValueExA(key, name, nullptr, type, nullptr, &size) != ERROR_SUCCESS) return false;
+    data->assign(size, '\0');
+    return ::RegQueryValueExA(key, name, nullptr, type, (BYTE*)&(*data)[0], &size) == ERROR_SUCCESS;
+}
+
+CTempDir::CTempDir()
+{
+    char tmp[MAX_PATH];
+    ::GetTempPathA(sizeof tmp, tmp);
+    static unsigned counter = 0;
+    for (;;) {
+        m_path.Format("%sblxtest-%lu-%u", tmp, ::GetCurrentProcessId(), ++counter);
+        if (::CreateDirectoryA(m_path, nullptr)) break;
+    }
+}
+
+CTempDir::~CTempDir() { RemoveTree(m_path); }
+
+void RemoveTree(const char* path)
+{
+    CString pattern = CString(path) + "\\*";
+    WIN32_FIND_DATAA fd;
+    HANDLE h = ::FindFirstFileA(pattern, &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        CFindHandle owner(h);
+        do {
+            if (!strcmp(fd.cFileName, ".") || !strcmp(fd.cFileName, "..")) continue;
+            CString child = CString(path) + "\\" + fd.cFileName;
+            ::SetFileAttributesA(child, FILE_ATTRIBUTE_NORMAL);
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                ::DeleteFileA(child);
+        } while (::FindNextFileA(owner, &fd));
+    }
+    ::RemoveDirectoryA(path);
+}
+
+bool WriteFileBytes(const char* path, const std::string& bytes)
+{
+    CFileHandle h(::CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h.IsValid()) return false;
+    DWORD done = 0;
+    return bytes.empty() || (::WriteFile(h, bytes.data(), (DWORD)bytes.size(), &done, nullptr) && done == bytes.size());
+}
+
+std::string ReadFileBytes(const char* path)
+{
+    CFileHandle h(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                nullptr));
+    std::string s;
+    if (!h.IsValid()) return s;
+    char buf[65536];
+    DWORD got;
+    while (::ReadFile(h, buf, sizeof buf, &got, nullptr) && got) s.append(buf, got);
+    return s;
+}
+
+bool WritePatternFile(const char* path, unsigned __int64 n)
+{
+    CFileHandle h(::CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h.IsValid()) return false;
+    std::vector<char> block(1 << 20);
+    for (size_t i = 0; i < block.size(); i++) block[i] = "abcdefghij\r\n"[i % 12];
+    while (n) {
+        DWORD k = n < block.size() ? (DWORD)n : (DWORD)block.size();
+        DWORD done = 0;
+        if (!::WriteFile(h, block.data(), k, &done, nullptr) || done != k) return false;
+        n -= k;
+    }
+    return true;
+}

@@ -1,0 +1,2 @@
+#include "support/TestSupport.h"
+TEST(Renderer, Placeholder) {}

@@ -1,0 +1,80 @@
+# Sourced: the build tree's private Wine environment and a virtual display.
+#   source tools/wine-env.sh BUILD_DIR; wine_up [--use-display]; ...; wine_down
+# The prefix lives in BUILD_DIR/wineprefix and never touches ~/.wine.
+
+BLX_BUILD=$(cd "${1:?build dir}" && pwd)
+export WINEPREFIX="$BLX_BUILD/wineprefix"
+export WINEARCH=win32
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG="${WINEDEBUG:-fixme-all,err-all}"
+export XDG_DATA_HOME="$BLX_BUILD/xdg-data"
+BLX_STATE="$BLX_BUILD/.wine-state"
+
+_blx_x_alive() { [ -n "${1:-}" ] && [ -e "/tmp/.X11-unix/X${1#:}" ] && kill -0 "$(cat "$BLX_STATE/xvfb.pid" 2>/dev/null)" 2>/dev/null; }
+
+_blx_start_xvfb() {
+  local n
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null &
+    echo $! > "$BLX_STATE/xvfb.pid"
+    local i
+    for i in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+    echo ":$n" > "$BLX_STATE/display"
+    return 0
+  done
+  echo "wine-env: no free X display" >&2; return 1
+}
+
+_blx_make_prefix() {
+  mkdir -p "$XDG_DATA_HOME"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+  # Dialogs close quickly when Wine does not manage the windows.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wineserver -w
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -f /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  # The shell folders must not point into the real home folder.
+  local d
+  for d in "$WINEPREFIX"/drive_c/users/*/{Desktop,Documents,Downloads,Music,Pictures,Videos,"My Documents"}; do
+    if [ -L "$d" ]; then rm -f "$d"; mkdir -p "$d"; fi
+  done
+  touch "$WINEPREFIX/.blx-ready"
+}
+
+# Brings up the display, the prefix, a persistent server and a keep-alive window.
+# --use-display: use the caller's own DISPLAY when one is set (for ./run).
+wine_up() {
+  mkdir -p "$BLX_STATE"
+  exec 9>"$BLX_STATE/lock"
+  flock 9
+  if [ "${1:-}" = "--use-display" ] && [ -n "${DISPLAY:-}" ]; then
+    :
+  else
+    local disp; disp=$(cat "$BLX_STATE/display" 2>/dev/null || true)
+    _blx_x_alive "$disp" || { _blx_start_xvfb || { flock -u 9; return 1; }; disp=$(cat "$BLX_STATE/display"); }
+    export DISPLAY="$disp"
+  fi
+  [ -f "$WINEPREFIX/.blx-ready" ] || _blx_make_prefix
+  if ! kill -0 "$(cat "$BLX_STATE/server.pid" 2>/dev/null)" 2>/dev/null; then
+    setsid wineserver -p -f >/dev/null 2>&1 < /dev/null &
+    echo $! > "$BLX_STATE/server.pid"
+  fi
+  local ka="$BLX_BUILD/bin/keepalive.exe"
+  if [ -f "$ka" ] && ! kill -0 "$(cat "$BLX_STATE/keepalive.pid" 2>/dev/null)" 2>/dev/null; then
+    setsid wine "$ka" >/dev/null 2>&1 < /dev/null &
+    echo $! > "$BLX_STATE/keepalive.pid"
+  fi
+  flock -u 9
+}
+
+wine_down() {
+  wineserver -k >/dev/null 2>&1 || true
+  local f
+  for f in keepalive server xvfb; do
+    kill "$(cat "$BLX_STATE/$f.pid" 2>/dev/null)" >/dev/null 2>&1 || true
+    rm -f "$BLX_STATE/$f.pid"
+  done
+  rm -f "$BLX_STATE/display"
+}
