@@ -17,15 +17,15 @@ BOOL CBrindlexApp::InitInstance()
 {
     EnableHtmlHelp();
     SetRegistryKey("Quenbridge");
-    WriteCompatibilityEntry();
+    WriteCompatibilityEntry(*this);
     if (*m_lpCmdLine) return InitViewer();
     return InitExplorer();
 }
 
-void CBrindlexApp::WriteCompatibilityEntry()
+void WriteCompatibilityEntry(CWinApp& app)
 {
-    if (!g_bIsNT || GetProfileInt("settings", "compat", 0) != 0) return;
-    WriteProfileInt("settings", "compat", 1);
+    if (!g_bIsNT || app.GetProfileInt("settings", "compat", 0) != 0) return;
+    app.WriteProfileInt("settings", "compat", 1);
     if ((::GetVersion() & 0xFF) < 5) return;
     char exe[256];
     DWORD n = ::GetModuleFileNameA(nullptr, exe, sizeof exe);

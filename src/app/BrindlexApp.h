@@ -9,8 +9,6 @@ public:
     CBrindlexApp() : CWinApp(nullptr) {}
     BOOL InitInstance() override;
 
-    // The one-time application-compatibility entry.
-    void WriteCompatibilityEntry();
     BOOL InitViewer();
     BOOL InitExplorer();
 
@@ -25,6 +23,9 @@ public:
 // The help file beside the program: everything after the path's last dot becomes "chm".
 // Returns FALSE (and leaves out unchanged) when the path has no dot.
 BOOL MakeHelpPath(const char* modulePath, char* out, size_t cbOut);
+
+// The one-time application-compatibility entry, for the running executable.
+void WriteCompatibilityEntry(CWinApp& app);
 
 // Made by the explorer frame's module; FALSE when the explorer could not start.
 BOOL CreateExplorerFrame(CWinApp* app);

@@ -56,11 +56,11 @@ CBrindlexDlg::~CBrindlexDlg()
 LRESULT CBrindlexDlg::OnTimer(WPARAM wp, LPARAM)
 {
     ::KillTimer(m_hWnd, wp);
-    if (wp == 1) StartUp();
+    if (wp == 1) StartUp(AfxGetApp()->m_lpCmdLine);
     return 0;
 }
 
-void CBrindlexDlg::StartUp()
+void CBrindlexDlg::StartUp(const char* cmdLine)
 {
     MakeTempCopyName();
 
@@ -85,9 +85,9 @@ void CBrindlexDlg::StartUp()
     GetClientRect(&g_rcClient);
     RecreateControl();
 
-    if (*app->m_lpCmdLine) {
+    if (cmdLine && *cmdLine) {
         CArray<CString> names;
-        SplitViewerCommandLine(app->m_lpCmdLine, names);
+        SplitViewerCommandLine(cmdLine, names);
         for (int i = 0; i + 1 < names.GetSize(); i++) StartViewer(names[i]);
         CString name = names.GetSize() ? names[names.GetSize() - 1] : CString();
         OpenViewedFile(LookUpLongName(name));
@@ -139,6 +139,12 @@ void CBrindlexDlg::SelectModeFont()
 
 void CBrindlexDlg::StreamSection()
 {
+    // Rich edit controls can take minutes to replace large content in place, so every
+    // load that would replace text goes into a fresh control; the user sees the same.
+    if (g_richEdit && ::GetWindowTextLengthA(g_richEdit) > 0) {
+        RecreateControl();
+        SelectModeFont();
+    }
     if (!g_richEdit) return;
     CWaitCursor wait;
     EDITSTREAM es = {};

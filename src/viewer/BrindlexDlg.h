@@ -40,8 +40,8 @@ public:
     void ShowMessage(const char* text) override;
     int CopyForViewing(const char* source, const char* target) override;
 
-    // The deferred start-up of the first timer message.
-    void StartUp();
+    // The deferred start-up of the first timer message, for the names on cmdLine.
+    void StartUp(const char* cmdLine);
     // Starts a new viewer process for one file.
     void StartViewer(const char* path);
 

@@ -3,6 +3,7 @@
 
 #include "fw/afx.h"
 #include "fw/WinApp.h"
+#include "fw/Handle.h"
 #include <gtest/gtest.h>
 #include <string>
 

@@ -1,0 +1,206 @@
+// The real viewer window in this process: start-up from settings, menus, sections, close.
+#include "support/TestSupport.h"
+#include "viewer/BrindlexDlg.h"
+#include "viewer/FileModel.h"
+#include "viewer/ViewerFonts.h"
+#include "viewer/Placement.h"
+#include <string>
+
+namespace {
+
+class ViewerWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearSettings();
+        dlg = new CBrindlexDlg;
+        ASSERT_TRUE(dlg->LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+        TestApp().m_pMainWnd = dlg;
+    }
+    void TearDown() override
+    {
+        if (dlg->m_hWnd) dlg->SendMessage(WM_CLOSE);
+        TestApp().m_pMainWnd = nullptr;
+        delete dlg;
+        Pump();
+    }
+    static void Pump()
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    std::string ControlText()
+    {
+        int n = ::GetWindowTextLengthA(g_richEdit);
+        std::string s((size_t)n + 1, '\0');
+        ::GetWindowTextA(g_richEdit, &s[0], n + 1);
+        s.resize(strlen(s.c_str()));
+        return s;
+    }
+    std::string MenuText(HMENU menu, UINT pos)
+    {
+        char buf[256] = "";
+        ::GetMenuStringA(menu, pos, buf, sizeof buf, MF_BYPOSITION);
+        return buf;
+    }
+    UINT CheckState(UINT id)
+    {
+        HMENU view = ::GetSubMenu(dlg->GetMenu(), 2);
+        dlg->SendMessage(WM_INITMENUPOPUP, (WPARAM)view, 2);
+        return ::GetMenuState(view, id, MF_BYCOMMAND) & MF_CHECKED;
+    }
+    CBrindlexDlg* dlg = nullptr;
+    CTempDir dir;
+};
+
+TEST_F(ViewerWindowTest, FreshUserStartsWithTheDefaults)
+{
+    dlg->StartUp("");
+    RECT rc;
+    dlg->GetWindowRect(&rc);
+    EXPECT_EQ(rc.left, 60);
+    EXPECT_EQ(rc.top, 60);
+    EXPECT_EQ(rc.right - rc.left, 520);
+    EXPECT_EQ(rc.bottom - rc.top, 360);
+    EXPECT_TRUE(::IsWindowVisible(dlg->m_hWnd));
+    EXPECT_EQ(g_bHexMode, 0);
+    EXPECT_EQ(g_nSectionSize, TEXT_SECTION_SIZE);
+    LOGFONTA hex = {}, text = {};
+    ::GetObjectA(g_hexFont, sizeof hex, &hex);
+    ::GetObjectA(g_textFont, sizeof text, &text);
+    EXPECT_STREQ(hex.lfFaceName, "Courier New");
+    EXPECT_EQ(hex.lfHeight, -10);
+    EXPECT_EQ(hex.lfWeight, 400);
+    EXPECT_STREQ(text.lfFaceName, "MS Sans Serif");
+    EXPECT_EQ(text.lfHeight, -8);
+    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(dlg->GetMenu(), 0)), 7);  // no recent files
+    ASSERT_NE(g_richEdit, nullptr);
+    EXPECT_EQ(::GetDlgCtrlID(g_richEdit), IDC_VIEWER_TEXT);
+    EXPECT_EQ((DWORD)::GetWindowLongA(g_richEdit, GWL_STYLE) & 0xFFFF, VIEWER_TEXT_STYLE & 0xFFFF);  // the edit styles
+    EXPECT_TRUE(CheckState(32790));
+    EXPECT_FALSE(CheckState(32791));
+    EXPECT_TRUE(::GetFileAttributesA(g_szTempCopy) != INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(ViewerWindowTest, StoredSettingsPlaceTheWindowAndPickTheMode)
+{
+    CWinApp& app = TestApp();
+    app.WriteProfileInt("settings", "left", 10);
+    app.WriteProfileInt("settings", "top", 20);
+    app.WriteProfileInt("settings", "width", 300);
+    app.WriteProfileInt("settings", "height", 200);
+    app.WriteProfileInt("settings", "hex", 1);
+    app.WriteProfileInt("settings", "hfheight", 14);
+    app.WriteProfileString("mru", "mru1", "C:\\some\\one.txt");
+    ASSERT_TRUE(WriteFileBytes(dir.File("ReadMe.TXT"), "ab\n"));
+    CString asked = dir.File("readme.txt");
+    dlg->StartUp(asked);
+    RECT rc;
+    dlg->GetWindowRect(&rc);
+    EXPECT_EQ(rc.left, 10);
+    EXPECT_EQ(rc.right - rc.left, 300);
+    EXPECT_EQ(g_bHexMode, 1);
+    LOGFONTA hex = {};
+    ::GetObjectA(g_hexFont, sizeof hex, &hex);
+    EXPECT_EQ(hex.lfHeight, -14);
+    // The title shows the name as stored; the recent entry follows the fixed items.
+    EXPECT_EQ(std::string(dlg->GetWindowText()), "Brindlex - ReadMe.TXT");
+    HMENU file = ::GetSubMenu(dlg->GetMenu(), 0);
+    EXPECT_EQ(MenuText(file, 7), "one.txt");
+    EXPECT_EQ(::GetMenuItemID(file, 7), 133u);
+    EXPECT_EQ(ControlText().substr(0, 17), "000000  61 62 0A ");
+    EXPECT_TRUE(CheckState(32791));
+    EXPECT_EQ((DWORD)::GetWindowLongA(g_richEdit, GWL_STYLE) & 0xFFFF, VIEWER_HEX_STYLE & 0xFFFF);
+}
+
+TEST_F(ViewerWindowTest, SectionMenuTitleFollowsTheSectionOnShow)
+{
+    ASSERT_TRUE(WritePatternFile(dir.File("big.txt"), TEXT_SECTION_SIZE + 1));
+    dlg->StartUp(dir.File("big.txt"));
+    HMENU bar = dlg->GetMenu();
+    EXPECT_EQ(MenuText(bar, 4), "&Section 1");
+    EXPECT_EQ(ControlText().substr(0, 12), "abcdefghij\r\n");
+    HWND first = g_richEdit;
+    dlg->SendMessage(WM_COMMAND, 32808);  // Next: a fresh control holds the one byte
+    EXPECT_EQ(MenuText(bar, 4), "&Section 2");
+    EXPECT_EQ(ControlText(), "a");
+    EXPECT_EQ(::GetDlgItem(dlg->m_hWnd, IDC_VIEWER_TEXT), g_richEdit);
+    EXPECT_FALSE(::IsWindow(first));
+}
+
+TEST_F(ViewerWindowTest, TextAndHexSwitchTheControlAndTheCheckMarks)
+{
+    ASSERT_TRUE(WriteFileBytes(dir.File("small.txt"), "ab\n"));
+    dlg->StartUp(dir.File("small.txt"));
+    EXPECT_EQ(ControlText(), "ab\r\n");
+    dlg->SendMessage(WM_COMMAND, 32791);  // Hex
+    EXPECT_TRUE(CheckState(32791));
+    EXPECT_FALSE(CheckState(32790));
+    EXPECT_EQ(ControlText().substr(0, 17), "000000  61 62 0A ");
+    CHARFORMATA cf = {};
+    cf.cbSize = sizeof cf;
+    ::SendMessageA(g_richEdit, EM_GETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
+    EXPECT_STREQ(cf.szFaceName, "Courier New");
+    dlg->SendMessage(WM_COMMAND, 32790);  // Text
+    EXPECT_TRUE(CheckState(32790));
+    EXPECT_EQ(TestApp().GetProfileInt("settings", "hex", -1), 0u);
+}
+
+TEST_F(ViewerWindowTest, CloseDeletesTheTemporaryCopy)
+{
+    ASSERT_TRUE(WriteFileBytes(dir.File("c.txt"), "close me"));
+    dlg->StartUp(dir.File("c.txt"));
+    std::string temp = g_szTempCopy;
+    EXPECT_NE(temp.find("blx"), std::string::npos);
+    EXPECT_NE(::GetFileAttributesA(temp.c_str()), INVALID_FILE_ATTRIBUTES);
+    dlg->SendMessage(WM_CLOSE);
+    EXPECT_EQ(::GetFileAttributesA(temp.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(dlg->m_hWnd, nullptr);
+}
+
+TEST_F(ViewerWindowTest, SavePositionWritesFourIntegers)
+{
+    dlg->StartUp("");
+    dlg->SendMessage(WM_COMMAND, 32803);  // Upper half of screen
+    dlg->SendMessage(WM_COMMAND, 32796);  // Save window position
+    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    struct Value { const char* name; int expect; } values[] = {
+        {"left", 0}, {"top", 0}, {"width", cx}, {"height", cy / 2}};
+    for (const Value& v : values) {
+        DWORD type = 0;
+        std::string data;
+        ASSERT_TRUE(ReadRegistryValue("settings", v.name, &type, &data)) << v.name;
+        EXPECT_EQ(type, (DWORD)REG_DWORD) << v.name;
+        EXPECT_EQ(*(const int*)data.data(), v.expect) << v.name;
+    }
+    dlg->SendMessage(WM_COMMAND, 32797);  // Default window: nothing stored
+    RECT rc;
+    dlg->GetWindowRect(&rc);
+    EXPECT_EQ(rc.left, 60);
+    EXPECT_EQ(rc.bottom - rc.top, 360);
+    EXPECT_EQ(TestApp().GetProfileInt("settings", "left", -1), 0u);
+}
+
+TEST(Placement, TableOfCommands)
+{
+    struct Case { UINT id; RECT expect; } cases[] = {
+        {32803, {0, 0, 1920, 540}},    {32804, {0, 540, 1920, 1080}}, {32806, {0, 0, 960, 1080}},
+        {32807, {960, 0, 1920, 1080}}, {32797, {60, 60, 580, 420}},
+    };
+    for (const Case& c : cases) {
+        RECT rc;
+        ASSERT_TRUE(PlacementRect(c.id, 1920, 1080, &rc));
+        EXPECT_TRUE(::EqualRect(&rc, &c.expect)) << c.id;
+    }
+    RECT odd;
+    ASSERT_TRUE(PlacementRect(32807, 1025, 769, &odd));  // divisions truncate
+    EXPECT_EQ(odd.left, 512);
+    EXPECT_EQ(odd.bottom, 769);
+    EXPECT_FALSE(PlacementRect(32808, 100, 100, &odd));
+}
+
+}  // namespace
