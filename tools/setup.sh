@@ -11,6 +11,7 @@ PKGS=(
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2:i386 poppler-utils
   fp-utils-3.2.2
   xxd
+  inotify-tools
 )
 
 missing=()

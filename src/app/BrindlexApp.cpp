@@ -8,6 +8,7 @@
 
 BEGIN_MESSAGE_MAP(CBrindlexApp, CWinApp)
     ON_COMMAND(57664, OnAppAbout)
+    ON_COMMAND(57665, OnAppExit)
     ON_COMMAND(32786, OnHelpContents)
     ON_COMMAND(57600, OnFileNew)
     ON_COMMAND(57601, OnFileOpen)
@@ -69,6 +70,12 @@ BOOL CBrindlexApp::InitExplorer()
     m_pMainWnd->ShowWindow(g_bExplorerMaximized == 1 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     m_pMainWnd->UpdateWindow();
     return TRUE;
+}
+
+void CBrindlexApp::OnAppExit()
+{
+    // Exit closes the main window, which runs its close handler.
+    if (m_pMainWnd && m_pMainWnd->m_hWnd) m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
 void CBrindlexApp::OnAppAbout()

@@ -13,6 +13,7 @@ public:
     BOOL InitExplorer();
 
     void OnAppAbout();
+    void OnAppExit();
     void OnHelpContents();
     void OnFileNew();
     void OnFileOpen();

@@ -43,7 +43,7 @@ public:
     // The deferred start-up of the first timer message, for the names on cmdLine.
     void StartUp(const char* cmdLine);
     // Starts a new viewer process for one file.
-    void StartViewer(const char* path);
+    virtual void StartViewer(const char* path);
 
 protected:
     LRESULT OnPaint(WPARAM, LPARAM);

@@ -5,6 +5,7 @@
 #include "viewer/ViewerFonts.h"
 #include "viewer/Placement.h"
 #include <string>
+#include <shlobj.h>
 
 namespace {
 
@@ -201,6 +202,66 @@ TEST(Placement, TableOfCommands)
     EXPECT_EQ(odd.left, 512);
     EXPECT_EQ(odd.bottom, 769);
     EXPECT_FALSE(PlacementRect(32808, 100, 100, &odd));
+}
+
+}  // namespace
+
+namespace {
+
+// A viewer window that records the viewers it would start.
+class CStartRecorder : public CBrindlexDlg {
+public:
+    void StartViewer(const char* path) override { started.push_back(path); }
+    std::vector<std::string> started;
+};
+
+HDROP MakeDrop(const std::vector<std::string>& paths)
+{
+    std::string list;
+    for (const std::string& p : paths) list += p + '\0';
+    list += '\0';
+    HGLOBAL mem = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
+    DROPFILES* df = (DROPFILES*)::GlobalLock(mem);
+    df->pFiles = sizeof(DROPFILES);
+    memcpy((char*)df + sizeof(DROPFILES), list.data(), list.size());
+    ::GlobalUnlock(mem);
+    return (HDROP)mem;
+}
+
+TEST(ViewerDrop, ThreeDroppedFilesStartOneViewerForTheFirst)
+{
+    ClearSettings();
+    CStartRecorder dlg;
+    ASSERT_TRUE(dlg.LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+    dlg.SendMessage(WM_DROPFILES, (WPARAM)MakeDrop({"C:\\one.txt", "C:\\two.txt", "C:\\three.txt"}));
+    ASSERT_EQ(dlg.started.size(), 1u);
+    EXPECT_EQ(dlg.started[0], "C:\\one.txt");
+    // A dropped path longer than the drop buffer is refused, not cut short.
+    dlg.SendMessage(WM_DROPFILES, (WPARAM)MakeDrop({"C:\\" + std::string(600, 'x')}));
+    EXPECT_EQ(dlg.started.size(), 1u);
+    std::string longest = "C:\\" + std::string(508, 'y');  // 511 characters fit
+    dlg.SendMessage(WM_DROPFILES, (WPARAM)MakeDrop({longest}));
+    ASSERT_EQ(dlg.started.size(), 2u);
+    EXPECT_EQ(dlg.started[1], longest);
+    dlg.DestroyWindow();
+}
+
+TEST(ViewerDrop, QuotedCommandLineStartsViewersForAllButTheLast)
+{
+    ClearSettings();
+    CTempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.File("c.txt"), "c"));
+    CStartRecorder dlg;
+    ASSERT_TRUE(dlg.LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+    TestApp().m_pMainWnd = &dlg;
+    std::string line = "\"C:\\a b.txt\" \"C:\\d.txt\" \"" + std::string(dir.File("c.txt")) + "\"";
+    dlg.StartUp(line.c_str());
+    ASSERT_EQ(dlg.started.size(), 2u);
+    EXPECT_EQ(dlg.started[0], "C:\\a b.txt");
+    EXPECT_EQ(dlg.started[1], "C:\\d.txt");
+    EXPECT_EQ(std::string(dlg.GetWindowText()), "Brindlex - c.txt");
+    dlg.SendMessage(WM_CLOSE);
+    TestApp().m_pMainWnd = nullptr;
 }
 
 }  // namespace

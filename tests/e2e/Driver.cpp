@@ -1,0 +1,220 @@
+#include "Driver.h"
+#include <tlhelp32.h>
+#include <richedit.h>
+#include <algorithm>
+
+std::string BrindlexExe()
+{
+    char path[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    char* slash = strrchr(path, '\\');
+    if (slash) slash[1] = '\0';
+    return std::string(path) + "brindlex.exe";
+}
+
+namespace {
+struct FindCtx {
+    DWORD pid;
+    const char* prefix;
+    const char* cls;
+    HWND found;
+};
+
+BOOL CALLBACK FindProc(HWND h, LPARAM lp)
+{
+    FindCtx* c = (FindCtx*)lp;
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(h, &pid);
+    if (c->pid && pid != c->pid) return TRUE;
+    if (!::IsWindowVisible(h)) return TRUE;
+    char cls[64] = "";
+    ::GetClassNameA(h, cls, sizeof cls);
+    if (c->cls && strcmp(cls, c->cls)) return TRUE;
+    std::string t = WindowText(h);
+    if (t.compare(0, strlen(c->prefix), c->prefix) == 0) {
+        c->found = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND FindTopWindow(DWORD pid, const char* prefix, const char* cls)
+{
+    FindCtx c = {pid, prefix, cls, nullptr};
+    ::EnumWindows(FindProc, (LPARAM)&c);
+    return c.found;
+}
+
+HWND WaitTopWindow(DWORD pid, const char* prefix, int timeoutMs, const char* cls)
+{
+    HWND h = nullptr;
+    WaitFor([&] { return (h = FindTopWindow(pid, prefix, cls)) != nullptr; }, timeoutMs);
+    return h;
+}
+
+std::string WindowText(HWND h)
+{
+    DWORD_PTR n = 0;
+    if (!::SendMessageTimeoutA(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &n)) return "";
+    std::string s((size_t)n + 1, '\0');
+    DWORD_PTR got = 0;
+    ::SendMessageTimeoutA(h, WM_GETTEXT, n + 1, (LPARAM)&s[0], SMTO_ABORTIFHUNG, 30000, &got);
+    s.resize(strlen(s.c_str()));
+    return s;
+}
+
+void Idle(int ms)
+{
+    DWORD end = ::GetTickCount() + (DWORD)ms;
+    do {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(5);
+    } while ((int)(end - ::GetTickCount()) > 0);
+}
+
+std::vector<std::string> TempCopies()
+{
+    char tmp[MAX_PATH];
+    ::GetTempPathA(sizeof tmp, tmp);
+    std::vector<std::string> found;
+    WIN32_FIND_DATAA fd;
+    CFindHandle h(::FindFirstFileA((std::string(tmp) + "blx*.tmp").c_str(), &fd));
+    if (h.IsValid()) {
+        do found.push_back(std::string(tmp) + fd.cFileName);
+        while (::FindNextFileA(h, &fd));
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+bool CBrindlex::Start(const std::string& args, const char* titlePrefix)
+{
+    std::string cmd = "\"" + BrindlexExe() + "\"" + (args.empty() ? "" : " " + args);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    std::vector<char> buf(cmd.begin(), cmd.end());
+    buf.push_back('\0');
+    if (!::CreateProcessA(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi)) return false;
+    ::WaitForInputIdle(m_pi.hProcess, 10000);
+    m_frame = WaitTopWindow(m_pi.dwProcessId, titlePrefix);
+    return m_frame != nullptr;
+}
+
+CBrindlex::~CBrindlex()
+{
+    if (!m_pi.hProcess) return;
+    KillChildrenOf(m_pi.dwProcessId);
+    if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) {
+        if (m_frame) ::PostMessageA(m_frame, WM_CLOSE, 0, 0);
+        if (::WaitForSingleObject(m_pi.hProcess, 3000) == WAIT_TIMEOUT) ::TerminateProcess(m_pi.hProcess, 1);
+    }
+    ::CloseHandle(m_pi.hThread);
+    ::CloseHandle(m_pi.hProcess);
+}
+
+std::vector<DWORD> CBrindlex::Children() const
+{
+    std::vector<DWORD> kids;
+    CHandle snap(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 pe = {};
+    pe.dwSize = sizeof pe;
+    if (snap.IsValid() && ::Process32First(snap, &pe)) {
+        do
+            if (pe.th32ParentProcessID == m_pi.dwProcessId && pe.th32ProcessID != m_pi.dwProcessId)
+                kids.push_back(pe.th32ProcessID);
+        while (::Process32Next(snap, &pe));
+    }
+    return kids;
+}
+
+void CBrindlex::KillChildrenOf(DWORD pid)
+{
+    CHandle snap(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 pe = {};
+    pe.dwSize = sizeof pe;
+    std::vector<DWORD> kids;
+    if (snap.IsValid() && ::Process32First(snap, &pe)) {
+        do
+            if (pe.th32ParentProcessID == pid && pe.th32ProcessID != pid) kids.push_back(pe.th32ProcessID);
+        while (::Process32Next(snap, &pe));
+    }
+    for (DWORD k : kids) {
+        HWND w = FindTopWindow(k, "Brindlex");
+        if (w) ::PostMessageA(w, WM_CLOSE, 0, 0);
+        CHandle p(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, k));
+        if (p.IsValid() && ::WaitForSingleObject(p, 3000) == WAIT_TIMEOUT) ::TerminateProcess(p, 1);
+    }
+}
+
+HWND CBrindlex::Control() const { return ::FindWindowExA(m_frame, nullptr, "RichEdit20A", nullptr); }
+
+std::string CBrindlex::Text() const
+{
+    HWND c = Control();
+    return c ? WindowText(c) : "";
+}
+
+bool CBrindlex::WaitForText(int timeoutMs)
+{
+    return WaitFor([&] { return !Text().empty(); }, timeoutMs);
+}
+
+void CBrindlex::Sync() const
+{
+    DWORD_PTR r;
+    ::SendMessageTimeoutA(m_frame, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &r);
+}
+
+void CBrindlex::Command(UINT id)
+{
+    ::PostMessageA(m_frame, WM_COMMAND, id, 0);
+    Sync();
+}
+
+void CBrindlex::Keys(WORD vk, bool ctrl, bool alt)
+{
+    ::SetForegroundWindow(m_frame);
+    Idle(50);
+    std::vector<INPUT> in;
+    auto key = [&](WORD k, bool up) {
+        INPUT i = {};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = k;
+        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        in.push_back(i);
+    };
+    if (ctrl) key(VK_CONTROL, false);
+    if (alt) key(VK_MENU, false);
+    key(vk, false);
+    key(vk, true);
+    if (alt) key(VK_MENU, true);
+    if (ctrl) key(VK_CONTROL, true);
+    ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
+    Idle(100);
+    Sync();
+}
+
+HWND CBrindlex::FindDialog(const char* title, int timeoutMs)
+{
+    return WaitTopWindow(m_pi.dwProcessId, title, timeoutMs, "#32770");
+}
+
+std::string CBrindlex::AnswerMessageBox(int timeoutMs)
+{
+    HWND box = FindDialog("Brindlex", timeoutMs);  // message boxes carry the program's name
+    if (!box) return "";
+    std::string text = WindowText(::GetDlgItem(box, 0xFFFF));
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    WaitFor([&] { return !::IsWindow(box); }, 5000);
+    return text;
+}
+
+bool CBrindlex::WaitExit(int timeoutMs)
+{
+    return ::WaitForSingleObject(m_pi.hProcess, (DWORD)timeoutMs) == WAIT_OBJECT_0;
+}

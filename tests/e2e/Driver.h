@@ -1,0 +1,65 @@
+// Drives brindlex.exe from another process as a user would: start it, find its
+// windows, send commands and keys, read text, answer message boxes.
+#pragma once
+
+#include "support/TestSupport.h"
+#include <string>
+#include <vector>
+
+// The brindlex.exe beside the test programs.
+std::string BrindlexExe();
+
+// Finds top-level windows of a process (pid 0: any) whose title starts with prefix.
+HWND FindTopWindow(DWORD pid, const char* titlePrefix, const char* className = nullptr);
+// Polls until the window appears or timeoutMs passes.
+HWND WaitTopWindow(DWORD pid, const char* titlePrefix, int timeoutMs = 20000, const char* className = nullptr);
+std::string WindowText(HWND h);  // title or control text, across processes
+// Pumps this thread's messages while waiting.
+void Idle(int ms);
+// Polls cond every 20 ms until true or timeout; returns its last value.
+template <class F>
+bool WaitFor(F cond, int timeoutMs = 20000)
+{
+    for (int t = 0; t < timeoutMs; t += 20) {
+        if (cond()) return true;
+        Idle(20);
+    }
+    return cond();
+}
+
+// A running viewer (or explorer) process, killed with any viewers it started when the test ends.
+class CBrindlex {
+public:
+    CBrindlex() {}
+    ~CBrindlex();
+    CBrindlex(const CBrindlex&) = delete;
+    CBrindlex& operator=(const CBrindlex&) = delete;
+
+    // Starts "brindlex.exe args" and waits for its main window with the given title prefix.
+    bool Start(const std::string& args, const char* titlePrefix = "Brindlex");
+    // Waits until the text control has content (or timeoutMs passes).
+    bool WaitForText(int timeoutMs = 30000);
+
+    HWND Frame() const { return m_frame; }
+    HWND Control() const;
+    std::string Title() const { return WindowText(m_frame); }
+    std::string Text() const;  // the control's whole text, CRLF line ends
+    void Command(UINT id);     // posts WM_COMMAND and waits until it has been handled
+    void Keys(WORD vk, bool ctrl = false, bool alt = false);  // a key press through the input queue
+    // The text of the process's message box, "" when none appears; answered with OK.
+    std::string AnswerMessageBox(int timeoutMs = 10000);
+    HWND FindDialog(const char* title, int timeoutMs = 10000);
+    bool WaitExit(int timeoutMs = 10000);
+    DWORD Pid() const { return m_pi.dwProcessId; }
+    // Processes started by this one (new viewers), by command line.
+    std::vector<DWORD> Children() const;
+    static void KillChildrenOf(DWORD pid);
+
+private:
+    void Sync() const;  // returns once the process has handled what was sent before
+    PROCESS_INFORMATION m_pi = {};
+    HWND m_frame = nullptr;
+};
+
+// blx*.tmp files in the temporary folder.
+std::vector<std::string> TempCopies();

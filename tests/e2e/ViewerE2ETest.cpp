@@ -1,0 +1,196 @@
+// The viewer driven from outside, as a user works it.
+#include "Driver.h"
+#include <shlobj.h>
+
+namespace {
+
+class ViewerE2E : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearSettings();
+        before = TempCopies();
+    }
+    CTempDir dir;
+    std::vector<std::string> before;
+};
+
+TEST_F(ViewerE2E, OpensTheFileUnderItsStoredNameAndClosesCleanly)
+{
+    ASSERT_TRUE(WriteFileBytes(dir.File("ReadMe.TXT"), "first line\r\nsecond line\r\n"));
+    CBrindlex v;
+    ASSERT_TRUE(v.Start(std::string(dir.File("readme.txt")), "Brindlex - "));
+    ASSERT_TRUE(v.WaitForText());
+    EXPECT_EQ(v.Title(), "Brindlex - ReadMe.TXT");
+    EXPECT_EQ(v.Text(), "first line\r\nsecond line\r\n");
+    std::vector<std::string> during = TempCopies();
+    EXPECT_EQ(during.size(), before.size() + 1);  // the temporary copy
+    v.Keys('X', false, true);                     // Alt+X: Exit
+    ASSERT_TRUE(v.WaitExit());
+    EXPECT_EQ(TempCopies(), before);
+}
+
+TEST_F(ViewerE2E, MissingFileIsReportedAndTheWindowStays)
+{
+    CBrindlex v;
+    ASSERT_TRUE(v.Start(std::string(dir.File("no such file.txt")), "Brindlex"));
+    EXPECT_EQ(v.AnswerMessageBox(), "Can't open file!");
+    EXPECT_TRUE(::IsWindow(v.Frame()));
+    EXPECT_EQ(v.Title(), "Brindlex");
+    ASSERT_TRUE(WriteFileBytes(dir.File("later.txt"), "later"));
+    v.Command(32791);  // Hex with nothing loaded: only the mode changes
+    EXPECT_EQ(TestApp().GetProfileInt("settings", "hex", 0), 1u);
+    ::PostMessageA(v.Frame(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(v.WaitExit());
+    EXPECT_EQ(TempCopies(), before);
+}
+
+TEST_F(ViewerE2E, HexAndTextModesByKeys)
+{
+    ASSERT_TRUE(WriteFileBytes(dir.File("ab.txt"), "ab\n"));
+    CBrindlex v;
+    ASSERT_TRUE(v.Start(std::string(dir.File("ab.txt")), "Brindlex - "));
+    ASSERT_TRUE(v.WaitForText());
+    v.Keys('X', true);  // Ctrl+X: Hex
+    EXPECT_EQ(v.Text(), "000000  61 62 0A " + std::string(39, ' ') + "\tab.\r\n");
+    v.Keys('T', true);  // Ctrl+T: Text
+    EXPECT_EQ(v.Text(), "ab\r\n");
+    EXPECT_EQ(TestApp().GetProfileInt("settings", "hex", 9), 0u);
+}
+
+TEST_F(ViewerE2E, SectionsByKeys)
+{
+    ASSERT_TRUE(WritePatternFile(dir.File("big.txt"), 3 * 1024 * 1024 + 1));
+    CBrindlex v;
+    ASSERT_TRUE(v.Start(std::string(dir.File("big.txt")), "Brindlex - "));
+    ASSERT_TRUE(v.WaitForText(60000));
+    EXPECT_EQ(v.Text().substr(0, 24), "abcdefghij\r\nabcdefghij\r\n");
+    v.Keys('N', true);  // Ctrl+N: the second section holds one byte
+    EXPECT_EQ(v.Text(), "a");
+    v.Keys('N', true);  // no third section
+    EXPECT_EQ(v.Text(), "a");
+    v.Keys(VK_END, true);  // Ctrl+End: already the last section
+    EXPECT_EQ(v.Text(), "a");
+    v.Keys('V', true);  // Ctrl+V: previous section
+    EXPECT_EQ(v.Text().substr(0, 12), "abcdefghij\r\n");
+}
+
+// Types text into the find dialog and presses Find Next.
+void FindNext(CBrindlex& v, HWND find, const char* what)
+{
+    HWND edit = ::FindWindowExA(find, nullptr, "Edit", nullptr);
+    ::SendMessageA(edit, WM_SETTEXT, 0, (LPARAM)what);
+    ::PostMessageA(find, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(find, IDOK));
+    Idle(200);
+    DWORD_PTR r;
+    ::SendMessageTimeoutA(v.Frame(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &r);
+}
+
+TEST_F(ViewerE2E, FindStartsBelowTheFirstVisibleLineAndReportsTheEnd)
+{
+    ASSERT_TRUE(WriteFileBytes(dir.File("f.txt"), "needle zero\r\nline one\r\nneedle two\r\nneedle three\r\n"));
+    CBrindlex v;
+    ASSERT_TRUE(v.Start(std::string(dir.File("f.txt")), "Brindlex - "));
+    ASSERT_TRUE(v.WaitForText());
+    Idle(300);
+    ::SendMessageA(v.Control(), EM_SETSEL, 0, 0);
+    v.Keys(VK_F3);
+    HWND find = v.FindDialog("Find");
+    ASSERT_TRUE(find);
+    FindNext(v, find, "NEEDLE");  // nothing selected: line 0 is skipped
+    DWORD s = 0, e = 0;
+    ::SendMessageA(v.Control(), EM_GETSEL, (WPARAM)&s, (LPARAM)&e);
+    std::string text = v.Text();
+    size_t two = text.find("needle two");
+    // Rich edit counts a line end as one character.
+    EXPECT_EQ(s, (DWORD)(two - 2));
+    EXPECT_EQ(e - s, 6u);
+    FindNext(v, find, "NEEDLE");  // from behind that match
+    ::SendMessageA(v.Control(), EM_GETSEL, (WPARAM)&s, (LPARAM)&e);
+    EXPECT_EQ(s, (DWORD)(text.find("needle three") - 3));
+    ::PostMessageA(find, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(find, IDOK));
+    EXPECT_EQ(v.AnswerMessageBox(), "No match was found!");
+    ::PostMessageA(find, WM_CLOSE, 0, 0);  // the dialog goes; the viewer takes Find again
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(find); }));
+    v.Keys(VK_F3);
+    EXPECT_TRUE(v.FindDialog("Find"));
+}
+
+TEST_F(ViewerE2E, CopyPutsTheSelectionOnTheClipboard)
+{
+    ASSERT_TRUE(WriteFileBytes(dir.File("c.txt"), "hello world"));
+    CBrindlex v;
+    ASSERT_TRUE(v.Start(std::string(dir.File("c.txt")), "Brindlex - "));
+    ASSERT_TRUE(v.WaitForText());
+    ::SendMessageA(v.Control(), EM_SETSEL, 6, 11);
+    v.Keys('C', true);
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    HANDLE h = ::GetClipboardData(CF_TEXT);
+    std::string got = h ? (const char*)::GlobalLock(h) : "";
+    if (h) ::GlobalUnlock(h);
+    ::CloseClipboard();
+    EXPECT_EQ(got, "world");
+}
+
+TEST_F(ViewerE2E, PlacementCommands)
+{
+    ASSERT_TRUE(WriteFileBytes(dir.File("p.txt"), "p"));
+    CBrindlex v;
+    ASSERT_TRUE(v.Start(std::string(dir.File("p.txt")), "Brindlex - "));
+    ASSERT_TRUE(v.WaitForText());
+    RECT rc;
+    ::GetWindowRect(v.Frame(), &rc);
+    EXPECT_EQ(rc.left, 60);
+    EXPECT_EQ(rc.right - rc.left, 520);
+    v.Keys('U', true);  // Ctrl+U: upper half of the screen
+    ::GetWindowRect(v.Frame(), &rc);
+    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_EQ(rc.left, 0);
+    EXPECT_EQ(rc.top, 0);
+    EXPECT_EQ(rc.right, cx);
+    EXPECT_EQ(rc.bottom, cy / 2);
+    RECT client, ctl;
+    ::GetClientRect(v.Frame(), &client);
+    ::GetClientRect(v.Control(), &ctl);
+    EXPECT_EQ(ctl.right, client.right);  // the control follows the frame
+    v.Keys('D', true);  // Ctrl+D: default window
+    ::GetWindowRect(v.Frame(), &rc);
+    EXPECT_EQ(rc.left, 60);
+    EXPECT_EQ(rc.top, 60);
+    EXPECT_EQ(rc.right - rc.left, 520);
+    EXPECT_EQ(rc.bottom - rc.top, 360);
+}
+
+TEST_F(ViewerE2E, QuotedNamesStartOneViewerEachButTheLast)
+{
+    ASSERT_TRUE(WriteFileBytes(dir.File("a b.txt"), "first"));
+    ASSERT_TRUE(WriteFileBytes(dir.File("c.txt"), "last"));
+    CBrindlex v;
+    std::string args = "\"" + std::string(dir.File("a b.txt")) + "\" \"" + std::string(dir.File("c.txt")) + "\"";
+    ASSERT_TRUE(v.Start(args, "Brindlex - "));
+    ASSERT_TRUE(v.WaitForText());
+    EXPECT_EQ(v.Title(), "Brindlex - c.txt");
+    HWND other = WaitTopWindow(0, "Brindlex - a b.txt");
+    ASSERT_TRUE(other);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(other, &pid);
+    EXPECT_NE(pid, v.Pid());
+    EXPECT_EQ(v.Children().size(), 1u);
+}
+
+TEST_F(ViewerE2E, BadNamesNeverCrash)
+{
+    std::string longName = std::string(dir.Path()) + "\\" + std::string(300, 'n');
+    const char* cases[] = {longName.c_str(), "\"  \" \"", "\"\"", "C:\\"};
+    for (const char* args : cases) {
+        CBrindlex v;
+        ASSERT_TRUE(v.Start(args, "Brindlex")) << args;
+        EXPECT_EQ(v.AnswerMessageBox(), "Can't open file!") << args;
+        EXPECT_TRUE(::IsWindow(v.Frame())) << args;
+        ::PostMessageA(v.Frame(), WM_CLOSE, 0, 0);
+        EXPECT_TRUE(v.WaitExit()) << args;
+    }
+    EXPECT_EQ(TempCopies(), before);
+}
+
+}  // namespace
