@@ -2,6 +2,7 @@
 #include "viewer/BrindlexDlg.h"
 #include "viewer/PrintLayout.h"
 #include "viewer/ViewerState.h"
+#include "viewer/ViewerFonts.h"
 #include "fw/Handle.h"
 #include "fw/WinApp.h"
 #include <richedit.h>
@@ -72,7 +73,7 @@ public:
     {
         ::SendMessageA(g_richEdit, EM_FORMATRANGE, FALSE, 0);
         CString text = GetControlText(start, total);
-        HFONT font = (HFONT)::SendMessageA(g_richEdit, WM_GETFONT, 0, 0);
+        HFONT font = g_bHexMode ? g_hexFont.Get() : g_textFont.Get();  // the control's font
         CPrintLayout layout(m_hdc, m_rc, font, g_bHexMode == 0);
         int extra = 0;
         const char* p = text.c_str();

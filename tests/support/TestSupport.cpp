@@ -97,3 +97,55 @@ bool WritePatternFile(const char* path, unsigned __int64 n)
     }
     return true;
 }
+
+namespace {
+struct BoxSearch {
+    DWORD pid;
+    HWND found;
+};
+BOOL CALLBACK FindBox(HWND h, LPARAM lp)
+{
+    BoxSearch* s = (BoxSearch*)lp;
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(h, &pid);
+    char cls[32] = "";
+    ::GetClassNameA(h, cls, sizeof cls);
+    if (pid == s->pid && !strcmp(cls, "#32770") && ::IsWindowVisible(h) && ::GetDlgItem(h, 0xFFFF)) {
+        s->found = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+CMessageBoxAnswerer::CMessageBoxAnswerer() { m_thread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr); }
+
+CMessageBoxAnswerer::~CMessageBoxAnswerer() { Text(); }
+
+DWORD WINAPI CMessageBoxAnswerer::Run(LPVOID self)
+{
+    CMessageBoxAnswerer* a = (CMessageBoxAnswerer*)self;
+    for (int i = 0; i < 500; i++) {
+        BoxSearch s = {::GetCurrentProcessId(), nullptr};
+        ::EnumWindows(FindBox, (LPARAM)&s);
+        if (s.found) {
+            char text[512] = "";
+            ::GetDlgItemTextA(s.found, 0xFFFF, text, sizeof text);
+            a->m_text = text;
+            ::PostMessageA(s.found, WM_COMMAND, IDOK, 0);
+            return 0;
+        }
+        ::Sleep(20);
+    }
+    return 0;
+}
+
+std::string CMessageBoxAnswerer::Text()
+{
+    if (m_thread) {
+        ::WaitForSingleObject(m_thread, INFINITE);
+        ::CloseHandle(m_thread);
+        m_thread = nullptr;
+    }
+    return m_text;
+}

@@ -34,3 +34,19 @@ std::string ReadFileBytes(const char* path);
 bool WritePatternFile(const char* path, unsigned __int64 n);
 // Removes a folder and everything under it.
 void RemoveTree(const char* path);
+
+// Answers the first message box this process shows (from another thread, so a modal
+// box in the test's own thread does not block it) and keeps its text.
+class CMessageBoxAnswerer {
+public:
+    CMessageBoxAnswerer();
+    ~CMessageBoxAnswerer();
+    CMessageBoxAnswerer(const CMessageBoxAnswerer&) = delete;
+    CMessageBoxAnswerer& operator=(const CMessageBoxAnswerer&) = delete;
+    std::string Text();  // waits for the answerer to finish ("" when no box came)
+
+private:
+    static DWORD WINAPI Run(LPVOID self);
+    HANDLE m_thread = nullptr;
+    std::string m_text;
+};

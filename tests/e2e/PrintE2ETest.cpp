@@ -1,0 +1,35 @@
+// Printing from the viewer. The print jobs themselves are started by print_check.sh,
+// which reads the printed PDF back.
+#include "Driver.h"
+#include <richedit.h>
+
+namespace {
+
+std::string NumberedLines(int n)
+{
+    std::string s;
+    for (int i = 1; i <= n; i++) s += "Line number " + std::to_string(i) + " of the printed section\r\n";
+    return s;
+}
+
+// Opens a file of 200 numbered lines in the viewer and runs a print command.
+void PrintJob(UINT command, int scrollLines)
+{
+    ClearSettings();
+    // A short folder keeps the whole header on the page.
+    ::CreateDirectoryA("C:\\prt", nullptr);
+    ASSERT_TRUE(WriteFileBytes("C:\\prt\\lines.txt", NumberedLines(200)));
+    CBrindlex v;
+    ASSERT_TRUE(v.Start("C:\\prt\\lines.txt", "Brindlex - "));
+    ASSERT_TRUE(v.WaitForText());
+    if (scrollLines) ::SendMessageA(v.Control(), EM_LINESCROLL, 0, scrollLines);
+    v.Command(command);
+    EXPECT_EQ(v.AnswerMessageBox(500), "");  // no complaint
+    ::PostMessageA(v.Frame(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(v.WaitExit());
+}
+
+TEST(PrintJob, DISABLED_WholeSection) { PrintJob(32800, 0); }
+TEST(PrintJob, DISABLED_PageFromLine100) { PrintJob(32805, 99); }
+
+}  // namespace

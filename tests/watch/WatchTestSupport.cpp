@@ -1,0 +1,135 @@
+#include "watch/WatchTestSupport.h"
+#include "watch/FileWatch.h"
+#include <tlhelp32.h>
+
+namespace {
+const char kNoticeClass[] = "BlxTestNoticeWindow";
+}
+
+CNoticeWindow::CNoticeWindow()
+{
+    WNDCLASSA wc;
+    memset(&wc, 0, sizeof wc);
+    wc.lpfnWndProc = &CNoticeWindow::WndProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = kNoticeClass;
+    ::RegisterClassA(&wc);  // fails harmlessly when registered already
+    m_hWnd = ::CreateWindowExA(0, kNoticeClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, (LONG_PTR)this);
+}
+
+CNoticeWindow::~CNoticeWindow()
+{
+    if (m_hWnd) ::DestroyWindow(m_hWnd);
+}
+
+LRESULT CALLBACK CNoticeWindow::WndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (IsFileWatchNotify(msg)) {
+        CNoticeWindow* self = (CNoticeWindow*)::GetWindowLongPtrA(hWnd, GWLP_USERDATA);
+        CString path = TakeFileWatchPath(lp);
+        if (self) self->m_notices.push_back(RECEIVED_NOTICE{wp, path});
+        return 0;
+    }
+    return ::DefWindowProcA(hWnd, msg, wp, lp);
+}
+
+int CNoticeWindow::Count(const char* path) const
+{
+    int n = 0;
+    for (const RECEIVED_NOTICE& r : m_notices)
+        if (r.strPath == path) ++n;
+    return n;
+}
+
+bool CNoticeWindow::PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    DWORD start = ::GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        if (done()) return true;
+        DWORD spent = ::GetTickCount() - start;
+        if (spent >= timeoutMs) return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - spent, QS_ALLINPUT);
+    }
+}
+
+void CNoticeWindow::Settle(DWORD quietMs)
+{
+    DWORD start = ::GetTickCount();
+    size_t seen = m_notices.size();
+    while (::GetTickCount() - start < 5000) {
+        PumpUntil([&] { return m_notices.size() != seen; }, quietMs);
+        if (m_notices.size() == seen) return;
+        seen = m_notices.size();
+    }
+}
+
+CHandle OpenWorkerThread()
+{
+    CHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    if (snapshot.Get() == INVALID_HANDLE_VALUE) {
+        snapshot.Detach();
+        return CHandle();
+    }
+    THREADENTRY32 te;
+    te.dwSize = sizeof te;
+    for (BOOL ok = ::Thread32First(snapshot, &te); ok; ok = ::Thread32Next(snapshot, &te)) {
+        if (te.th32OwnerProcessID != ::GetCurrentProcessId()) continue;
+        CHandle thread(::OpenThread(SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, te.th32ThreadID));
+        if (thread.IsValid() && ::GetThreadPriority(thread) == THREAD_PRIORITY_LOWEST &&
+            ::WaitForSingleObject(thread, 0) == WAIT_TIMEOUT)
+            return thread;
+    }
+    return CHandle();
+}
+
+bool AppendOnce(const char* path, const char* text)
+{
+    // Opening without truncation and one write: the time stamp moves exactly once.
+    CFileHandle h(::CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h.IsValid()) return false;
+    ::SetFilePointer(h, 0, nullptr, FILE_END);
+    DWORD n = (DWORD)strlen(text), done = 0;
+    return ::WriteFile(h, text, n, &done, nullptr) && done == n;
+}
+
+unsigned __int64 ThreadCpuTime(HANDLE hThread)
+{
+    FILETIME created, exited, kernel, user;
+    if (!::GetThreadTimes(hThread, &created, &exited, &kernel, &user)) return 0;
+    auto ticks = [](const FILETIME& ft) { return ((unsigned __int64)ft.dwHighDateTime << 32) | ft.dwLowDateTime; };
+    return ticks(kernel) + ticks(user);
+}
+
+bool DeleteOnHost(const char* path)
+{
+    typedef char*(__cdecl * UnixNameFn)(LPCWSTR);
+    UnixNameFn toUnix = (UnixNameFn)::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    if (!toUnix) return false;
+    WCHAR wide[MAX_PATH];
+    if (!::MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH)) return false;
+    char* unixPath = toUnix(wide);
+    if (!unixPath) return false;
+    bool bBlank = strchr(unixPath, ' ') != nullptr;
+    // Wine hands a host program its command line split at blanks, without unquoting.
+    CString cmd;
+    cmd.Format("/bin/rm -rf %s", unixPath);
+    ::HeapFree(::GetProcessHeap(), 0, unixPath);
+    if (bBlank) return false;
+    STARTUPINFOA si;
+    memset(&si, 0, sizeof si);
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    if (!::CreateProcessA("Z:\\bin\\rm", cmd.GetBuffer(0), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    // The handle of a host program cannot be waited on: watch the folder go instead.
+    CHandle process(pi.hProcess), thread(pi.hThread);
+    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 10000; ::Sleep(5))
+        if (::GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return true;
+    return false;
+}
