@@ -1,0 +1,112 @@
+// The questions CPath asks of the file it names.
+#include "fw/afx.h"
+#include "fw/Handle.h"
+#include "util/Path.h"
+#include <shlwapi.h>
+#include <time.h>
+
+CString CPath::GetLongPath() const
+{
+    CString path = GetPath();
+    char buf[MAX_PATH];
+    buf[0] = '\0';
+    if (path.GetLength() >= MAX_PATH) return CString();
+    DWORD n = ::GetLongPathNameA(path, buf, sizeof buf);
+    if (n == 0 || n >= sizeof buf) return CString();
+    return CString(buf);
+}
+
+CString CPath::GetShortPath() const
+{
+    CString path = GetPath();
+    char buf[MAX_PATH];
+    buf[0] = '\0';
+    if (path.GetLength() >= MAX_PATH) return CString();
+    DWORD n = ::GetShortPathNameA(path, buf, sizeof buf);
+    if (n == 0 || n >= sizeof buf) return CString();
+    return CString(buf);
+}
+
+CString CPath::GetRelativePath(const char* folder) const
+{
+    CString path = GetPath();
+    if (m_bRelative || path.IsEmpty() || !folder || !*folder) return CString();
+    if (strlen(folder) >= MAX_PATH || path.GetLength() >= MAX_PATH) return CString();
+    char buf[MAX_PATH];
+    buf[0] = '\0';
+    DWORD attr = GetFileName().IsEmpty() ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+    if (!::PathRelativePathToA(buf, folder, FILE_ATTRIBUTE_DIRECTORY, path, attr)) return CString();
+    const char* s = buf;
+    if (s[0] == '.' && s[1] == '\\') s += 2;
+    return CString(s);
+}
+
+CString CPath::GetCanonicalPath() const
+{
+    CString path = GetPath();
+    if (path.IsEmpty() || path.GetLength() >= MAX_PATH) return CString();
+    char buf[MAX_PATH];
+    buf[0] = '\0';
+    if (!::PathCanonicalizeA(buf, path)) return CString();
+    return CString(buf);
+}
+
+BOOL CPath::FileExists() const
+{
+    if (GetFileName().IsEmpty()) return FALSE;
+    CString path = GetPath();
+    return path.GetLength() < MAX_PATH && ::PathFileExistsA(path);
+}
+
+BOOL CPath::LocationExists() const
+{
+    CString location = GetLocation();
+    return !location.IsEmpty() && location.GetLength() < MAX_PATH && ::PathFileExistsA(location);
+}
+
+BOOL CPath::GetFileInformation()
+{
+    memset(&m_fileInfo, 0, sizeof m_fileInfo);
+    CString path = GetPath();
+    if (path.IsEmpty() || path.GetLength() >= MAX_PATH) return FALSE;
+    CFileHandle h(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0x27, nullptr));
+    if (!h.IsValid()) return FALSE;
+    if (::GetFileInformationByHandle(h, &m_fileInfo)) return TRUE;
+    memset(&m_fileInfo, 0, sizeof m_fileInfo);
+    return FALSE;
+}
+
+BOOL CPath::GetFileSize(unsigned __int64& size)
+{
+    BOOL ok = GetFileInformation();
+    size = ((unsigned __int64)m_fileInfo.nFileSizeHigh << 32) | m_fileInfo.nFileSizeLow;
+    return ok;
+}
+
+BOOL CPath::GetFileTime(CTime& time, int nSelector)
+{
+    BOOL ok = GetFileInformation();
+    const FILETIME* ft = &m_fileInfo.ftLastAccessTime;
+    if (nSelector == CPATH_CREATED) ft = &m_fileInfo.ftCreationTime;
+    else if (nSelector == CPATH_MODIFIED) ft = &m_fileInfo.ftLastWriteTime;
+    time = FileTimeToInstant(*ft);
+    return ok;
+}
+
+CTime CPath::FileTimeToInstant(const FILETIME& ft)
+{
+    SYSTEMTIME utc, local;
+    if (!::FileTimeToSystemTime(&ft, &utc) || !::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
+        return CTime(0);
+    if (local.wYear < 1970) return CTime(0);
+    struct tm t = {};
+    t.tm_year = local.wYear - 1900;
+    t.tm_mon = local.wMonth - 1;
+    t.tm_mday = local.wDay;
+    t.tm_hour = local.wHour;
+    t.tm_min = local.wMinute;
+    t.tm_sec = local.wSecond;
+    t.tm_isdst = -1;
+    __time64_t v = _mktime64(&t);
+    return CTime(v < 0 ? 0 : (__int64)v);
+}

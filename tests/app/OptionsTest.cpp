@@ -1,0 +1,165 @@
+// The options dialog: what it stores and how a viewer in this process takes a new font.
+#include "support/TestSupport.h"
+#include "app/OptionsDlg.h"
+#include "viewer/BrindlexDlg.h"
+#include "viewer/FileModel.h"
+#include "viewer/ViewerFonts.h"
+#include <richedit.h>
+#include <functional>
+
+namespace {
+
+std::string ControlFace()
+{
+    CHARFORMATA cf = {};
+    cf.cbSize = sizeof cf;
+    ::SendMessageA(g_richEdit, EM_GETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
+    return cf.szFaceName;
+}
+
+// A viewer window of this process showing a file.
+class OptionsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearSettings();
+        ASSERT_TRUE(WritePatternFile(dir.File("f.txt"), 3 * 1024 * 1024 + 10));
+        ASSERT_TRUE(WriteFileBytes(dir.File("small.txt"), "small"));
+        dlg = new CBrindlexDlg;
+        ASSERT_TRUE(dlg->LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+        TestApp().m_pMainWnd = dlg;
+    }
+    void TearDown() override
+    {
+        dlg->SendMessage(WM_CLOSE);
+        TestApp().m_pMainWnd = nullptr;
+        delete dlg;
+    }
+    void ChooseTextFont(const char* face, int height, int weight)
+    {
+        lstrcpynA(g_szTextFontName, face, sizeof g_szTextFontName);
+        g_nTextFontHeight = height;
+        g_nTextFontWeight = weight;
+        g_bTextFontChanged = 1;
+        g_bHexFontChanged = 0;
+    }
+    CTempDir dir;
+    CBrindlexDlg* dlg = nullptr;
+};
+
+TEST_F(OptionsTest, ChangedTextFontIsStoredAndReloadsATextView)
+{
+    dlg->StartUp(dir.File("f.txt"));
+    dlg->SendMessage(WM_COMMAND, 32808);  // the second text section: ten bytes
+    ASSERT_EQ(g_nSection, 1);
+    HWND before = g_richEdit;
+
+    ChooseTextFont("Courier New", -13, 700);
+    ApplyChangedFonts();
+    CWinApp& app = TestApp();
+    EXPECT_EQ(app.GetProfileString("settings", "tfname", ""), "Courier New");
+    EXPECT_EQ((int)app.GetProfileInt("settings", "tfheight", 0), -13);
+    EXPECT_EQ((int)app.GetProfileInt("settings", "tfweight", 0), 700);
+    LOGFONTA lf = {};
+    ::GetObjectA(g_textFont, sizeof lf, &lf);
+    EXPECT_EQ(lf.lfHeight, 13);  // a stored -13 gives a font of height 13
+    EXPECT_EQ(ControlFace(), "Courier New");
+    EXPECT_NE(g_richEdit, before);  // the section was loaded again
+    EXPECT_EQ(g_nSection, 1);
+    EXPECT_EQ(::GetWindowTextLengthA(g_richEdit), 10);
+    EXPECT_EQ(app.GetProfileString("settings", "hfname", "absent"), "absent");  // the hex font untouched
+}
+
+TEST_F(OptionsTest, TextFontChangeLeavesAHexViewAlone)
+{
+    TestApp().WriteProfileInt("settings", "hex", 1);
+    dlg->StartUp(dir.File("small.txt"));
+    HWND before = g_richEdit;
+    ChooseTextFont("Arial", 9, 400);
+    ApplyChangedFonts();
+    EXPECT_EQ(TestApp().GetProfileString("settings", "tfname", ""), "Arial");
+    EXPECT_EQ(g_richEdit, before);
+    EXPECT_EQ(ControlFace(), "Courier New");
+    dlg->SendMessage(WM_COMMAND, 32790);  // the new text font shows on switching
+    EXPECT_EQ(ControlFace(), "Arial");
+}
+
+// Runs `work` against the dialog titled `title` from another thread, then presses `button`.
+class CDialogDriver {
+public:
+    CDialogDriver(const char* title, std::function<void(HWND)> work) : m_title(title), m_work(work)
+    {
+        m_thread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    }
+    ~CDialogDriver()
+    {
+        ::WaitForSingleObject(m_thread, INFINITE);
+        ::CloseHandle(m_thread);
+    }
+    bool found = false;
+
+private:
+    static DWORD WINAPI Run(LPVOID p)
+    {
+        CDialogDriver* d = (CDialogDriver*)p;
+        for (int i = 0; i < 500; i++) {
+            HWND h = ::FindWindowA("#32770", d->m_title);
+            if (h && ::IsWindowVisible(h)) {
+                d->found = true;
+                d->m_work(h);
+                return 0;
+            }
+            ::Sleep(20);
+        }
+        return 0;
+    }
+    const char* m_title;
+    std::function<void(HWND)> m_work;
+    HANDLE m_thread;
+};
+
+TEST(OptionsDialog, ShowsAndStoresTheCheckBoxes)
+{
+    ClearSettings();
+    TestApp().WriteProfileInt("settings", "emax", 1);
+    TestApp().WriteProfileString("settings", "tfname", "Arial");
+    g_bFullPathInRecent = 0;
+    UINT shown[3] = {};
+    char face[64] = "";
+    {
+        CDialogDriver driver("Brindlex Settings", [&](HWND h) {
+            shown[0] = (UINT)::SendMessageA(::GetDlgItem(h, 1002), BM_GETCHECK, 0, 0);
+            shown[1] = (UINT)::SendMessageA(::GetDlgItem(h, 1012), BM_GETCHECK, 0, 0);
+            shown[2] = (UINT)::SendMessageA(::GetDlgItem(h, 1013), BM_GETCHECK, 0, 0);
+            ::GetDlgItemTextA(h, 1001, face, sizeof face);
+            ::SendMessageA(::GetDlgItem(h, 1002), BM_CLICK, 0, 0);  // explorer: off
+            ::SendMessageA(::GetDlgItem(h, 1013), BM_CLICK, 0, 0);  // full paths: on
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        });
+        RunOptionsDialog();
+        EXPECT_TRUE(driver.found);
+    }
+    EXPECT_EQ(shown[0], (UINT)BST_CHECKED);
+    EXPECT_EQ(shown[1], (UINT)BST_UNCHECKED);
+    EXPECT_EQ(shown[2], (UINT)BST_UNCHECKED);
+    EXPECT_STREQ(face, "Arial");
+    CWinApp& app = TestApp();
+    EXPECT_EQ(app.GetProfileInt("settings", "emax", -1), 0u);
+    EXPECT_EQ(app.GetProfileInt("settings", "max", -1), 0u);
+    EXPECT_EQ(app.GetProfileInt("settings", "path", -1), 1u);
+    EXPECT_EQ(g_bFullPathInRecent, 1);
+    EXPECT_EQ(app.GetProfileString("settings", "tfheight", "none"), "none");  // no font chosen: none stored
+
+    // Cancel stores nothing.
+    {
+        CDialogDriver driver("Brindlex Settings", [&](HWND h) {
+            ::SendMessageA(::GetDlgItem(h, 1012), BM_CLICK, 0, 0);
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        });
+        RunOptionsDialog();
+    }
+    EXPECT_EQ(app.GetProfileInt("settings", "max", -1), 0u);
+    EXPECT_EQ(g_nHexFontHeight, 12);  // the dialog's own default for the hex font
+}
+
+}  // namespace
