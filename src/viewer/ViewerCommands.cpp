@@ -3,6 +3,7 @@
 #include "viewer/FileModel.h"
 #include "viewer/Placement.h"
 #include "viewer/PrintView.h"
+#include "viewer/FileCopy.h"
 #include "app/ChooseFile.h"
 #include "app/OptionsDlg.h"
 #include "fw/WinApp.h"
@@ -153,53 +154,53 @@ void CBrindlexDlg::OnPrintPage() { PrintView(1); }
 
 namespace {
 
-struct CopyProgress {
-    HWND hWnd;
-    DWORD start;
-    CString title;
-    bool shown;
-};
+// Shows the copy's progress in the title once it has taken half a second; Esc cancels.
+class CCopyProgress : public IFileCopyProgress {
+public:
+    explicit CCopyProgress(CWnd* wnd) : m_wnd(wnd), m_start(::GetTickCount()) {}
+    ~CCopyProgress() override
+    {
+        if (m_shown) m_wnd->SetWindowText(m_title);
+    }
+    BOOL OnProgress(unsigned __int64 done, unsigned __int64 total) override
+    {
+        if (::GetTickCount() - m_start < 500) return TRUE;
+        if (!m_shown) {
+            m_title = m_wnd->GetWindowText();
+            m_shown = true;
+        }
+        CString text;
+        text.Format("Copying %d%% - press Esc to cancel", total ? (int)(done * 100 / total) : 100);
+        m_wnd->SetWindowText(text);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) return FALSE;
+            if (msg.message == WM_QUIT) {
+                ::PostQuitMessage((int)msg.wParam);
+                return FALSE;
+            }
+            // Keep the window painted; other input waits until the copy is done.
+            if (msg.message == WM_PAINT || msg.message == WM_NCPAINT || msg.message == WM_TIMER) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        }
+        ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
+        return TRUE;
+    }
 
-DWORD CALLBACK CopyProgressRoutine(LARGE_INTEGER total, LARGE_INTEGER done, LARGE_INTEGER, LARGE_INTEGER, DWORD,
-                                   DWORD, HANDLE, HANDLE, LPVOID data)
-{
-    CopyProgress* p = (CopyProgress*)data;
-    if (::GetTickCount() - p->start < 500) return PROGRESS_CONTINUE;
-    if (!p->shown) {
-        p->title = CWnd::FromHandlePermanent(p->hWnd)->GetWindowText();
-        p->shown = true;
-    }
-    int pct = total.QuadPart ? (int)(done.QuadPart * 100 / total.QuadPart) : 100;
-    CString t;
-    t.Format("Copying %d%% - press Esc to cancel", pct);
-    ::SetWindowTextA(p->hWnd, t);
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) return PROGRESS_CANCEL;
-        if (msg.message == WM_QUIT) {
-            ::PostQuitMessage((int)msg.wParam);
-            return PROGRESS_CANCEL;
-        }
-        // Keep the window painted; commands wait until the copy is done.
-        if (msg.message == WM_PAINT || msg.message == WM_NCPAINT || msg.message == WM_TIMER) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-    ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
-    return PROGRESS_CONTINUE;
-}
+private:
+    CWnd* m_wnd;
+    DWORD m_start;
+    CString m_title;
+    bool m_shown = false;
+};
 
 }  // namespace
 
 int CBrindlexDlg::CopyForViewing(const char* source, const char* target)
 {
     CWaitCursor wait;
-    CopyProgress progress = {m_hWnd, ::GetTickCount(), CString(), false};
-    BOOL cancel = FALSE;
-    BOOL ok = ::CopyFileExA(source, target, CopyProgressRoutine, &progress, &cancel, 0);
-    DWORD err = ok ? 0 : ::GetLastError();
-    if (progress.shown) SetWindowText(progress.title);
-    if (ok) return 1;
-    return err == ERROR_REQUEST_ABORTED ? -1 : 0;
+    CCopyProgress progress(this);
+    return CopyFileContent(source, target, &progress);
 }

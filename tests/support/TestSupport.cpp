@@ -118,14 +118,14 @@ BOOL CALLBACK FindBox(HWND h, LPARAM lp)
 }
 }  // namespace
 
-CMessageBoxAnswerer::CMessageBoxAnswerer() { m_thread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr); }
+CMessageBoxAnswerer::CMessageBoxAnswerer(int timeoutMs) : m_timeoutMs(timeoutMs) { m_thread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr); }
 
 CMessageBoxAnswerer::~CMessageBoxAnswerer() { Text(); }
 
 DWORD WINAPI CMessageBoxAnswerer::Run(LPVOID self)
 {
     CMessageBoxAnswerer* a = (CMessageBoxAnswerer*)self;
-    for (int i = 0; i < 500; i++) {
+    for (int i = 0; i < a->m_timeoutMs / 20; i++) {
         BoxSearch s = {::GetCurrentProcessId(), nullptr};
         ::EnumWindows(FindBox, (LPARAM)&s);
         if (s.found) {

@@ -39,7 +39,7 @@ void RemoveTree(const char* path);
 // box in the test's own thread does not block it) and keeps its text.
 class CMessageBoxAnswerer {
 public:
-    CMessageBoxAnswerer();
+    explicit CMessageBoxAnswerer(int timeoutMs = 10000);
     ~CMessageBoxAnswerer();
     CMessageBoxAnswerer(const CMessageBoxAnswerer&) = delete;
     CMessageBoxAnswerer& operator=(const CMessageBoxAnswerer&) = delete;
@@ -48,5 +48,6 @@ public:
 private:
     static DWORD WINAPI Run(LPVOID self);
     HANDLE m_thread = nullptr;
+    int m_timeoutMs;
     std::string m_text;
 };

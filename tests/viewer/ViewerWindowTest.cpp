@@ -265,3 +265,36 @@ TEST(ViewerDrop, QuotedCommandLineStartsViewersForAllButTheLast)
 }
 
 }  // namespace
+
+TEST(ViewerOpen, EscCancelsALongCopyAndLeavesNothingLoaded)
+{
+    ClearSettings();
+    CTempDir dir;
+    CString big = dir.File("big.bin");
+    {
+        CFileHandle h(::CreateFileA(big, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        ASSERT_TRUE(h.IsValid());
+        LARGE_INTEGER at;
+        at.QuadPart = 2LL << 30;  // 2 GiB, sparse: the copy takes longer than half a second
+        ASSERT_TRUE(::SetFilePointerEx(h, at, nullptr, FILE_BEGIN));
+        ASSERT_TRUE(::SetEndOfFile(h));
+    }
+    CBrindlexDlg dlg;
+    ASSERT_TRUE(dlg.LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+    TestApp().m_pMainWnd = &dlg;
+    dlg.StartUp("");
+    dlg.SetWindowText("Brindlex");
+    dlg.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);  // waiting in the queue when progress shows
+    CMessageBoxAnswerer box(1500);
+    EXPECT_FALSE(OpenViewedFile(big));
+    EXPECT_EQ(box.Text(), "");  // cancelled: no error message
+    EXPECT_FALSE(g_bFileLoaded);
+    EXPECT_EQ(std::string(dlg.GetWindowText()), "Brindlex");
+    // The next open works and closing still deletes the copy.
+    ASSERT_TRUE(WriteFileBytes(dir.File("ok.txt"), "ok"));
+    EXPECT_TRUE(OpenViewedFile(dir.File("ok.txt")));
+    std::string temp = g_szTempCopy;
+    dlg.SendMessage(WM_CLOSE);
+    EXPECT_EQ(::GetFileAttributesA(temp.c_str()), INVALID_FILE_ATTRIBUTES);
+    TestApp().m_pMainWnd = nullptr;
+}
