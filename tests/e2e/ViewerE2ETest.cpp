@@ -194,3 +194,24 @@ TEST_F(ViewerE2E, BadNamesNeverCrash)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ViewerHelp, HelpContentsOpensTheHelpFileButF1DoesNothing)
+{
+    ClearSettings();
+    CTempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.File("h.txt"), "help"));
+    CBrindlex v;
+    ASSERT_TRUE(v.Start(std::string(dir.File("h.txt")), "Brindlex - "));
+    ASSERT_TRUE(v.WaitForText());
+    v.Keys(VK_F1);  // the viewer's F1 sends a command nothing handles
+    Idle(1000);
+    EXPECT_FALSE(FindTopWindow(v.Pid(), "Brindlex Help"));
+    ::PostMessageA(v.Frame(), WM_COMMAND, 32786, 0);  // Help Contents
+    HWND help = WaitTopWindow(v.Pid(), "Brindlex Help", 20000);
+    EXPECT_TRUE(help);
+    if (help) ::PostMessageA(help, WM_CLOSE, 0, 0);
+}
+
+}  // namespace
