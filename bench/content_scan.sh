@@ -5,6 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tools/wine-env.sh" "$1"
+source "$root/bench/common.sh"
 wine_up
 mib=${2:-256}
 rounds=3
@@ -21,14 +22,6 @@ echo "$needle" >> "$file"
 bytes=$(stat -c %s "$file")
 cat "$file" > /dev/null
 
-seconds() {
-  local t0 t1
-  t0=$(date +%s.%N)
-  "$@" > /dev/null
-  t1=$(date +%s.%N)
-  echo "$t1 - $t0" | bc -l
-}
-min() { echo "if ($1 < $2) $1 else $2" | bc -l; }
 
 count=$(LC_ALL=C grep -F -i -c "$query" "$file")
 exe=$(winepath -w "$file")
@@ -40,9 +33,9 @@ for r in $(seq 1 $rounds); do
   scan_s=$(min "$scan_s" "$(echo "$out" | awk '$1 == "scan" {print $3}')")
 done
 
-grep_mb=$(echo "$bytes / $grep_s / 1000000" | bc -l)
-scan_mb=$(echo "$bytes / $scan_s / 1000000" | bc -l)
+grep_mb=$(calc "$bytes / $grep_s / 1000000")
+scan_mb=$(calc "$bytes / $scan_s / 1000000")
 printf 'file: %d bytes, match only in the last line (grep counts %s line, the scan finds %s file)\n' "$bytes" "$count" "$found"
 printf 'grep -F -i -c : %8.3f s  %8.1f MB/s\n' "$grep_s" "$grep_mb"
 printf 'ContainsText  : %8.3f s  %8.1f MB/s\n' "$scan_s" "$scan_mb"
-printf 'throughput ratio scan/grep: %.2f (goal >= 0.50)\n' "$(echo "$scan_mb / $grep_mb" | bc -l)"
+printf 'throughput ratio scan/grep: %.2f (goal >= 0.50)\n' "$(calc "$scan_mb / $grep_mb")"

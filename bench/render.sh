@@ -4,6 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tools/wine-env.sh" "$1"
+source "$root/bench/common.sh"
 wine_up
 mib=${2:-64}
 rounds=3
@@ -16,16 +17,6 @@ head -c $((mib * 1024 * 1024)) /dev/urandom > "$file"
 bytes=$(stat -c %s "$file")
 cat "$file" > /dev/null
 
-# Wall-clock seconds of one run of a command.
-seconds() {
-  local t0 t1
-  t0=$(date +%s.%N)
-  "$@" > /dev/null
-  t1=$(date +%s.%N)
-  awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }'
-}
-min() { awk -v a="$1" -v b="$2" 'BEGIN { print (a + 0 < b + 0) ? a : b }'; }
-max() { awk -v a="$1" -v b="$2" 'BEGIN { print (a + 0 > b + 0) ? a : b }'; }
 
 # The tools and the renderer take turns, best of $rounds each, so that a passing load on
 # the machine does not fall on one side only.

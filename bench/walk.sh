@@ -5,6 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tools/wine-env.sh" "$1"
+source "$root/bench/common.sh"
 wine_up
 rounds=3
 
@@ -23,14 +24,6 @@ done
 files=$(find "$tree" -type f | wc -l)
 folders=$(find "$tree" -mindepth 1 -type d | wc -l)
 
-seconds() {
-  local t0 t1
-  t0=$(date +%s.%N)
-  "$@" > /dev/null
-  t1=$(date +%s.%N)
-  echo "$t1 - $t0" | bc -l
-}
-min() { echo "if ($1 < $2) $1 else $2" | bc -l; }
 
 exe=$(winepath -w "$tree")
 find_s=1000000; walk_s=1000000; enum_s=1000000; found=0
@@ -46,6 +39,6 @@ printf 'tree: %d files in %d folders\n' "$files" "$folders"
 printf 'find          : %8.3f s\n' "$find_s"
 printf 'FindFiles *.* : %8.3f s  (%d results)\n' "$walk_s" "$found"
 printf 'bare FindFirstFileA/FindNextFileA walk: %8.3f s (the platform floor)\n' "$enum_s"
-printf 'time ratio FindFiles/find: %.2f (goal <= 3)\n' "$(echo "$walk_s / $find_s" | bc -l)"
+printf 'time ratio FindFiles/find: %.2f (goal <= 3)\n' "$(calc "$walk_s / $find_s")"
 printf 'time ratio bare enumeration/find: %.2f; FindFiles/bare enumeration: %.2f\n' \
-  "$(echo "$enum_s / $find_s" | bc -l)" "$(echo "$walk_s / $enum_s" | bc -l)"
+  "$(calc "$enum_s / $find_s")" "$(calc "$walk_s / $enum_s")"

@@ -5,6 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tools/wine-env.sh" "$1"
+source "$root/bench/common.sh"
 wine_up
 count=${2:-50}
 command -v inotifywait > /dev/null || { echo "inotifywait missing (tools/setup.sh installs inotify-tools)" >&2; exit 1; }
@@ -24,10 +25,10 @@ for i in $(seq 1 "$count"); do
   : > "$work/inotify/f$i"
   read -r line <&"${INW[0]}"
   t1=$EPOCHREALTIME
-  samples+=("$(echo "($t1 - $t0) * 1000" | bc -l)")
+  samples+=("$(calc "($t1 - $t0) * 1000")")
 done
 kill "$INW_PID" 2>/dev/null || true
-ino_ms=$(printf '%s\n' "${samples[@]}" | sort -g | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}')
+ino_ms=$(median "${samples[@]}")
 
 # The watcher: the program creates each file itself and pumps until its window has the message.
 mkdir "$work/watcher"
@@ -38,4 +39,4 @@ w_ms=$(echo "$out" | awk '$1 == "watcher" {print $3}')
 printf 'file created -> change reported, median of %d\n' "$count"
 printf 'watcher (FindFirstChangeNotificationA under Wine, worker, posted message) %8.3f ms\n' "$w_ms"
 printf 'inotifywait (same event, native)                                          %8.3f ms\n' "$ino_ms"
-printf 'ratio %.1f\n' "$(echo "$w_ms / $ino_ms" | bc -l)"
+printf 'ratio %.1f\n' "$(calc "$w_ms / $ino_ms")"
