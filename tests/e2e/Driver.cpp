@@ -29,7 +29,7 @@ BOOL CALLBACK FindProc(HWND h, LPARAM lp)
     if (!::IsWindowVisible(h)) return TRUE;
     char cls[64] = "";
     ::GetClassNameA(h, cls, sizeof cls);
-    if (c->cls && strcmp(cls, c->cls)) return TRUE;
+    if (c->cls ? strcmp(cls, c->cls) != 0 : strcmp(cls, "#32770") == 0) return TRUE;  // dialogs only when asked
     std::string t = WindowText(h);
     if (t.compare(0, strlen(c->prefix), c->prefix) == 0) {
         c->found = h;
