@@ -2,6 +2,7 @@
 #include "app/AppGlobals.h"
 #include "app/AboutDlg.h"
 #include "viewer/BrindlexDlg.h"
+#include "fw/DocTemplate.h"
 #include <htmlhelp.h>
 #include <ole2.h>
 #include <shellapi.h>
@@ -106,5 +107,7 @@ void CBrindlexApp::OnHelpContents()
     OpenHtmlHelp(0, HH_DISPLAY_TOPIC);
 }
 
-void CBrindlexApp::OnFileNew() {}
-void CBrindlexApp::OnFileOpen() {}
+// The framework's standard New and Open over the explorer's document template; the
+// viewer has no template, so there they do nothing.
+void CBrindlexApp::OnFileNew() { AfxDocFileNew(); }
+void CBrindlexApp::OnFileOpen() { AfxDocFileOpen(); }

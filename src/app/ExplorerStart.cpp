@@ -1,4 +1,23 @@
 #include "app/BrindlexApp.h"
+#include "app/MainFrame.h"
+#include "explorer/list/BrindlexDoc.h"
+#include "explorer/tree/LeftView.h"
+#include "fw/DocTemplate.h"
 
-// The explorer's frame is not part of this build yet: the explorer does not start.
-BOOL CreateExplorerFrame(CWinApp*) { return FALSE; }
+BOOL CreateExplorerFrame(CWinApp* app)
+{
+    AfxAddDocTemplate(new CSingleDocTemplate(128, AfxNewDocument<CBrindlexDoc>, AfxNewFrame<CMainFrame>,
+                                             AfxNewView<CLeftView>));
+    // An empty command line asks for a new document: the frame, the document and both panes.
+    if (!AfxDocFileNew()) return FALSE;
+    CSingleDocTemplate* t = AfxGetDocTemplate();
+    app->m_pMainWnd = t->GetFrame();
+    // The tree's first selection change lands on the drive of the Windows directory; the
+    // tree raises it itself so that the explorer opens listing that drive.
+    CBrindlexDoc* doc = static_cast<CBrindlexDoc*>(t->GetDocument());
+    if (doc && doc->m_pTreeView) {
+        CTreeCtrl tree = doc->m_pTreeView->GetTreeCtrl();
+        if (!tree.GetSelectedItem()) tree.SelectItem(tree.GetRootItem());
+    }
+    return app->m_pMainWnd != nullptr;
+}

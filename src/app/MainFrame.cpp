@@ -1,0 +1,84 @@
+#include "app/MainFrame.h"
+#include "app/OptionsDlg.h"
+#include "explorer/list/BrindlexView.h"
+#include "explorer/tree/LeftView.h"
+
+BEGIN_MESSAGE_MAP(CMainFrame, CDocFrameWnd)
+    ON_MESSAGE(WM_CREATE, OnCreate)
+    ON_COMMAND(32815, OnFindFiles)
+    ON_COMMAND(32795, OnOptions)
+    ON_COMMAND_RANGE(59410, 59411, OnViewStyle)
+    ON_UPDATE_COMMAND_UI_RANGE(59410, 59411, OnUpdateViewStyle)
+END_MESSAGE_MAP()
+
+const UINT g_explorerToolbarButtons[16] = {
+    32774, 32773, 32776, 32784, 32815, ID_SEPARATOR, 57634, 57637,
+    32780, 32787, ID_SEPARATOR, 32785, 59410, 59411, ID_SEPARATOR, 32786,
+};
+
+LRESULT CMainFrame::OnCreate(WPARAM wp, LPARAM lp)
+{
+    if (CDocFrameWnd::OnCreate(wp, lp) == -1) return -1;
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR)) return -1;
+    if (!m_wndReBar.Create(this, RBS_BANDBORDERS,
+                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_TOP, AFX_IDW_REBAR))
+        return -1;
+
+    m_wndToolBar.SetSizes(SIZE{30, 30}, SIZE{24, 24});
+    m_wndToolBar.SetHeight(36);
+    m_wndToolBar.SetButtons(g_explorerToolbarButtons, 16);
+
+    if (m_toolbarImages.Create(24, 24, ILC_COLOR8 | ILC_MASK, 13, 13)) {
+        HBITMAP bmp = (HBITMAP)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(166), IMAGE_BITMAP, 0, 0,
+                                            LR_SHARED | LR_LOADMAP3DCOLORS);
+        // A shared bitmap belongs to the system: used, never deleted.
+        if (bmp) ImageList_AddMasked(m_toolbarImages, bmp, RGB(192, 192, 192));
+        m_wndToolBar.SetImageList(m_toolbarImages);
+    }
+    m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY);
+    m_wndReBar.AddBar(&m_wndToolBar, nullptr, nullptr, RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP);
+    return 0;
+}
+
+BOOL CMainFrame::OnCreateClient(CREATESTRUCTA*, CCreateContext* pContext)
+{
+    if (!m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST)) return FALSE;
+    SIZE initial = {100, 100};
+    if (!m_wndSplitter.CreateView(0, 0, AfxNewView<CLeftView>, initial, pContext) ||
+        !m_wndSplitter.CreateView(0, 1, AfxNewView<CBrindlexView>, initial, pContext)) {
+        m_wndSplitter.DestroyWindow();
+        return FALSE;
+    }
+    m_wndSplitter.SetColumnInfo(0, 350, 100);
+    return TRUE;
+}
+
+CBrindlexView* CMainFrame::GetListView() const
+{
+    if (!m_wndSplitter.m_hWnd) return nullptr;
+    return dynamic_cast<CBrindlexView*>(m_wndSplitter.GetPane(0, 1));
+}
+
+// The Find Files dialog is not part of the explorer yet; the command has nothing to show.
+void CMainFrame::OnFindFiles() {}
+
+void CMainFrame::OnOptions() { RunOptionsDialog(); }
+
+void CMainFrame::OnViewStyle(UINT nID)
+{
+    CBrindlexView* list = GetListView();
+    if (!list) return;
+    if (nID == 59410)
+        list->ShowAsList();
+    else
+        list->ShowAsDetails();
+}
+
+void CMainFrame::OnUpdateViewStyle(CCmdUI* pCmdUI)
+{
+    CBrindlexView* list = GetListView();
+    pCmdUI->Enable(list != nullptr);
+    if (!list) return;
+    DWORD type = list->GetViewType();
+    pCmdUI->SetRadio(pCmdUI->m_nID == 59410 ? type == LVS_LIST : type == LVS_REPORT);
+}

@@ -1,0 +1,40 @@
+// CMainFrame: the explorer's top-level window: a toolbar in a rebar above a static
+// splitter with the folder tree on the left and the file list on the right.
+#pragma once
+
+#include "fw/DocFrameWnd.h"
+#include "fw/ImageList.h"
+#include "fw/SplitterWnd.h"
+#include "fw/ToolBar.h"
+
+class CBrindlexView;
+
+class CMainFrame : public CDocFrameWnd {
+public:
+    CMainFrame() {}
+    ~CMainFrame() override {}
+
+    // Pane (0, 1) when it is the file list, else none.
+    CBrindlexView* GetListView() const;
+
+    CSplitterWnd m_wndSplitter;
+    int m_bFindFilesCreated = 0;  // the Find Files window exists
+    CToolBar m_wndToolBar;
+    CReBar m_wndReBar;
+
+protected:
+    BOOL OnCreateClient(CREATESTRUCTA* cs, CCreateContext* pContext) override;
+    LRESULT OnCreate(WPARAM wp, LPARAM lp);
+    void OnFindFiles();
+    void OnOptions();
+    void OnViewStyle(UINT nID);
+    void OnUpdateViewStyle(CCmdUI* pCmdUI);
+
+    // The toolbar's images; the toolbar window is gone before the frame object.
+    CImageList m_toolbarImages;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// The toolbar's entries in order; 0 is a separator.
+extern const UINT g_explorerToolbarButtons[16];

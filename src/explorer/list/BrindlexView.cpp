@@ -1,0 +1,152 @@
+#include "explorer/list/BrindlexView.h"
+#include "explorer/list/BrindlexDoc.h"
+#include "explorer/list/SortClass.h"
+#include "explorer/tree/LeftView.h"
+#include "app/AppGlobals.h"
+#include "fw/WinApp.h"
+
+bool g_bDetailsShading = false;
+
+BEGIN_MESSAGE_MAP(CBrindlexView, CListView)
+    ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+    ON_MESSAGE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
+    ON_MESSAGE(WM_DESTROY, OnDestroy)
+    ON_COMMAND(32784, OnUp)
+    ON_COMMAND(32785, OnRefresh)
+END_MESSAGE_MAP()
+
+CBrindlexView::~CBrindlexView()
+{
+    if (CBrindlexDoc* doc = GetDocument())
+        if (doc->m_pListView == this) doc->m_pListView = nullptr;
+}
+
+CBrindlexDoc* CBrindlexView::GetDocument() const { return static_cast<CBrindlexDoc*>(m_pDocument); }
+
+CLeftView* CBrindlexView::GetTreeView() const
+{
+    CBrindlexDoc* doc = GetDocument();
+    return doc ? doc->m_pTreeView : nullptr;
+}
+
+BOOL CBrindlexView::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    cs.style |= LVS_REPORT;
+    return CListView::PreCreateWindow(cs);
+}
+
+// The control's font with the face "Tahoma", one pixel taller.
+static HFONT MakeTallerTahoma(HWND hWnd)
+{
+    HFONT current = (HFONT)::SendMessageA(hWnd, WM_GETFONT, 0, 0);
+    if (!current) current = (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
+    LOGFONTA lf = {};
+    if (!::GetObjectA(current, sizeof lf, &lf)) return nullptr;
+    lstrcpynA(lf.lfFaceName, "Tahoma", LF_FACESIZE);
+    lf.lfHeight -= 1;
+    return ::CreateFontIndirectA(&lf);
+}
+
+void CBrindlexView::OnInitialUpdate()
+{
+    g_bDetailsShading = false;
+    CWinApp* app = AfxGetApp();
+    int listSetting = app ? (int)app->GetProfileInt("settings", "list", 0) : 0;
+    CListView::OnInitialUpdate();
+
+    m_font.Attach(MakeTallerTahoma(m_hWnd));
+    if (m_font) SendMessage(WM_SETFONT, (WPARAM)(HFONT)m_font, TRUE);
+
+    CListCtrl list = GetListCtrl();
+    list.SetStyleBits(0x0003 | 0x8049, 0x8049);
+    list.SetImageList(g_systemImageList, LVSIL_SMALL);
+    list.SetExtendedStyle(LVS_EX_INFOTIP, 0);
+    if (CBrindlexDoc* doc = GetDocument()) doc->m_pListView = this;
+
+    int w = ::GetSystemMetrics(SM_CXSCREEN) - 222;
+    m_nListWidth = w / 3;
+    m_nNameWidth = w / 2;
+    m_nSizeWidth = m_nCreatedWidth = m_nModifiedWidth = w / 6;
+
+    list.InsertColumn(0, "File Name", LVCFMT_LEFT, m_nNameWidth);
+    list.InsertColumn(1, "Size", LVCFMT_LEFT, m_nSizeWidth);
+    list.InsertColumn(2, "Created", LVCFMT_LEFT, m_nCreatedWidth);
+    list.InsertColumn(3, "Modified", LVCFMT_LEFT, m_nModifiedWidth);
+
+    if (listSetting == 0) {
+        list.SetStyleBits(LVS_TYPEMASK, LVS_LIST);
+        list.SetColumnWidth(0, m_nListWidth);
+    }
+}
+
+void CBrindlexView::ShowAsList()
+{
+    CListCtrl list = GetListCtrl();
+    g_bDetailsShading = false;
+    list.SetStyleBits(LVS_TYPEMASK, LVS_LIST);
+    list.SetColumnWidth(0, m_nListWidth);
+}
+
+void CBrindlexView::ShowAsDetails()
+{
+    CListCtrl list = GetListCtrl();
+    g_bDetailsShading = true;
+    list.SetStyleBits(LVS_TYPEMASK, LVS_REPORT);
+    list.SetColumnWidth(0, m_nNameWidth);
+    list.SetColumnWidth(1, m_nSizeWidth);
+    list.SetColumnWidth(2, m_nCreatedWidth);
+    list.SetColumnWidth(3, m_nModifiedWidth);
+}
+
+void CBrindlexView::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = CDRF_DODEFAULT;
+    if (!g_bDetailsShading) return;
+    NMLVCUSTOMDRAW* cd = (NMLVCUSTOMDRAW*)pNMHDR;
+    if (cd->nmcd.dwDrawStage == CDDS_PREPAINT) {
+        *pResult = CDRF_NOTIFYITEMDRAW;
+    } else if (cd->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+        cd->clrTextBk = (cd->nmcd.dwItemSpec & 1) ? LIST_SHADE_COLOR : RGB(255, 255, 255);
+        *pResult = CDRF_DODEFAULT;
+    }
+}
+
+void CBrindlexView::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    CWaitCursor wait;
+    int column = ((NMLISTVIEW*)pNMHDR)->iSubItem;
+    {
+        CSortClass sorter(this, column, column == 1);
+        sorter.Sort(true);
+    }
+    *pResult = 0;
+}
+
+LRESULT CBrindlexView::OnLButtonDblClk(WPARAM wp, LPARAM lp)
+{
+    OpenSelected();
+    return DefWindowProc(WM_LBUTTONDBLCLK, wp, lp);
+}
+
+void CBrindlexView::OnUp()
+{
+    CLeftView* tree = GetTreeView();
+    if (!tree) return;
+    CTreeCtrl ctrl = tree->GetTreeCtrl();
+    HTREEITEM parent = ctrl.GetParentItem(ctrl.GetSelectedItem());
+    if (parent) ctrl.SelectItem(parent);
+}
+
+void CBrindlexView::OnRefresh()
+{
+    if (CLeftView* tree = GetTreeView()) tree->RebuildTree();
+}
+
+LRESULT CBrindlexView::OnDestroy(WPARAM wp, LPARAM lp)
+{
+    LRESULT r = CListView::OnDestroy(wp, lp);
+    m_font.DeleteObject();
+    if (g_systemImageList.m_hImageList) g_systemImageList.Detach();
+    return r;
+}

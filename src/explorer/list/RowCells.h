@@ -1,0 +1,10 @@
+// The cell texts of a file list row, from the entry's directory data.
+#pragma once
+
+#include "fw/afx.h"
+
+// Empty for a folder; otherwise the 64-bit size in decimal digits ("0", "4294967296").
+CString FormatSizeCell(const WIN32_FIND_DATAA& fd);
+// The local date "%m-%d-%Y" (03-07-2024) of a time stamp; empty when the stamp's low 32 bits
+// are zero or the platform cannot convert it to a local date.
+CString FormatDateCell(const FILETIME& ft);

@@ -1,0 +1,88 @@
+// CLeftView: the folder tree, the left pane of the explorer. One root per logical drive;
+// a folder's sub-folders are read when it is expanded and dropped when it is collapsed.
+// The selected item is the folder on show in the file list, watched with its parent.
+#pragma once
+
+#include "fw/TreeView.h"
+#include "fw/Handle.h"
+
+class CBrindlexDoc;
+class CBrindlexView;
+
+class CLeftView : public CTreeView {
+public:
+    CLeftView() {}
+    ~CLeftView() override;
+
+    CBrindlexDoc* GetDocument() const;
+    CBrindlexView* GetListView() const;
+
+    // The folder an item stands for: its text under its ancestors' texts ("C:\Data\Sub"; "C:\").
+    CString GetItemPath(HTREEITEM hItem) const;
+    // bTreeOnly: inserts the folder's sub-folders under item and returns how many; otherwise
+    // lists the folder's entries into the file list, sorted by name, and returns 0.
+    int FillFolder(HTREEITEM hItem, const CString& strFolderPath, bool bTreeOnly);
+    // Whether the folder has a sub-folder entry (hidden and system ones count).
+    static bool HasSubfolders(const char* folderPath);
+    int DeleteChildren(HTREEITEM hItem);
+    // One root item per logical drive, each with a placeholder child.
+    void InitTree();
+
+    // For the file list: children of the selected item, by name ignoring case.
+    void AddChildFolder(const char* name);
+    void RemoveChildFolder(const char* name);
+    void RenameChildFolder(const char* oldName, const char* newName);
+    void SelectChildFolder(const char* name);
+
+    // Throws the tree away, fills it again and walks back down to the selected folder.
+    void RebuildTree();
+    // A "FileWatchNotify" for the watch whose path is notifiedPath.
+    LRESULT OnFileWatchNotify(WPARAM wp, const CString& notifiedPath);
+
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    void OnInitialUpdate() override;
+    void OnDraw(HDC) override {}
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+    CString m_strCurrentPath;         // the selected folder, as GetItemPath gives it
+    int m_bRedirectSelection = 1;     // the next selection change goes to m_hStartItem
+    HTREEITEM m_hStartItem = nullptr;
+    DWORD m_dwWatchFolder = 0;        // watch on the selected folder
+    DWORD m_dwWatchParent = 0;        // watch on its parent
+    int m_bSkipNextNotify = 0;        // set by the tree's own Rename
+    CFont m_font;
+
+protected:
+    void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnSelChanging(NMHDR* pNMHDR, LRESULT* pResult);
+    LRESULT OnDestroy(WPARAM wp, LPARAM lp);
+    void OnRefresh() { RebuildTree(); }
+
+    // A folder item under hParent (sorted, or at the end when bSorted is false) with the
+    // icons of fullPath and a placeholder child when that folder has sub-folders. attributes:
+    // the folder's own as enumerated, or INVALID_FILE_ATTRIBUTES.
+    HTREEITEM InsertFolderItem(HTREEITEM hParent, const char* name, const char* fullPath,
+                               DWORD attributes = INVALID_FILE_ATTRIBUTES, bool bSorted = true);
+    void AppendPlaceholder(HTREEITEM hItem);
+    // Programmatic expansion that always reads the folder, even after an earlier collapse.
+    BOOL ExpandItem(HTREEITEM hItem);
+    // Its next visible item is its first child.
+    bool IsExpanded(HTREEITEM hItem) const;
+    void RemoveWatches();
+    // The watches of the selection change: the folder and its parent, none at the root of a
+    // removable drive.
+    void ArmSelectionWatches(HTREEITEM hItem, const CString& path);
+
+    HTREEITEM m_hDeletedOnExpand = nullptr;  // the item an expansion found gone and deleted
+    bool m_bCollapsingNoMedium = false;      // our own collapse of a drive without a medium
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// The icons of a path in the system small-icon list: normal and open; 0 when unknown.
+void GetFolderIcons(const char* path, int* pImage, int* pSelectedImage);
+// The entry exists (file or folder), looked up without wildcards of our own.
+bool PathExists(const char* path);
+// Folders that are directory + hidden + system and nothing else stay out of both panes.
+inline bool IsHiddenSystemFolder(DWORD attributes) { return attributes == 0x16; }
+inline bool IsDots(const char* name) { return !strcmp(name, ".") || !strcmp(name, ".."); }

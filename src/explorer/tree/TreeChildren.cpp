@@ -1,0 +1,41 @@
+// The tree's operations for the file list: children of the selected item by name.
+#include "explorer/tree/LeftView.h"
+#include "explorer/list/PathText.h"
+
+void CLeftView::AddChildFolder(const char* name)
+{
+    HTREEITEM sel = GetTreeCtrl().GetSelectedItem();
+    if (!sel) return;
+    InsertFolderItem(sel, name, JoinPath(GetItemPath(sel), name));
+}
+
+void CLeftView::RemoveChildFolder(const char* name)
+{
+    CTreeCtrl tree = GetTreeCtrl();
+    HTREEITEM sel = tree.GetSelectedItem();
+    if (!sel) return;
+    for (HTREEITEM h = tree.GetChildItem(sel); h;) {
+        HTREEITEM next = tree.GetNextSiblingItem(h);
+        if (tree.GetItemText(h).CompareNoCase(name) == 0) tree.DeleteItem(h);
+        h = next;
+    }
+}
+
+void CLeftView::RenameChildFolder(const char* oldName, const char* newName)
+{
+    CTreeCtrl tree = GetTreeCtrl();
+    HTREEITEM sel = tree.GetSelectedItem();
+    if (!sel) return;
+    for (HTREEITEM h = tree.GetChildItem(sel); h; h = tree.GetNextSiblingItem(h))
+        if (tree.GetItemText(h).CompareNoCase(oldName) == 0) tree.SetItemText(h, newName);
+}
+
+void CLeftView::SelectChildFolder(const char* name)
+{
+    CTreeCtrl tree = GetTreeCtrl();
+    HTREEITEM sel = tree.GetSelectedItem();
+    if (!sel) return;
+    if (!(tree.GetItemState(sel, TVIS_EXPANDED) & TVIS_EXPANDED)) ExpandItem(sel);
+    for (HTREEITEM h = tree.GetChildItem(sel); h; h = tree.GetNextSiblingItem(h))
+        if (tree.GetItemText(h).CompareNoCase(name) == 0) tree.SelectItem(h);
+}

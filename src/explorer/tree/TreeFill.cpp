@@ -1,0 +1,107 @@
+// Population of the tree: item paths, folder enumeration, placeholders.
+#include "explorer/tree/LeftView.h"
+#include "explorer/list/BrindlexView.h"
+#include "explorer/list/PathText.h"
+#include "explorer/list/SortClass.h"
+#include "explorer/list/ShellIcons.h"
+#include <shellapi.h>
+
+void GetFolderIcons(const char* path, int* pImage, int* pSelectedImage)
+{
+    CShellIcons::GetFolderIcons(path, INVALID_FILE_ATTRIBUTES, pImage, pSelectedImage);
+}
+
+bool PathExists(const char* path)
+{
+    if (!path || !*path) return false;
+    WIN32_FIND_DATAA fd;
+    CFindHandle h(::FindFirstFileA(path, &fd));
+    return h.IsValid();
+}
+
+CString CLeftView::GetItemPath(HTREEITEM hItem) const
+{
+    CTreeCtrl tree = GetTreeCtrl();
+    if (!hItem) return CString();
+    CString path = tree.GetItemText(hItem);
+    for (HTREEITEM h = tree.GetParentItem(hItem); h; h = tree.GetParentItem(h)) {
+        CString text = tree.GetItemText(h);
+        path = EndsWithBackslash(text) ? text + path : text + "\\" + path;
+    }
+    return path;
+}
+
+bool CLeftView::HasSubfolders(const char* folderPath)
+{
+    WIN32_FIND_DATAA fd;
+    CFindHandle h(::FindFirstFileA(WithBackslash(folderPath) + "*.*", &fd));
+    if (!h.IsValid()) return false;
+    do {
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(fd.cFileName)) return true;
+    } while (::FindNextFileA(h, &fd));
+    return false;
+}
+
+int CLeftView::DeleteChildren(HTREEITEM hItem)
+{
+    CTreeCtrl tree = GetTreeCtrl();
+    int n = 0;
+    if (!hItem) return 0;
+    while (HTREEITEM child = tree.GetChildItem(hItem)) {
+        if (!tree.DeleteItem(child)) break;
+        n++;
+    }
+    return n;
+}
+
+void CLeftView::AppendPlaceholder(HTREEITEM hItem) { GetTreeCtrl().InsertItem("", 0, 0, hItem, TVI_LAST); }
+
+HTREEITEM CLeftView::InsertFolderItem(HTREEITEM hParent, const char* name, const char* fullPath, DWORD attributes,
+                                      bool bSorted)
+{
+    int image = 0, selected = 0;
+    CShellIcons::GetFolderIcons(fullPath, attributes, &image, &selected);
+    HTREEITEM h = GetTreeCtrl().InsertItem(name, image, selected, hParent, bSorted ? TVI_SORT : TVI_LAST);
+    if (h && HasSubfolders(fullPath)) AppendPlaceholder(h);
+    return h;
+}
+
+int CLeftView::FillFolder(HTREEITEM hItem, const CString& strFolderPath, bool bTreeOnly)
+{
+    CString dir = WithBackslash(strFolderPath);
+    CShellIcons::Clear();
+    CBrindlexView* list = bTreeOnly ? nullptr : GetListView();
+    if (list) {
+        list->DeleteAllEntries();
+        list->m_strFolder = dir;
+    }
+    WIN32_FIND_DATAA fd;
+    CFindHandle find(::FindFirstFileA(dir + "*.*", &fd));
+    if (!find.IsValid()) {
+        // A drive keeps its expand button even when it cannot be read.
+        if (!GetTreeCtrl().GetParentItem(hItem)) AppendPlaceholder(hItem);
+        return 0;
+    }
+    CWaitCursor wait;
+    int count = 0;
+    do {
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (IsDots(fd.cFileName) || IsHiddenSystemFolder(fd.dwFileAttributes)) continue;
+            if (bTreeOnly) {
+                // Appended, then sorted once: sorted insertion one by one is quadratic.
+                if (InsertFolderItem(hItem, fd.cFileName, dir + fd.cFileName, fd.dwFileAttributes, false)) count++;
+            } else if (list) {
+                list->AddFileEntry(fd, strFolderPath);
+            }
+        } else if (list) {
+            list->AddFileEntry(fd, strFolderPath);
+        }
+    } while (::FindNextFileA(find, &fd));
+    find.Close();
+    if (bTreeOnly && count) GetTreeCtrl().SortChildren(hItem);
+    if (list) {
+        CSortClass sorter(list, 0, false);
+        sorter.Sort(true);
+    }
+    return count;
+}

@@ -1,0 +1,189 @@
+// Keeping tree and list in step with the disk: change notifications and the rebuild.
+#include "explorer/tree/LeftView.h"
+#include "explorer/list/BrindlexView.h"
+#include "explorer/list/NameIndex.h"
+#include "explorer/list/PathText.h"
+#include "watch/FileWatch.h"
+#include <string>
+#include <unordered_set>
+
+// The item that follows hItem's subtree in next-visible order (hItem being visible).
+static HTREEITEM NextAfterSubtree(const CTreeCtrl& tree, HTREEITEM hItem)
+{
+    for (HTREEITEM h = hItem; h; h = tree.GetParentItem(h))
+        if (HTREEITEM next = tree.GetNextSiblingItem(h)) return next;
+    return nullptr;
+}
+
+LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
+{
+    if (m_bRedirectSelection) return 0;
+    RemoveWatches();
+    CTreeCtrl tree = GetTreeCtrl();
+    HTREEITEM sel = tree.GetSelectedItem();
+    if (!sel) return 0;
+    CString selPath = GetItemPath(sel);
+    CString curPath = selPath;
+    HTREEITEM parent = tree.GetParentItem(sel);
+    if (parent) {
+        if (!PathExists(selPath)) {
+            // The folder on show went away: its parent takes over.
+            tree.SelectItem(parent);
+            DeleteChildren(parent);
+            FillFolder(parent, GetItemPath(parent), true);
+            return 0;
+        }
+        curPath += "\\";
+    }
+    m_dwWatchFolder = AddFileWatch(curPath, m_hWnd);
+    if (parent) {
+        CString parentPath = GetItemPath(parent);
+        if (tree.GetParentItem(parent)) parentPath += "\\";
+        m_dwWatchParent = AddFileWatch(parentPath, m_hWnd);
+    }
+    if (m_bSkipNextNotify) {
+        m_bSkipNextNotify = 0;
+        return 0;
+    }
+
+    HTREEITEM target = sel;
+    CString folder = curPath;
+    bool parentMode = notifiedPath.CompareNoCase(curPath) != 0 && notifiedPath.CompareNoCase(selPath) != 0;
+    if (parentMode) {
+        if (!parent) {
+            RebuildTree();
+            return 0;
+        }
+        target = parent;
+        folder = GetItemPath(parent);
+        if (tree.GetParentItem(parent)) folder += "\\";
+    }
+
+    // Appearing entries. The names of target's children are looked up in a set, not by
+    // walking the children once per entry; the names on disk are kept for the vanishing ones.
+    std::unordered_set<std::string> known, present;
+    for (HTREEITEM h = tree.GetChildItem(target); h; h = tree.GetNextSiblingItem(h))
+        known.insert(CNameIndex::Fold(tree.GetItemText(h)));
+    CString targetPath = GetItemPath(target);
+    CBrindlexView* list = parentMode ? nullptr : GetListView();
+    WIN32_FIND_DATAA fd;
+    CFindHandle find(::FindFirstFileA(folder + "*.*", &fd));
+    bool enumerated = find.IsValid();
+    if (enumerated) {
+        do {
+            if (IsDots(fd.cFileName)) continue;
+            std::string key = CNameIndex::Fold(fd.cFileName);
+            present.insert(key);
+            if (known.count(key)) continue;
+            CString full = JoinPath(targetPath, fd.cFileName);
+            bool isDir = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            if (isDir && (parentMode || IsExpanded(target))) {
+                if (InsertFolderItem(target, fd.cFileName, full, fd.dwFileAttributes)) known.insert(key);
+            }
+            if (!list || list->HasEntry(fd.cFileName)) continue;
+            WIN32_FIND_DATAA data;
+            CFindHandle entry(::FindFirstFileA(full, &data));
+            if (!entry.IsValid()) continue;
+            if (!IsHiddenSystemFolder(data.dwFileAttributes)) list->AddFileEntry(data, targetPath);
+        } while (::FindNextFileA(find, &fd));
+        find.Close();
+    }
+    // Whether an entry of the changed folder still exists: the enumeration just made answers
+    // for the whole folder at once (a look-up per entry would cost as much as the enumeration).
+    auto stillThere = [&](const CString& parentPath, const CString& name) {
+        if (enumerated && WithBackslash(parentPath).CompareNoCase(folder) == 0)
+            return present.count(CNameIndex::Fold(name)) != 0;
+        return PathExists(JoinPath(parentPath, name));
+    };
+
+    // Vanished rows, last to first.
+    if (list) {
+        CListCtrl rows = list->GetListCtrl();
+        for (int i = rows.GetItemCount() - 1; i >= 0; i--)
+            if (!stillThere(list->m_strFolder, rows.GetItemText(i, 0))) rows.DeleteItem(i);
+    }
+
+    // Vanished folders among the items from the top of the window down.
+    for (HTREEITEM h = tree.GetFirstVisibleItem(); h;) {
+        HTREEITEM up = tree.GetParentItem(h);
+        if (up && !stillThere(GetItemPath(up), tree.GetItemText(h))) {
+            HTREEITEM next = NextAfterSubtree(tree, h);
+            tree.DeleteItem(h);
+            h = next;
+        } else {
+            h = tree.GetNextVisibleItem(h);
+        }
+    }
+    return 0;
+}
+
+void CLeftView::RebuildTree()
+{
+    CTreeCtrl tree = GetTreeCtrl();
+    HTREEITEM sel = tree.GetSelectedItem();
+    bool wasExpanded = sel && tree.GetChildItem(sel) && IsExpanded(sel);
+    HTREEITEM top = tree.GetFirstVisibleItem();
+    CString topPath = GetItemPath(top);
+    bool topFound = false;
+    CString selPath = GetItemPath(sel);
+    HTREEITEM root = sel;
+    while (root && tree.GetParentItem(root)) root = tree.GetParentItem(root);
+    CString rootText = root ? tree.GetItemText(root) : CString();
+
+    tree.DeleteAllItems();
+    m_bRedirectSelection = 1;
+    InitTree();
+
+    auto noteTop = [&](HTREEITEM h) {
+        if (!topFound && !topPath.IsEmpty() && GetItemPath(h).CompareNoCase(topPath) == 0) {
+            topFound = true;
+            top = h;
+        }
+    };
+    HTREEITEM h = nullptr;
+    for (HTREEITEM it = tree.GetFirstVisibleItem(); it && !rootText.IsEmpty(); it = tree.GetNextVisibleItem(it)) {
+        noteTop(it);
+        if (tree.GetItemText(it) == rootText) {
+            h = it;
+            break;
+        }
+    }
+    if (h) {
+        m_hStartItem = h;
+        if (ExpandItem(h)) {
+            HTREEITEM previous = h;
+            CString prefix = rootText;
+            for (;;) {
+                if (prefix == selPath) {
+                    m_hStartItem = h;
+                    break;
+                }
+                // The next component of the selected path.
+                int i = prefix.GetLength();
+                if (i >= selPath.GetLength()) break;
+                prefix += selPath[i++];
+                while (i < selPath.GetLength() && selPath[i] != '\\') prefix += selPath[i++];
+                HTREEITEM match = nullptr;
+                for (HTREEITEM it = tree.GetNextVisibleItem(h); it; it = tree.GetNextVisibleItem(it)) {
+                    noteTop(it);
+                    if (GetItemPath(it) == prefix) {
+                        match = it;
+                        break;
+                    }
+                }
+                if (!match) break;
+                if (prefix != selPath) {
+                    m_hDeletedOnExpand = nullptr;
+                    if (!ExpandItem(match)) {
+                        m_hStartItem = m_hDeletedOnExpand == match ? previous : match;
+                        break;
+                    }
+                }
+                previous = match;
+                h = match;
+            }
+        }
+    }
+    tree.SelectItem(m_hStartItem);
+    if (m_hStartItem && tree.GetChildItem(m_hStartItem) && wasExpanded && topFound) tree.SelectSetFirstVisible(top);
+}

@@ -1,0 +1,67 @@
+// CView: a child window that shows a document; CCtrlView: a view that is a common control.
+#pragma once
+
+#include "fw/Wnd.h"
+
+class CDocument;
+class CDocFrameWnd;
+class CView;
+
+// Makes a new view object (not yet a window).
+typedef CView* (*AFX_NEWVIEW)();
+template <class T>
+CView* AfxNewView() { return new T; }
+
+// What a frame needs to create its views: the document they show and the first view's class.
+struct CCreateContext {
+    CDocument* m_pCurrentDoc = nullptr;
+    AFX_NEWVIEW m_pfnNewView = nullptr;
+};
+
+// Ids of the frame's parts.
+const UINT AFX_IDW_TOOLBAR = 0xE800;
+const UINT AFX_IDW_REBAR = 0xE804;
+const UINT AFX_IDW_PANE_FIRST = 0xE900;
+
+class CView : public CWnd {
+public:
+    ~CView() override;
+
+    CDocument* GetDocument() const { return m_pDocument; }
+    // Creates the window as a child of hParent and attaches it to the context's document.
+    virtual BOOL Create(const char* className, DWORD style, const RECT& rc, HWND hParent, UINT nID,
+                        CCreateContext* pContext);
+    // Adjusts the creation parameters before the window is made.
+    virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
+    // Runs once the frame, its views and the document exist.
+    virtual void OnInitialUpdate() {}
+    virtual void OnDraw(HDC) {}
+    // The document frame this view lives in, or none.
+    CDocFrameWnd* GetParentFrame() const;
+
+    CDocument* m_pDocument = nullptr;
+
+protected:
+    LRESULT OnSetFocus(WPARAM wp, LPARAM lp);
+    LRESULT OnDestroy(WPARAM wp, LPARAM lp);
+    LRESULT OnPaint(WPARAM wp, LPARAM lp);
+    // Views are made with new by their frame and go with their window.
+    void PostNcDestroy() override { delete this; }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// A view whose window is a control of the given class; the control paints itself.
+class CCtrlView : public CView {
+public:
+    CCtrlView(const char* className, DWORD dwStyle) : m_strClass(className), m_dwDefaultStyle(dwStyle) {}
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+
+protected:
+    LRESULT OnPaintCtrl(WPARAM wp, LPARAM lp) { return DefWindowProc(WM_PAINT, wp, lp); }
+
+    CString m_strClass;
+    DWORD m_dwDefaultStyle;
+
+    DECLARE_MESSAGE_MAP()
+};

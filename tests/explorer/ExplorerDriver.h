@@ -1,0 +1,56 @@
+// Drives a running brindlex.exe from outside, as a user and the window system would:
+// messages to its windows, control contents read through its memory.
+#pragma once
+
+#include "support/TestSupport.h"
+#include <string>
+#include <vector>
+
+class CExplorerProcess {
+public:
+    CExplorerProcess() {}
+    // Ends the process, whatever state the test left it in.
+    ~CExplorerProcess();
+    CExplorerProcess(const CExplorerProcess&) = delete;
+    CExplorerProcess& operator=(const CExplorerProcess&) = delete;
+
+    // Starts the explorer (no argument) beside this test program and waits for its frame.
+    bool Start();
+    HWND Frame() const { return m_hFrame; }
+    HWND Tree() const;
+    HWND List() const;
+    std::string Caption() const;
+
+    // Column-0 texts of the list's rows, in order.
+    std::vector<std::string> Rows() const;
+    std::string Cell(int row, int col) const;
+    int ColumnWidth(int col) const;
+    std::string ItemText(HTREEITEM h) const;
+    // The tree's selected folder as its texts from the root down, joined like a path.
+    std::string SelectedPath() const;
+    // Expands the items down to path ("T:\Data\Sub") and selects the last; false if one is missing.
+    bool SelectPath(const char* path);
+
+    LRESULT Command(UINT id) const { return ::SendMessageA(m_hFrame, WM_COMMAND, id, 0); }
+
+private:
+    HTREEITEM FindItem(HTREEITEM parent, const std::string& text) const;
+    // A block of the process's memory for message arguments, freed with the object.
+    void* Remote(size_t bytes) const;
+
+    PROCESS_INFORMATION m_pi = {};
+    HWND m_hFrame = nullptr;
+    mutable void* m_pRemote = nullptr;
+};
+
+// Polls until test() holds or ms pass.
+template <class Test>
+bool WaitUntil(Test test, DWORD ms)
+{
+    DWORD start = ::GetTickCount();
+    while (!test()) {
+        if (::GetTickCount() - start > ms) return false;
+        ::Sleep(20);
+    }
+    return true;
+}

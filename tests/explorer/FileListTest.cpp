@@ -1,0 +1,350 @@
+// The file list with the real list control: cells, rows, sorting, view modes.
+#include "ExplorerFixture.h"
+#include "explorer/list/SortClass.h"
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace {
+
+FILETIME LocalDate(int year, int month, int day)
+{
+    SYSTEMTIME st = {};
+    st.wYear = (WORD)year;
+    st.wMonth = (WORD)month;
+    st.wDay = (WORD)day;
+    st.wHour = 12;
+    FILETIME local, utc;
+    ::SystemTimeToFileTime(&st, &local);
+    ::LocalFileTimeToFileTime(&local, &utc);
+    return utc;
+}
+
+// Directory data of an entry that need not exist.
+WIN32_FIND_DATAA Entry(const char* name, DWORD attributes, DWORD size, FILETIME created, FILETIME modified)
+{
+    WIN32_FIND_DATAA fd = {};
+    lstrcpynA(fd.cFileName, name, MAX_PATH);
+    fd.dwFileAttributes = attributes;
+    fd.nFileSizeLow = size;
+    fd.ftCreationTime = created;
+    fd.ftLastWriteTime = modified;
+    return fd;
+}
+
+WIN32_FIND_DATAA FileData(const char* name, DWORD size, FILETIME modified = LocalDate(2024, 1, 2))
+{
+    return Entry(name, FILE_ATTRIBUTE_ARCHIVE, size, modified, modified);
+}
+
+WIN32_FIND_DATAA FolderData(const char* name, FILETIME created = LocalDate(2024, 1, 2))
+{
+    return Entry(name, FILE_ATTRIBUTE_DIRECTORY, 0, created, created);
+}
+
+WIN32_FIND_DATAA Found(const char* path)
+{
+    WIN32_FIND_DATAA fd = {};
+    HANDLE h = ::FindFirstFileA(path, &fd);
+    if (h != INVALID_HANDLE_VALUE) ::FindClose(h);
+    return fd;
+}
+
+class FileList : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearSettings();
+        host.reset(new CPaneHost);
+        view = host->m_pList;
+        view->DeleteAllEntries();
+    }
+    void TearDown() override { host.reset(); }
+    void Add(const WIN32_FIND_DATAA& fd) { view->AddFileEntry(fd, "C:\\nowhere"); }
+    void SortBy(int column)
+    {
+        CSortClass sorter(view, column, column == 1);
+        sorter.Sort(true);
+    }
+    std::string Cell(int row, int col) { return host->List().GetItemText(row, col).str(); }
+
+    std::unique_ptr<CPaneHost> host;
+    CBrindlexView* view = nullptr;
+};
+
+}  // namespace
+
+TEST_F(FileList, CellsOfFilesAndFolders)
+{
+    CTempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.File("zero.bin"), ""));
+    ASSERT_TRUE(WriteFileBytes(dir.File("five.txt"), "12345"));
+    ASSERT_TRUE(::CreateDirectoryA(dir.File("sub"), nullptr));
+    for (const char* name : {"zero.bin", "five.txt", "sub"}) view->AddFileEntry(Found(dir.File(name)), dir.Path());
+
+    ASSERT_EQ(host->List().GetItemCount(), 3);
+    EXPECT_EQ(Cell(0, 0), "zero.bin");
+    EXPECT_EQ(Cell(0, 1), "0");
+    EXPECT_EQ(Cell(1, 1), "5");
+    EXPECT_EQ(Cell(2, 0), "sub");
+    EXPECT_EQ(Cell(2, 1), "");  // a folder: no size
+    // Today's date, local, month first.
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    char today[16];
+    snprintf(today, sizeof today, "%02u-%02u-%04u", now.wMonth, now.wDay, now.wYear);
+    EXPECT_EQ(Cell(1, 3), today);
+}
+
+TEST_F(FileList, ZeroLowTimeStampGivesAnEmptyDate)
+{
+    FILETIME lowZero = {0, 0x01D00000};
+    Add(Entry("old.txt", FILE_ATTRIBUTE_ARCHIVE, 3, lowZero, LocalDate(2024, 3, 7)));
+    EXPECT_EQ(Cell(0, 2), "");
+    EXPECT_EQ(Cell(0, 3), "03-07-2024");
+}
+
+TEST_F(FileList, NameDifferingOnlyInCaseAddsNothing)
+{
+    Add(FileData("Report.TXT", 1));
+    Add(FileData("report.txt", 2));
+    Add(FolderData("REPORT.txt"));
+    ASSERT_EQ(host->List().GetItemCount(), 1);
+    EXPECT_EQ(Cell(0, 1), "1");
+    EXPECT_TRUE(view->HasEntry("REPORT.TXT"));
+}
+
+TEST_F(FileList, RowsAreAppendedUnsortedAndTheIndexFollowsEveryChange)
+{
+    Add(FileData("b", 1));
+    Add(FileData("a", 1));
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"b", "a"}));
+    // Rows deleted or renamed by anyone, through the control's own messages.
+    ::SendMessageA(host->List().m_hWnd, LVM_DELETEITEM, 0, 0);
+    EXPECT_FALSE(view->HasEntry("b"));
+    host->List().SetItemText(0, 0, "c");
+    EXPECT_FALSE(view->HasEntry("a"));
+    EXPECT_TRUE(view->HasEntry("C"));
+    Add(FileData("A", 1));
+    Add(FileData("B", 1));
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"c", "A", "B"}));
+    host->List().SetItemText(0, 1, "99");  // not the name
+    EXPECT_TRUE(view->HasEntry("c"));
+    view->DeleteAllEntries();
+    EXPECT_FALSE(view->HasEntry("c"));
+    Add(FileData("c", 1));
+    EXPECT_EQ(host->List().GetItemCount(), 1);
+}
+
+TEST_F(FileList, HiddenEntriesAreDrawnDimmed)
+{
+    CTempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.File(".hidden"), "x"));
+    ASSERT_TRUE(WriteFileBytes(dir.File("plain"), "x"));
+    view->AddFileEntry(Found(dir.File(".hidden")), dir.Path());
+    view->AddFileEntry(Found(dir.File("plain")), dir.Path());
+    // Dimmed exactly when the shell calls the entry ghosted (this Wine does not for hidden files).
+    SHFILEINFOA sfi = {};
+    ::SHGetFileInfoA(dir.File(".hidden"), 0, &sfi, sizeof sfi, SHGFI_ATTRIBUTES);
+    EXPECT_EQ(host->List().GetItemState(0, LVIS_CUT), (sfi.dwAttributes & SFGAO_GHOSTED) ? (UINT)LVIS_CUT : 0u);
+    EXPECT_EQ(host->List().GetItemState(1, LVIS_CUT), 0u);
+}
+
+TEST_F(FileList, NameSortPutsFoldersFirstThenIgnoresCase)
+{
+    Add(FileData("b.txt", 1));
+    Add(FolderData("zeta"));
+    Add(FileData("A.txt", 1));
+    SortBy(0);
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"zeta", "A.txt", "b.txt"}));
+}
+
+TEST_F(FileList, DateSortIsChronologicalWithUndatedFilesFirst)
+{
+    FILETIME none = {0, 0};
+    Add(FileData("new", 1, LocalDate(2024, 1, 1)));
+    Add(FileData("old", 1, LocalDate(2023, 12, 31)));
+    Add(Entry("undated", FILE_ATTRIBUTE_ARCHIVE, 1, none, none));
+    Add(FolderData("dir", LocalDate(2025, 6, 1)));
+    SortBy(3);
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"dir", "undated", "old", "new"}));
+}
+
+TEST_F(FileList, CreatedSortPutsAnUndatedFolderBeforeEverything)
+{
+    FILETIME none = {0, 0};
+    Add(FileData("file", 1, LocalDate(2020, 1, 1)));
+    Add(FolderData("dated", LocalDate(2001, 1, 1)));
+    Add(Entry("undated", FILE_ATTRIBUTE_DIRECTORY, 0, none, none));
+    SortBy(2);
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"undated", "dated", "file"}));
+}
+
+TEST_F(FileList, SizeSortIsNumeric)
+{
+    Add(FileData("ten", 10));
+    Add(FileData("nine", 9));
+    Add(FileData("hundred", 100));
+    SortBy(1);
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"nine", "ten", "hundred"}));
+}
+
+TEST_F(FileList, SizesFromTwoGigabytesOnTie)
+{
+    CSortClass::NumericSortItem three = {2147483647, 0}, four = {2147483647, 0};
+    WIN32_FIND_DATAA big = FileData("4g", 0);
+    big.nFileSizeHigh = 1;
+    Add(big);
+    Add(FileData("3g", 3221225472u));
+    EXPECT_EQ(Cell(0, 1), "4294967296");
+    EXPECT_EQ(Cell(1, 1), "3221225472");
+    EXPECT_EQ(CSortClass::CompareNumberAscending((LPARAM)&three, (LPARAM)&four, 0), 0);
+    EXPECT_EQ(CSortClass::CompareNumberDescending((LPARAM)&three, (LPARAM)&four, 0), 0);
+}
+
+TEST_F(FileList, ComparisonsOfBothDirections)
+{
+    CSortClass::CSortItem a("a", 0), b("B", 0);
+    EXPECT_LT(CSortClass::CompareTextAscending((LPARAM)&a, (LPARAM)&b, 0), 0);
+    EXPECT_GT(CSortClass::CompareTextDescending((LPARAM)&a, (LPARAM)&b, 0), 0);
+    CSortClass::NumericSortItem one = {1, 0}, two = {2, 0};
+    EXPECT_EQ(CSortClass::CompareNumberAscending((LPARAM)&one, (LPARAM)&two, 0), -1);
+    EXPECT_EQ(CSortClass::CompareNumberAscending((LPARAM)&two, (LPARAM)&one, 0), 1);
+    EXPECT_EQ(CSortClass::CompareNumberDescending((LPARAM)&one, (LPARAM)&two, 0), 1);
+}
+
+TEST_F(FileList, ItemDataIsBackAfterTheSort)
+{
+    Add(FileData("x", 1));
+    Add(FileData("y", 2));
+    host->List().SetItemData(1, 77);
+    SortBy(0);
+    EXPECT_EQ(host->List().GetItemData(0), 0u);
+    EXPECT_EQ(host->List().GetItemData(1), 77u);
+    SortBy(1);
+    EXPECT_EQ(host->List().GetItemData(1), 77u);
+}
+
+TEST_F(FileList, SortOfAnEmptyListDoesNothing)
+{
+    SortBy(0);
+    SortBy(1);
+    EXPECT_EQ(host->List().GetItemCount(), 0);
+}
+
+TEST_F(FileList, ColumnClickSortsAscendingByThatColumn)
+{
+    Add(FileData("b", 10));
+    Add(FileData("a", 9));
+    Add(FileData("c", 100));
+    NMLISTVIEW nm = {};
+    nm.hdr.hwndFrom = host->List().m_hWnd;
+    nm.hdr.idFrom = AFX_IDW_PANE_FIRST + 1;
+    nm.hdr.code = LVN_COLUMNCLICK;
+    nm.iItem = -1;
+    nm.iSubItem = 1;
+    // As the control sends it: to its parent, which hands it back to the view.
+    ::SendMessageA(host->m_host.m_hWnd, WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"a", "b", "c"}));
+    nm.iSubItem = 0;
+    Add(FileData("B0", 1));
+    ::SendMessageA(host->m_host.m_hWnd, WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
+    ::SendMessageA(host->m_host.m_hWnd, WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);  // again: ascending again
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"a", "b", "B0", "c"}));
+}
+
+TEST_F(FileList, InitialUpdateSetsStylesFontColumnsAndListMode)
+{
+    CListCtrl list = host->List();
+    DWORD style = list.GetStyle();
+    EXPECT_EQ(style & LVS_TYPEMASK, (DWORD)LVS_LIST);  // setting "list" absent: List
+    EXPECT_EQ(style & 0x8048, 0x8048u);                 // show selection, shared images, plain headers
+    EXPECT_EQ(list.GetExtendedStyle(), (DWORD)LVS_EX_INFOTIP);
+    EXPECT_FALSE(g_bDetailsShading);
+    int w = ::GetSystemMetrics(SM_CXSCREEN) - 222;
+    EXPECT_EQ(view->m_nListWidth, w / 3);
+    EXPECT_EQ(view->m_nNameWidth, w / 2);
+    EXPECT_EQ(view->m_nSizeWidth, w / 6);
+    EXPECT_EQ(list.GetColumnWidth(0), w / 3);
+    LOGFONTA lf = {};
+    ::GetObjectA((HFONT)::SendMessageA(list.m_hWnd, WM_GETFONT, 0, 0), sizeof lf, &lf);
+    EXPECT_STREQ(lf.lfFaceName, "Tahoma");
+    char heading[32] = "";
+    LVCOLUMNA col = {};
+    col.mask = LVCF_TEXT;
+    col.pszText = heading;
+    col.cchTextMax = sizeof heading;
+    const char* names[] = {"File Name", "Size", "Created", "Modified"};
+    for (int i = 0; i < 4; i++) {
+        ASSERT_TRUE(::SendMessageA(list.m_hWnd, LVM_GETCOLUMNA, i, (LPARAM)&col));
+        EXPECT_STREQ(heading, names[i]);
+    }
+}
+
+TEST_F(FileList, SettingListNonZeroStartsInDetailsWithoutShading)
+{
+    host.reset();
+    TestApp().WriteProfileInt("settings", "list", 1);
+    host.reset(new CPaneHost);
+    view = host->m_pList;
+    EXPECT_EQ(view->GetViewType(), (DWORD)LVS_REPORT);
+    EXPECT_FALSE(g_bDetailsShading);
+    view->ShowAsDetails();
+    EXPECT_TRUE(g_bDetailsShading);
+    ClearSettings();
+}
+
+TEST_F(FileList, DetailsAndListRestoreTheComputedWidths)
+{
+    CListCtrl list = host->List();
+    view->ShowAsDetails();
+    EXPECT_EQ(view->GetViewType(), (DWORD)LVS_REPORT);
+    const int expected[] = {view->m_nNameWidth, view->m_nSizeWidth, view->m_nCreatedWidth, view->m_nModifiedWidth};
+    for (int i = 0; i < 4; i++) EXPECT_EQ(list.GetColumnWidth(i), expected[i]) << i;
+    list.SetColumnWidth(0, 40);  // dragged by hand
+    list.SetColumnWidth(2, 41);
+    view->ShowAsList();
+    EXPECT_EQ(view->GetViewType(), (DWORD)LVS_LIST);
+    EXPECT_FALSE(g_bDetailsShading);
+    EXPECT_EQ(list.GetColumnWidth(0), view->m_nListWidth);
+    view->ShowAsDetails();
+    for (int i = 0; i < 4; i++) EXPECT_EQ(list.GetColumnWidth(i), expected[i]) << i;
+}
+
+TEST_F(FileList, ShadingColoursOddRowsInDetailsOnly)
+{
+    NMLVCUSTOMDRAW cd = {};
+    cd.nmcd.hdr.hwndFrom = host->List().m_hWnd;
+    cd.nmcd.hdr.idFrom = AFX_IDW_PANE_FIRST + 1;
+    cd.nmcd.hdr.code = NM_CUSTOMDRAW;
+    auto send = [&](DWORD stage, DWORD_PTR item) {
+        cd.nmcd.dwDrawStage = stage;
+        cd.nmcd.dwItemSpec = item;
+        cd.clrTextBk = 12345;
+        return ::SendMessageA(host->m_host.m_hWnd, WM_NOTIFY, cd.nmcd.hdr.idFrom, (LPARAM)&cd);
+    };
+    view->ShowAsList();
+    EXPECT_EQ(send(CDDS_PREPAINT, 0), CDRF_DODEFAULT);
+    view->ShowAsDetails();
+    EXPECT_EQ(send(CDDS_PREPAINT, 0), CDRF_NOTIFYITEMDRAW);
+    EXPECT_EQ(send(CDDS_ITEMPREPAINT, 3), CDRF_DODEFAULT);
+    EXPECT_EQ(cd.clrTextBk, RGB(240, 240, 255));
+    send(CDDS_ITEMPREPAINT, 4);
+    EXPECT_EQ(cd.clrTextBk, RGB(255, 255, 255));
+}
+
+TEST_F(FileList, ClickOnAColumnHeadingSorts)
+{
+    Add(FileData("b", 10));
+    Add(FileData("a", 9));
+    Add(FileData("c", 100));
+    view->ShowAsDetails();
+    host->List().SetColumnWidth(0, 100);  // the Size heading within the window
+    HWND header = (HWND)::SendMessageA(host->List().m_hWnd, LVM_GETHEADER, 0, 0);
+    ASSERT_TRUE(header);
+    RECT rc = {};
+    ASSERT_TRUE(::SendMessageA(header, HDM_GETITEMRECT, 1, (LPARAM)&rc));
+    LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    ::SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageA(header, WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"a", "b", "c"}));
+}

@@ -1,0 +1,204 @@
+// The explorer's main frame made the way the application makes it.
+#include "ExplorerFixture.h"
+#include "app/AppGlobals.h"
+#include "app/BrindlexApp.h"
+#include "app/MainFrame.h"
+#include "fw/DocTemplate.h"
+#include <shellapi.h>
+
+namespace {
+
+class MainFrame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearSettings();
+        if (!g_systemImageList.m_hImageList) {
+            SHFILEINFOA sfi = {};
+            g_systemImageList.Attach((HIMAGELIST)::SHGetFileInfoA("", 0, &sfi, sizeof sfi,
+                                                                  SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+        }
+        ASSERT_TRUE(CreateExplorerFrame(&TestApp()));
+        frame = dynamic_cast<CMainFrame*>(TestApp().m_pMainWnd);
+        ASSERT_TRUE(frame);
+        frame->ShowWindow(SW_SHOWNORMAL);
+    }
+    void TearDown() override
+    {
+        // Not the main window any more: closing it must not end the test's message loop.
+        TestApp().m_pMainWnd = nullptr;
+        if (frame && ::IsWindow(frame->m_hWnd)) ::DestroyWindow(frame->m_hWnd);
+    }
+    CBrindlexDoc* Doc() { return static_cast<CBrindlexDoc*>(AfxGetDocTemplate()->GetDocument()); }
+    HMENU Popup(int pos) { return ::GetSubMenu(frame->GetMenu(), pos); }
+    std::string ItemText(HMENU menu, int pos)
+    {
+        char text[128] = "";
+        ::GetMenuStringA(menu, pos, text, sizeof text, MF_BYPOSITION);
+        return text;
+    }
+    UINT ItemState(HMENU menu, int pos)
+    {
+        MENUITEMINFOA mi = {};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_STATE | MIIM_FTYPE;
+        ::GetMenuItemInfoA(menu, pos, TRUE, &mi);
+        return mi.fState | mi.fType;
+    }
+
+    CMainFrame* frame = nullptr;
+};
+
+}  // namespace
+
+TEST_F(MainFrame, CaptionIsTheFolderOnShowAndTheTitle)
+{
+    char win[MAX_PATH];
+    ::GetWindowsDirectoryA(win, sizeof win);
+    EXPECT_EQ(frame->GetWindowText(), CString(win).Left(3) + " - Brindlex Explorer");
+    Doc()->SetTitle("T:\\Data");
+    EXPECT_EQ(frame->GetWindowText(), "T:\\Data - Brindlex Explorer");
+    EXPECT_EQ(frame->GetFrameTitle(), "Brindlex Explorer");
+}
+
+TEST_F(MainFrame, SplitterHoldsTheTreeLeftAndTheListRight)
+{
+    EXPECT_TRUE(dynamic_cast<CLeftView*>(frame->m_wndSplitter.GetPane(0, 0)));
+    EXPECT_EQ(frame->GetListView(), Doc()->m_pListView);
+    EXPECT_EQ(frame->m_wndSplitter.GetPane(0, 0), (CWnd*)Doc()->m_pTreeView);
+    int cur = 0, min = 0;
+    frame->m_wndSplitter.GetColumnInfo(0, cur, min);
+    EXPECT_EQ(cur, 350);
+    EXPECT_EQ(min, 100);
+    RECT rc;
+    ::GetWindowRect(Doc()->m_pTreeView->m_hWnd, &rc);
+    EXPECT_EQ(rc.right - rc.left, 350);
+}
+
+TEST_F(MainFrame, ToolbarHasItsSixteenEntriesImagesAndTips)
+{
+    HWND tb = frame->m_wndToolBar.m_hWnd;
+    ASSERT_EQ(::SendMessageA(tb, TB_BUTTONCOUNT, 0, 0), 16);
+    const int ids[16] = {32774, 32773, 32776, 32784, 32815, 0, 57634, 57637, 32780, 32787, 0, 32785, 59410, 59411, 0, 32786};
+    const char* tips[16] = {"New file", "New folder", "View", "Up", "Find", "", "Copy", "Paste", "Delete", "Recycle bin",
+                            "", "Refresh", "List", "Details", "", "Help"};
+    int image = 0;
+    for (int i = 0; i < 16; i++) {
+        TBBUTTON b = {};
+        ASSERT_TRUE(::SendMessageA(tb, TB_GETBUTTON, i, (LPARAM)&b));
+        if (!ids[i]) {
+            EXPECT_TRUE(b.fsStyle & TBSTYLE_SEP) << i;
+            continue;
+        }
+        EXPECT_EQ(b.idCommand, ids[i]);
+        EXPECT_EQ(b.iBitmap, image++);
+        // The tip as the toolbar's tooltip asks for it.
+        NMTTDISPINFOA di = {};
+        di.hdr.hwndFrom = tb;
+        di.hdr.idFrom = (UINT_PTR)ids[i];
+        di.hdr.code = TTN_GETDISPINFOA;
+        ::SendMessageA(tb, WM_NOTIFY, 0, (LPARAM)&di);
+        EXPECT_STREQ(di.lpszText, tips[i]);
+    }
+    HIMAGELIST images = (HIMAGELIST)::SendMessageA(tb, TB_GETIMAGELIST, 0, 0);
+    EXPECT_EQ(ImageList_GetImageCount(images), 13);
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(images, &cx, &cy);
+    EXPECT_EQ(cx, 24);
+    EXPECT_EQ(cy, 24);
+    EXPECT_EQ(frame->m_wndToolBar.GetBarStyle() & (CBRS_TOOLTIPS | CBRS_FLYBY), CBRS_TOOLTIPS | CBRS_FLYBY);
+    EXPECT_EQ(HIWORD(::SendMessageA(tb, TB_GETBUTTONSIZE, 0, 0)), 30);
+}
+
+TEST_F(MainFrame, ToolbarSitsInAGripperBandAndTheViewMenuHidesIt)
+{
+    HWND rebar = frame->m_wndReBar.m_hWnd;
+    ASSERT_EQ(::SendMessageA(rebar, RB_GETBANDCOUNT, 0, 0), 1);
+    REBARBANDINFOA bi = {};
+    bi.cbSize = sizeof bi;
+    bi.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE;
+    ASSERT_TRUE(::SendMessageA(rebar, RB_GETBANDINFOA, 0, (LPARAM)&bi));
+    EXPECT_EQ(bi.hwndChild, frame->m_wndToolBar.m_hWnd);
+    EXPECT_EQ(bi.fStyle & 0xA0, 0xA0u);
+    EXPECT_EQ(bi.cyMinChild, 36u);
+    RECT tree0;
+    ::GetWindowRect(Doc()->m_pTreeView->m_hWnd, &tree0);
+
+    HMENU view = Popup(2);
+    ASSERT_EQ(ItemText(view, 0), "&Toolbar");
+    ::SendMessageA(frame->m_hWnd, WM_INITMENUPOPUP, (WPARAM)view, 2);
+    EXPECT_TRUE(ItemState(view, 0) & MFS_CHECKED);
+    ::SendMessageA(frame->m_hWnd, WM_COMMAND, 59392, 0);
+    EXPECT_FALSE(::IsWindowVisible(rebar));
+    ::SendMessageA(frame->m_hWnd, WM_INITMENUPOPUP, (WPARAM)view, 2);
+    EXPECT_FALSE(ItemState(view, 0) & MFS_CHECKED);
+    RECT tree1;
+    ::GetWindowRect(Doc()->m_pTreeView->m_hWnd, &tree1);
+    EXPECT_LT(tree1.top, tree0.top);  // the panes took the room
+    ::SendMessageA(frame->m_hWnd, WM_COMMAND, 59392, 0);
+    EXPECT_TRUE(::IsWindowVisible(rebar));
+    ::GetWindowRect(Doc()->m_pTreeView->m_hWnd, &tree1);
+    EXPECT_EQ(tree1.top, tree0.top);
+}
+
+TEST_F(MainFrame, ListAndDetailsCarryRadioMarks)
+{
+    HMENU view = Popup(2);
+    ASSERT_EQ(ItemText(view, 1), "List");
+    ASSERT_EQ(ItemText(view, 2), "Details");
+    ::SendMessageA(frame->m_hWnd, WM_INITMENUPOPUP, (WPARAM)view, 2);
+    EXPECT_TRUE(ItemState(view, 1) & MFS_CHECKED);
+    EXPECT_TRUE(ItemState(view, 1) & MFT_RADIOCHECK);
+    EXPECT_FALSE(ItemState(view, 2) & MFS_CHECKED);
+    ::SendMessageA(frame->m_hWnd, WM_COMMAND, 59411, 0);
+    EXPECT_EQ(frame->GetListView()->GetViewType(), (DWORD)LVS_REPORT);
+    EXPECT_TRUE(g_bDetailsShading);
+    ::SendMessageA(frame->m_hWnd, WM_INITMENUPOPUP, (WPARAM)view, 2);
+    EXPECT_FALSE(ItemState(view, 1) & MFS_CHECKED);
+    EXPECT_TRUE(ItemState(view, 2) & MFS_CHECKED);
+    ::SendMessageA(frame->m_hWnd, WM_COMMAND, 59410, 0);
+    EXPECT_EQ(frame->GetListView()->GetViewType(), (DWORD)LVS_LIST);
+}
+
+TEST_F(MainFrame, MenuTextsAreTheExplorersOwn)
+{
+    const char* top[] = {"&File", "&Edit", "&View", "&Help"};
+    for (int i = 0; i < 4; i++) EXPECT_EQ(ItemText(frame->GetMenu(), i), top[i]);
+    EXPECT_EQ(ItemText(Popup(0), 0), "Brin&dlex\tCtrl+K");
+    EXPECT_EQ(ItemText(Popup(0), 9), "Find Files\tF3");
+    EXPECT_EQ(ItemText(Popup(1), 3), "Recycle &Bin\tCtrl+B");
+    EXPECT_EQ(ItemText(Popup(2), 4), "Options");
+    EXPECT_EQ(ItemText(Popup(2), 5), "Refresh");
+    EXPECT_EQ(ItemText(Popup(3), 0), "Help Contents     F1");
+}
+
+TEST_F(MainFrame, CommandsGoToThePaneWithTheFocusFirst)
+{
+    CLeftView* tree = Doc()->m_pTreeView;
+    CBrindlexView* list = Doc()->m_pListView;
+    EXPECT_EQ(frame->GetActiveView(), (CWnd*)tree);  // the first pane to start with
+    ::SetFocus(list->m_hWnd);
+    EXPECT_EQ(frame->GetActiveView(), (CWnd*)list);
+    ::SetFocus(tree->m_hWnd);
+    EXPECT_EQ(frame->GetActiveView(), (CWnd*)tree);
+    // Up from the active list selects the tree's parent item.
+    CTreeCtrl t = tree->GetTreeCtrl();
+    HTREEITEM root = t.GetSelectedItem();
+    ASSERT_TRUE(root);
+    t.Expand(root, TVE_EXPAND);
+    HTREEITEM child = t.GetChildItem(root);
+    ASSERT_TRUE(child);
+    t.SelectItem(child);
+    ::SetFocus(list->m_hWnd);
+    ::SendMessageA(frame->m_hWnd, WM_COMMAND, 32784, 0);
+    EXPECT_EQ(t.GetSelectedItem(), root);
+}
+
+TEST_F(MainFrame, ClosingTheFrameTakesTheDocumentAlong)
+{
+    ASSERT_TRUE(Doc());
+    ::DestroyWindow(frame->m_hWnd);
+    frame = nullptr;
+    EXPECT_EQ(AfxGetDocTemplate()->GetDocument(), nullptr);
+    EXPECT_EQ(AfxGetDocTemplate()->GetFrame(), nullptr);
+}

@@ -1,0 +1,206 @@
+// Tree and list following the disk: change notifications and the rebuild.
+#include "ExplorerFixture.h"
+#include "watch/FileWatch.h"
+#include <algorithm>
+
+namespace {
+
+class Refresh : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearSettings();
+        ASSERT_TRUE(drive.IsReady());
+        for (const char* d : {"Data", "Data\\Sub", "Data\\Sub\\Deep", "Data\\A", "Other"})
+            ASSERT_TRUE(drive.MakeDir(d));
+        for (const char* f : {"Data\\one.txt", "Data\\two.txt"}) ASSERT_TRUE(drive.MakeFile(f, "x"));
+        host.reset(new CPaneHost);
+        tree = host->m_pTree;
+    }
+    void TearDown() override { host.reset(); }
+
+    CTreeCtrl Tree() { return host->Tree(); }
+    CString SelectedPath() { return tree->GetItemPath(Tree().GetSelectedItem()); }
+    // Selects a folder, expanding its ancestors.
+    HTREEITEM Show(const char* path)
+    {
+        HTREEITEM h = host->Open(path);
+        if (h) Tree().SelectItem(h);
+        return h;
+    }
+    void Notify(const char* path) { tree->OnFileWatchNotify(0, path); }
+
+    CTestDrive drive{'T'};
+    std::unique_ptr<CPaneHost> host;
+    CLeftView* tree = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Refresh, EntriesAppearingInTheFolderOnShowAreAppended)
+{
+    HTREEITEM data = Show("T:\\Data");
+    ASSERT_TRUE(data);
+    Tree().Expand(data, TVE_EXPAND);
+    ASSERT_TRUE(drive.MakeFile("Data\\0new.txt", "abc"));
+    ASSERT_TRUE(drive.MakeDir("Data\\Made"));
+    ASSERT_TRUE(drive.MakeDir("Data\\Made\\In"));
+    Notify("T:\\Data\\");
+    // At the end, unsorted, in the order the folder gives them.
+    std::vector<std::string> rows = host->Rows();
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(rows.begin(), rows.begin() + 4),
+              (std::vector<std::string>{"A", "Sub", "one.txt", "two.txt"}));
+    std::vector<std::string> added(rows.begin() + 4, rows.end());
+    std::sort(added.begin(), added.end());
+    EXPECT_EQ(added, (std::vector<std::string>{"0new.txt", "Made"}));
+    EXPECT_EQ(host->List().GetItemText(host->List().FindItem("0new.txt"), 1), "3");
+    // The new folder also in the expanded tree, with a button.
+    EXPECT_EQ(host->Children(data), (std::vector<std::string>{"A", "Made", "Sub"}));
+    EXPECT_EQ(host->Children(host->Child(data, "Made")), (std::vector<std::string>{""}));
+    // The watches were armed again.
+    EXPECT_NE(tree->m_dwWatchFolder, 0u);
+    EXPECT_NE(tree->m_dwWatchParent, 0u);
+}
+
+TEST_F(Refresh, AFolderAppearingUnderACollapsedFolderOnShowGoesToTheListOnly)
+{
+    HTREEITEM data = Show("T:\\Data");
+    ASSERT_TRUE(drive.MakeDir("Data\\Made"));
+    Notify("T:\\Data\\");
+    EXPECT_EQ(host->Rows().back(), "Made");
+    EXPECT_EQ(host->Children(data), (std::vector<std::string>{""}));
+}
+
+TEST_F(Refresh, VanishedEntriesLeaveListAndTree)
+{
+    HTREEITEM data = Show("T:\\Data");
+    Tree().Expand(data, TVE_EXPAND);
+    ASSERT_TRUE(::DeleteFileA(drive.Path("Data\\one.txt")));
+    drive.RemoveDir("Data\\A");
+    Notify("T:\\Data\\");
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"Sub", "two.txt"}));
+    EXPECT_EQ(host->Children(data), (std::vector<std::string>{"Sub"}));
+}
+
+TEST_F(Refresh, ARenameInTheFolderOnShowIsANewRowAndAGoneOne)
+{
+    Show("T:\\Data");
+    ASSERT_TRUE(::MoveFileA(drive.Path("Data\\one.txt"), drive.Path("Data\\uno.txt"))) << ::GetLastError();
+    Notify("T:\\Data\\");
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"A", "Sub", "two.txt", "uno.txt"}));
+}
+
+TEST_F(Refresh, TheFolderOnShowVanishingSelectsItsParent)
+{
+    HTREEITEM sub = Show("T:\\Data\\Sub");
+    ASSERT_TRUE(sub);
+    drive.RemoveDir("Data\\Sub");
+    Notify("T:\\Data\\Sub\\");
+    EXPECT_EQ(SelectedPath(), "T:\\Data");
+    EXPECT_EQ(host->m_pDoc->GetTitle(), "T:\\Data");
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"A", "one.txt", "two.txt"}));
+    EXPECT_EQ(host->Children(Tree().GetSelectedItem()), (std::vector<std::string>{"A"}));
+    EXPECT_NE(tree->m_dwWatchFolder, 0u);
+}
+
+TEST_F(Refresh, ANewSiblingOfTheFolderOnShowAppearsInTheTreeOnly)
+{
+    Show("T:\\Data");
+    ASSERT_TRUE(drive.MakeDir("Zed"));
+    ASSERT_TRUE(drive.MakeFile("zed.txt", "x"));
+    std::vector<std::string> before = host->Rows();
+    Notify("T:\\");  // the parent's watch
+    EXPECT_EQ(host->Children(host->Root("T:\\")), (std::vector<std::string>{"Data", "Other", "Zed"}));
+    EXPECT_EQ(host->Rows(), before);
+}
+
+TEST_F(Refresh, AChangeOfADriveOnShowReportedForAnotherPathRebuilds)
+{
+    HTREEITEM root = Show("T:\\");
+    Tree().Expand(root, TVE_EXPAND);
+    Notify("T:\\Elsewhere\\");
+    EXPECT_EQ(SelectedPath(), "T:\\");
+    EXPECT_EQ(tree->m_bRedirectSelection, 0);
+}
+
+TEST_F(Refresh, AfterTheTreesOwnRenameTheNextNotificationOnlyRearms)
+{
+    Show("T:\\Data");
+    ASSERT_TRUE(drive.MakeFile("Data\\late.txt", "x"));
+    tree->m_bSkipNextNotify = 1;
+    Notify("T:\\Data\\");
+    EXPECT_EQ(tree->m_bSkipNextNotify, 0);
+    EXPECT_EQ(host->Rows().size(), 4u);
+    EXPECT_NE(tree->m_dwWatchFolder, 0u);
+    Notify("T:\\Data\\");
+    EXPECT_EQ(host->Rows().back(), "late.txt");
+}
+
+TEST_F(Refresh, NotificationsWaitForTheFirstSelection)
+{
+    Show("T:\\Data");
+    ASSERT_TRUE(drive.MakeFile("Data\\late.txt", "x"));
+    tree->m_bRedirectSelection = 1;
+    Notify("T:\\Data\\");
+    EXPECT_EQ(host->Rows().size(), 4u);
+}
+
+TEST_F(Refresh, RebuildReturnsToTheSelectionWithItsAncestorsExpanded)
+{
+    HTREEITEM other = Show("T:\\Other");
+    Tree().Expand(other, TVE_EXPAND);
+    HTREEITEM sub = Show("T:\\Data\\Sub");
+    ASSERT_TRUE(sub);
+    ASSERT_TRUE(drive.MakeDir("Data\\Fresh"));
+    tree->RebuildTree();
+    EXPECT_EQ(SelectedPath(), "T:\\Data\\Sub");
+    EXPECT_EQ(host->m_pList->m_strFolder, "T:\\Data\\Sub\\");
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"Deep"}));
+    HTREEITEM root = host->Root("T:\\");
+    HTREEITEM data = host->Child(root, "Data");
+    EXPECT_TRUE(Tree().GetItemState(root, TVIS_EXPANDED));
+    EXPECT_TRUE(Tree().GetItemState(data, TVIS_EXPANDED));
+    EXPECT_EQ(host->Children(data), (std::vector<std::string>{"A", "Fresh", "Sub"}));
+    // The selected folder itself stays collapsed, and so do the siblings.
+    EXPECT_FALSE(Tree().GetItemState(Tree().GetSelectedItem(), TVIS_EXPANDED));
+    EXPECT_EQ(host->Children(host->Child(root, "Other")), std::vector<std::string>());
+    EXPECT_NE(tree->m_dwWatchFolder, 0u);
+}
+
+TEST_F(Refresh, RebuildFallsBackToTheDriveWhenAFolderOnTheWayVanished)
+{
+    ASSERT_TRUE(Show("T:\\Data\\Sub\\Deep"));
+    ASSERT_TRUE(drive.RemoveFromLinux("Data\\Sub"));
+    tree->RebuildTree();
+    EXPECT_EQ(SelectedPath(), "T:\\");
+    EXPECT_EQ(host->m_pList->m_strFolder, "T:\\");
+}
+
+TEST_F(Refresh, RebuildOfASelectedDriveExpandsIt)
+{
+    Show("T:\\");
+    tree->RebuildTree();
+    EXPECT_EQ(SelectedPath(), "T:\\");
+    HTREEITEM root = host->Root("T:\\");
+    EXPECT_TRUE(Tree().GetItemState(root, TVIS_EXPANDED));
+    EXPECT_EQ(host->Children(root), (std::vector<std::string>{"Data", "Other"}));
+}
+
+TEST_F(Refresh, RefreshCommandOfTheListRebuilds)
+{
+    Show("T:\\Data");
+    ASSERT_TRUE(drive.MakeFile("Data\\late.txt", "x"));
+    host->m_pList->OnCmdMsg(32785, CN_COMMAND, nullptr);
+    EXPECT_EQ(SelectedPath(), "T:\\Data");
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"A", "Sub", "late.txt", "one.txt", "two.txt"}));
+}
+
+TEST_F(Refresh, TheWatcherDeliversChangesToTheTreeWindow)
+{
+    Show("T:\\Data");
+    ASSERT_TRUE(drive.MakeFile("Data\\watched.txt", "x"));
+    EXPECT_TRUE(PumpUntil([&] { return host->m_pList->HasEntry("watched.txt"); }, 5000));
+    ASSERT_TRUE(::DeleteFileA(drive.Path("Data\\watched.txt")));
+    EXPECT_TRUE(PumpUntil([&] { return !host->m_pList->HasEntry("watched.txt"); }, 5000));
+}

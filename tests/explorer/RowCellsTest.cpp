@@ -1,0 +1,86 @@
+#include "support/TestSupport.h"
+#include "explorer/list/RowCells.h"
+#include "explorer/list/NameIndex.h"
+#include "explorer/list/PathText.h"
+#include "explorer/tree/LeftView.h"
+
+static WIN32_FIND_DATAA Entry(DWORD attributes, DWORD sizeHigh, DWORD sizeLow)
+{
+    WIN32_FIND_DATAA fd = {};
+    fd.dwFileAttributes = attributes;
+    fd.nFileSizeHigh = sizeHigh;
+    fd.nFileSizeLow = sizeLow;
+    return fd;
+}
+
+TEST(RowCells, SizeIsDecimalBytesAndEmptyForFolders)
+{
+    EXPECT_EQ(FormatSizeCell(Entry(FILE_ATTRIBUTE_ARCHIVE, 0, 0)), "0");
+    EXPECT_EQ(FormatSizeCell(Entry(FILE_ATTRIBUTE_NORMAL, 0, 1536)), "1536");
+    EXPECT_EQ(FormatSizeCell(Entry(FILE_ATTRIBUTE_NORMAL, 1, 0)), "4294967296");
+    EXPECT_EQ(FormatSizeCell(Entry(FILE_ATTRIBUTE_NORMAL, 0xFFFFFFFF, 0xFFFFFFFF)), "18446744073709551615");
+    // A folder shows nothing even when the file system reports a size.
+    EXPECT_EQ(FormatSizeCell(Entry(FILE_ATTRIBUTE_DIRECTORY, 0, 4096)), "");
+}
+
+// The file time of a local calendar instant.
+static FILETIME LocalTime(int year, int month, int day, int hour)
+{
+    SYSTEMTIME st = {};
+    st.wYear = (WORD)year;
+    st.wMonth = (WORD)month;
+    st.wDay = (WORD)day;
+    st.wHour = (WORD)hour;
+    FILETIME local, utc;
+    ::SystemTimeToFileTime(&st, &local);
+    ::LocalFileTimeToFileTime(&local, &utc);
+    return utc;
+}
+
+TEST(RowCells, DatesAreLocalMonthDayYear)
+{
+    EXPECT_EQ(FormatDateCell(LocalTime(2024, 3, 7, 12)), "03-07-2024");
+    EXPECT_EQ(FormatDateCell(LocalTime(2023, 12, 31, 23)), "12-31-2023");
+    EXPECT_EQ(FormatDateCell(LocalTime(1965, 1, 2, 12)), "01-02-1965");
+}
+
+TEST(RowCells, DateIsEmptyForZeroLowPartOrUnconvertibleStamps)
+{
+    FILETIME lowZero = {0, 0x01D00000};
+    EXPECT_EQ(FormatDateCell(lowZero), "");
+    FILETIME huge = {0xFFFFFFFF, 0xFFFFFFFF};
+    EXPECT_EQ(FormatDateCell(huge), "");
+}
+
+TEST(NameIndex, NamesMeetIgnoringCaseAndCountRepeats)
+{
+    CNameIndex index;
+    index.Add("Readme.TXT");
+    index.Add("readme.txt");
+    EXPECT_TRUE(index.Contains("README.txt"));
+    EXPECT_FALSE(index.Contains("readme"));
+    index.Remove("README.TXT");
+    EXPECT_TRUE(index.Contains("readme.txt"));  // one row of that name remains
+    index.Remove("readme.txt");
+    EXPECT_FALSE(index.Contains("readme.txt"));
+    index.Remove("absent");
+    EXPECT_EQ(index.GetRowCount(), 0);
+}
+
+TEST(PathText, BackslashesJoinOnce)
+{
+    EXPECT_EQ(JoinPath("C:\\", "Data"), "C:\\Data");
+    EXPECT_EQ(JoinPath("C:\\Data", "a.txt"), "C:\\Data\\a.txt");
+    EXPECT_EQ(WithBackslash("C:\\Data\\"), "C:\\Data\\");
+    EXPECT_EQ(WithBackslash(""), "\\");
+    EXPECT_FALSE(EndsWithBackslash(""));
+}
+
+TEST(FolderFilter, OnlyDirectoryHiddenSystemExactlyIsLeftOut)
+{
+    EXPECT_TRUE(IsHiddenSystemFolder(0x16));
+    EXPECT_FALSE(IsHiddenSystemFolder(0x12));  // hidden folder: shown
+    EXPECT_FALSE(IsHiddenSystemFolder(0x17));  // also read-only: shown
+    EXPECT_FALSE(IsHiddenSystemFolder(0x36));  // also archive: shown
+    EXPECT_FALSE(IsHiddenSystemFolder(0x10));
+}
