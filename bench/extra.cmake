@@ -1,0 +1,7 @@
+# The viewer benchmarks create the real viewer window, which loads its menu and
+# accelerators from the program's resources.
+foreach(_b viewer_open section_load)
+  if(TARGET bench_${_b})
+    target_sources(bench_${_b} PRIVATE $<TARGET_OBJECTS:brindlex_res>)
+  endif()
+endforeach()
