@@ -70,7 +70,7 @@ INT_PTR CALLBACK CDialog::DlgProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp)
     }
     if (msg == WM_NCDESTROY) {
         if (!dlg->m_bModal) AfxRemoveModeless(hDlg);
-        ::RemovePropA(hDlg, "fw.CWnd");
+        CWnd::ForgetHandle(hDlg);
         dlg->m_hWnd = nullptr;
         dlg->PostNcDestroy();
         return FALSE;

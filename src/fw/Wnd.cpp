@@ -2,9 +2,31 @@
 #include "fw/Wnd.h"
 #include "fw/WinApp.h"
 #include <new>
+#include <unordered_map>
 #include <exception>
 
-static const char kThisProp[] = "fw.CWnd";
+// The objects of the windows, by handle. A window property would do, but reading one is a
+// round trip to the window server under Wine (about 10 us), paid for every message.
+namespace {
+struct HandleMap {
+    HandleMap() { ::InitializeCriticalSection(&lock); }
+    CRITICAL_SECTION lock;
+    std::unordered_map<HWND, CWnd*> map;
+};
+HandleMap& Handles()
+{
+    static HandleMap* handles = new HandleMap;  // never destroyed: windows may outlive statics
+    return *handles;
+}
+}  // namespace
+
+void CWnd::ForgetHandle(HWND hWnd)
+{
+    HandleMap& h = Handles();
+    ::EnterCriticalSection(&h.lock);
+    h.map.erase(hWnd);
+    ::LeaveCriticalSection(&h.lock);
+}
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap()
 {
@@ -20,7 +42,7 @@ CWnd::~CWnd()
         // The object goes first: detach so no message reaches a dead object.
         HWND h = m_hWnd;
         if (m_pfnSuper) UnsubclassWindow();
-        ::RemovePropA(h, kThisProp);
+        ForgetHandle(h);
         m_hWnd = nullptr;
         ::DestroyWindow(h);
     }
@@ -28,13 +50,22 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    return hWnd ? (CWnd*)::GetPropA(hWnd, kThisProp) : nullptr;
+    if (!hWnd) return nullptr;
+    HandleMap& h = Handles();
+    ::EnterCriticalSection(&h.lock);
+    auto it = h.map.find(hWnd);
+    CWnd* wnd = it == h.map.end() ? nullptr : it->second;
+    ::LeaveCriticalSection(&h.lock);
+    return wnd;
 }
 
 void CWnd::Attach(HWND hWnd)
 {
     m_hWnd = hWnd;
-    ::SetPropA(hWnd, kThisProp, (HANDLE)this);
+    HandleMap& h = Handles();
+    ::EnterCriticalSection(&h.lock);
+    h.map[hWnd] = this;
+    ::LeaveCriticalSection(&h.lock);
 }
 
 const char* CWnd::RegisterFrameworkClass(UINT nIconID, UINT style)
@@ -82,7 +113,7 @@ HWND CWnd::UnsubclassWindow()
 {
     HWND h = m_hWnd;
     if (h && m_pfnSuper) ::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
-    if (h) ::RemovePropA(h, kThisProp);
+    if (h) ForgetHandle(h);
     m_pfnSuper = nullptr;
     m_hWnd = nullptr;
     return h;
@@ -188,7 +219,7 @@ LRESULT CALLBACK CWnd::StdWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
     }
     if (msg == WM_NCDESTROY) {
         if (wnd->m_pfnSuper) wnd->UnsubclassWindow();
-        ::RemovePropA(hWnd, kThisProp);
+        ForgetHandle(hWnd);
         wnd->m_hWnd = nullptr;
         wnd->PostNcDestroy();
     }

@@ -23,6 +23,8 @@ public:
     BOOL SubclassWindow(HWND hWnd);
     HWND UnsubclassWindow();
     static CWnd* FromHandlePermanent(HWND hWnd);
+    // The window's object is gone or no longer answers for it.
+    static void ForgetHandle(HWND hWnd);
 
     BOOL DestroyWindow();
     LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::SendMessageA(m_hWnd, msg, wp, lp); }

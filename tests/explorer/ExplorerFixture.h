@@ -19,6 +19,7 @@ public:
     CTestDrive& operator=(const CTestDrive&) = delete;
 
     bool IsReady() const { return m_bReady; }
+    const CString& LinuxDir() const { return m_linuxDir; }
     CString Root() const;                  // "T:\"
     CString Path(const char* rel) const;   // "T:\rel"
     bool MakeDir(const char* rel) const;

@@ -202,3 +202,22 @@ TEST_F(MainFrame, ClosingTheFrameTakesTheDocumentAlong)
     EXPECT_EQ(AfxGetDocTemplate()->GetDocument(), nullptr);
     EXPECT_EQ(AfxGetDocTemplate()->GetFrame(), nullptr);
 }
+
+TEST_F(MainFrame, OpeningADocumentFileRetitlesButKeepsThePanes)
+{
+    CTempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.File("notes.txt"), "x"));
+    CTreeCtrl tree = Doc()->m_pTreeView->GetTreeCtrl();
+    int roots = 0;
+    for (HTREEITEM h = tree.GetRootItem(); h; h = tree.GetNextSiblingItem(h)) roots++;
+    int columns = Header_GetItemCount((HWND)::SendMessageA(Doc()->m_pListView->m_hWnd, LVM_GETHEADER, 0, 0));
+    EXPECT_EQ(AfxGetDocTemplate()->OpenDocumentFile(dir.File("notes.txt")), (CDocument*)Doc());
+    EXPECT_EQ(frame->GetWindowText(), "notes.txt - Brindlex Explorer");
+    int after = 0;
+    for (HTREEITEM h = tree.GetRootItem(); h; h = tree.GetNextSiblingItem(h)) after++;
+    EXPECT_EQ(after, roots);
+    EXPECT_EQ(Header_GetItemCount((HWND)::SendMessageA(Doc()->m_pListView->m_hWnd, LVM_GETHEADER, 0, 0)), columns);
+    EXPECT_EQ(AfxGetDocTemplate()->OpenDocumentFile(dir.File("missing.txt")), nullptr);
+    EXPECT_TRUE(AfxDocFileNew());
+    EXPECT_EQ(AfxGetDocTemplate()->GetFrame(), frame);
+}

@@ -4,12 +4,14 @@
 #include "explorer/tree/LeftView.h"
 #include "app/AppGlobals.h"
 #include "fw/WinApp.h"
+#include "fw/Redraw.h"
 
 bool g_bDetailsShading = false;
 
 BEGIN_MESSAGE_MAP(CBrindlexView, CListView)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
     ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+    ON_NOTIFY_REFLECT(LVN_DELETEALLITEMS, OnDeleteAllItems)
     ON_MESSAGE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
     ON_COMMAND(32784, OnUp)
@@ -112,11 +114,15 @@ void CBrindlexView::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
     }
 }
 
+// Nobody needs a notification per row when all rows go at once.
+void CBrindlexView::OnDeleteAllItems(NMHDR*, LRESULT* pResult) { *pResult = TRUE; }
+
 void CBrindlexView::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     CWaitCursor wait;
     int column = ((NMLISTVIEW*)pNMHDR)->iSubItem;
     {
+        CRedrawOff quiet(m_hWnd);
         CSortClass sorter(this, column, column == 1);
         sorter.Sort(true);
     }

@@ -53,6 +53,7 @@ public:
 protected:
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnDeleteAllItems(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnLButtonDblClk(WPARAM wp, LPARAM lp);
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
     void OnUp();

@@ -9,7 +9,18 @@ std::unordered_map<std::string, CShellIcons::Answer>& CShellIcons::Answers()
     return answers;
 }
 
-void CShellIcons::Clear() { Answers().clear(); }
+// The verdict of IconPerFile for each extension met since the last Clear.
+static std::unordered_map<std::string, bool>& PerFileTypes()
+{
+    static std::unordered_map<std::string, bool> types;
+    return types;
+}
+
+void CShellIcons::Clear()
+{
+    Answers().clear();
+    PerFileTypes().clear();
+}
 
 // The extension of a name, folded, without the dot; "" when there is none.
 static std::string ExtensionOf(const char* name)
@@ -72,7 +83,12 @@ bool CShellIcons::IsOwnKind(const char* name, DWORD fileAttributes)
     if (fileAttributes == INVALID_FILE_ATTRIBUTES) return true;
     if (fileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) return true;
     if (fileAttributes & FILE_ATTRIBUTE_DIRECTORY) return (fileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-    return IconPerFile(ExtensionOf(name));
+    std::string ext = ExtensionOf(name);
+    auto it = PerFileTypes().find(ext);
+    if (it != PerFileTypes().end()) return it->second;
+    bool perFile = IconPerFile(ext);
+    PerFileTypes()[ext] = perFile;
+    return perFile;
 }
 
 // The file name part of a path.

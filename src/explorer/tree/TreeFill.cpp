@@ -4,6 +4,7 @@
 #include "explorer/list/PathText.h"
 #include "explorer/list/SortClass.h"
 #include "explorer/list/ShellIcons.h"
+#include "fw/Redraw.h"
 #include <shellapi.h>
 
 void GetFolderIcons(const char* path, int* pImage, int* pSelectedImage)
@@ -71,6 +72,7 @@ int CLeftView::FillFolder(HTREEITEM hItem, const CString& strFolderPath, bool bT
     CString dir = WithBackslash(strFolderPath);
     CShellIcons::Clear();
     CBrindlexView* list = bTreeOnly ? nullptr : GetListView();
+    CRedrawOff quiet(list ? list->m_hWnd : m_hWnd);
     if (list) {
         list->DeleteAllEntries();
         list->m_strFolder = dir;
