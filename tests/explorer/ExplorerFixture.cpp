@@ -81,6 +81,9 @@ CTestDrive::~CTestDrive()
     if (!link.empty() && RunLinux("/bin/rm", {"-f", link}))
         WaitFor([&] { return ::GetFileAttributesA(Root()) == INVALID_FILE_ATTRIBUTES; });
     RemoveTree(m_windowsDir);
+    // What the platform cannot reach (paths too long, names outside the code page) goes from Linux.
+    if (::GetFileAttributesA(m_windowsDir) != INVALID_FILE_ATTRIBUTES && RunLinux("/bin/rm", {"-rf", m_linuxDir.c_str()}))
+        WaitFor([&] { return ::GetFileAttributesA(m_windowsDir) == INVALID_FILE_ATTRIBUTES; });
 }
 
 CString CTestDrive::Root() const
