@@ -80,8 +80,12 @@ static void StoreFont(const char* nameKey, const char* weightKey, const char* he
     LOGFONTA lf = MakeViewerLogFont(face, height, weight);
     font.Attach(::CreateFontIndirectA(&lf));
     if (GetViewerWindow() && g_richEdit && g_bHexMode == mode) {
-        ::SendMessageA(g_richEdit, WM_SETFONT, (WPARAM)font.Get(), TRUE);
-        if (g_bFileLoaded) LoadSection();
+        // Reloading puts the section into a fresh control with the new font; re-fonting
+        // the full control first would lay out its whole text once more for nothing.
+        if (g_bFileLoaded)
+            LoadSection();
+        else
+            ::SendMessageA(g_richEdit, WM_SETFONT, (WPARAM)font.Get(), TRUE);
     }
 }
 

@@ -133,6 +133,9 @@ void CBrindlexDlg::SetSectionMenuTitle(const char* title)
 
 void CBrindlexDlg::SelectModeFont()
 {
+    // A font change makes the control lay out all the text it holds again, which takes
+    // seconds for a large section: the section about to load goes into a fresh control.
+    if (g_richEdit && ::GetWindowTextLengthA(g_richEdit) > 0) RecreateControl();
     if (g_richEdit)
         ::SendMessageA(g_richEdit, WM_SETFONT, (WPARAM)(g_bHexMode ? g_hexFont.Get() : g_textFont.Get()), FALSE);
 }
