@@ -123,12 +123,16 @@ TEST_F(ViewerE2E, CopyPutsTheSelectionOnTheClipboard)
     ASSERT_TRUE(v.Start(std::string(dir.File("c.txt")), "Brindlex - "));
     ASSERT_TRUE(v.WaitForText());
     ::SendMessageA(v.Control(), EM_SETSEL, 6, 11);
-    v.Keys('C', true);
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    HANDLE h = ::GetClipboardData(CF_TEXT);
-    std::string got = h ? (const char*)::GlobalLock(h) : "";
-    if (h) ::GlobalUnlock(h);
-    ::CloseClipboard();
+    v.Command(32789);  // Copy (the same command Ctrl+C sends)
+    std::string got;
+    WaitFor([&] {
+        if (!::OpenClipboard(nullptr)) return false;
+        HANDLE h = ::GetClipboardData(CF_TEXT);
+        got = h ? (const char*)::GlobalLock(h) : "";
+        if (h) ::GlobalUnlock(h);
+        ::CloseClipboard();
+        return got == "world";
+    }, 5000);
     EXPECT_EQ(got, "world");
 }
 
