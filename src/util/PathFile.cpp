@@ -5,27 +5,20 @@
 #include <shlwapi.h>
 #include <time.h>
 
-CString CPath::GetLongPath() const
+// The path in another form from the platform; empty when it cannot give one that fits.
+static CString ConvertPath(const CString& path, DWORD(WINAPI* convert)(LPCSTR, LPSTR, DWORD))
 {
-    CString path = GetPath();
     char buf[MAX_PATH];
     buf[0] = '\0';
     if (path.GetLength() >= MAX_PATH) return CString();
-    DWORD n = ::GetLongPathNameA(path, buf, sizeof buf);
+    DWORD n = convert(path, buf, sizeof buf);
     if (n == 0 || n >= sizeof buf) return CString();
     return CString(buf);
 }
 
-CString CPath::GetShortPath() const
-{
-    CString path = GetPath();
-    char buf[MAX_PATH];
-    buf[0] = '\0';
-    if (path.GetLength() >= MAX_PATH) return CString();
-    DWORD n = ::GetShortPathNameA(path, buf, sizeof buf);
-    if (n == 0 || n >= sizeof buf) return CString();
-    return CString(buf);
-}
+CString CPath::GetLongPath() const { return ConvertPath(GetPath(), ::GetLongPathNameA); }
+
+CString CPath::GetShortPath() const { return ConvertPath(GetPath(), ::GetShortPathNameA); }
 
 CString CPath::GetRelativePath(const char* folder) const
 {
