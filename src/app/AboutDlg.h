@@ -1,9 +1,10 @@
 // The About box (dialog 100).
 #pragma once
 
+#include "res/resource.h"
 #include "fw/Dialog.h"
 
 class CAboutDlg : public CDialog {
 public:
-    CAboutDlg() : CDialog(100) {}
+    CAboutDlg() : CDialog(IDD_ABOUT) {}
 };

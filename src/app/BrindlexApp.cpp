@@ -1,4 +1,5 @@
 #include "app/BrindlexApp.h"
+#include "res/resource.h"
 #include "app/AppGlobals.h"
 #include "app/AboutDlg.h"
 #include "viewer/BrindlexDlg.h"
@@ -8,11 +9,11 @@
 #include <shellapi.h>
 
 BEGIN_MESSAGE_MAP(CBrindlexApp, CWinApp)
-    ON_COMMAND(57664, OnAppAbout)
-    ON_COMMAND(57665, OnAppExit)
-    ON_COMMAND(32786, OnHelpContents)
-    ON_COMMAND(57600, OnFileNew)
-    ON_COMMAND(57601, OnFileOpen)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
 END_MESSAGE_MAP()
 
 BOOL CBrindlexApp::InitInstance()
@@ -43,7 +44,7 @@ void WriteCompatibilityEntry(CWinApp& app)
 BOOL CBrindlexApp::InitViewer()
 {
     CBrindlexDlg* dlg = new CBrindlexDlg;
-    if (!dlg->LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, AfxGetAppName())) {
+    if (!dlg->LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, AfxGetAppName())) {
         delete dlg;
         return FALSE;
     }

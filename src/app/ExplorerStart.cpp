@@ -1,3 +1,4 @@
+#include "res/resource.h"
 #include "app/BrindlexApp.h"
 #include "app/MainFrame.h"
 #include "explorer/list/BrindlexDoc.h"
@@ -6,7 +7,7 @@
 
 BOOL CreateExplorerFrame(CWinApp* app)
 {
-    AfxAddDocTemplate(new CSingleDocTemplate(128, AfxNewDocument<CBrindlexDoc>, AfxNewFrame<CMainFrame>,
+    AfxAddDocTemplate(new CSingleDocTemplate(IDR_EXPLORER, AfxNewDocument<CBrindlexDoc>, AfxNewFrame<CMainFrame>,
                                              AfxNewView<CLeftView>));
     // An empty command line asks for a new document: the frame, the document and both panes.
     if (!AfxDocFileNew()) return FALSE;

@@ -1,19 +1,20 @@
 #include "app/MainFrame.h"
+#include "res/resource.h"
 #include "app/OptionsDlg.h"
 #include "explorer/list/BrindlexView.h"
 #include "explorer/tree/LeftView.h"
 
 BEGIN_MESSAGE_MAP(CMainFrame, CDocFrameWnd)
     ON_MESSAGE(WM_CREATE, OnCreate)
-    ON_COMMAND(32815, OnFindFiles)
-    ON_COMMAND(32795, OnOptions)
-    ON_COMMAND_RANGE(59410, 59411, OnViewStyle)
-    ON_UPDATE_COMMAND_UI_RANGE(59410, 59411, OnUpdateViewStyle)
+    ON_COMMAND(ID_FIND_FILES, OnFindFiles)
+    ON_COMMAND(ID_OPTIONS, OnOptions)
+    ON_COMMAND_RANGE(ID_VIEW_LIST, ID_VIEW_DETAILS, OnViewStyle)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_LIST, ID_VIEW_DETAILS, OnUpdateViewStyle)
 END_MESSAGE_MAP()
 
 const UINT g_explorerToolbarButtons[16] = {
-    32774, 32773, 32776, 32784, 32815, ID_SEPARATOR, 57634, 57637,
-    32780, 32787, ID_SEPARATOR, 32785, 59410, 59411, ID_SEPARATOR, 32786,
+    ID_NEW_FILE, ID_NEW_FOLDER, ID_VIEW_FILE, ID_UP, ID_FIND_FILES, ID_SEPARATOR, ID_EDIT_COPY, ID_EDIT_PASTE,
+    ID_DELETE, ID_RECYCLE, ID_SEPARATOR, ID_REFRESH, ID_VIEW_LIST, ID_VIEW_DETAILS, ID_SEPARATOR, ID_HELP_CONTENTS,
 };
 
 LRESULT CMainFrame::OnCreate(WPARAM wp, LPARAM lp)
@@ -29,7 +30,7 @@ LRESULT CMainFrame::OnCreate(WPARAM wp, LPARAM lp)
     m_wndToolBar.SetButtons(g_explorerToolbarButtons, 16);
 
     if (m_toolbarImages.Create(24, 24, ILC_COLOR8 | ILC_MASK, 13, 13)) {
-        HBITMAP bmp = (HBITMAP)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(166), IMAGE_BITMAP, 0, 0,
+        HBITMAP bmp = (HBITMAP)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0,
                                             LR_SHARED | LR_LOADMAP3DCOLORS);
         // A shared bitmap belongs to the system: used, never deleted.
         if (bmp) ImageList_AddMasked(m_toolbarImages, bmp, RGB(192, 192, 192));
@@ -68,7 +69,7 @@ void CMainFrame::OnViewStyle(UINT nID)
 {
     CBrindlexView* list = GetListView();
     if (!list) return;
-    if (nID == 59410)
+    if (nID == ID_VIEW_LIST)
         list->ShowAsList();
     else
         list->ShowAsDetails();
@@ -80,5 +81,5 @@ void CMainFrame::OnUpdateViewStyle(CCmdUI* pCmdUI)
     pCmdUI->Enable(list != nullptr);
     if (!list) return;
     DWORD type = list->GetViewType();
-    pCmdUI->SetRadio(pCmdUI->m_nID == 59410 ? type == LVS_LIST : type == LVS_REPORT);
+    pCmdUI->SetRadio(pCmdUI->m_nID == ID_VIEW_LIST ? type == LVS_LIST : type == LVS_REPORT);
 }

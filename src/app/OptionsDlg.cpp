@@ -1,4 +1,5 @@
 #include "app/OptionsDlg.h"
+#include "res/resource.h"
 #include "fw/WinApp.h"
 #include "viewer/BrindlexDlg.h"
 #include "viewer/FileModel.h"
@@ -15,27 +16,27 @@ int g_bTextFontChanged = 0;
 int g_bHexFontChanged = 0;
 
 BEGIN_MESSAGE_MAP(CSetDlg, CDialog)
-    ON_COMMAND(1008, OnTextFont)
-    ON_COMMAND(1009, OnHexFont)
+    ON_COMMAND(IDC_TEXT_FONT, OnTextFont)
+    ON_COMMAND(IDC_HEX_FONT, OnHexFont)
 END_MESSAGE_MAP()
 
 BOOL CSetDlg::OnInitDialog()
 {
     CWinApp* app = AfxGetApp();
-    SetDlgItemText(1001, app->GetProfileString("settings", "tfname", "MS Sans Serif"));
-    SetDlgItemText(1007, app->GetProfileString("settings", "hfname", "Courier New"));
-    CheckDlgButton(1012, app->GetProfileInt("settings", "max", 0) ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(1002, app->GetProfileInt("settings", "emax", 0) ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(1013, app->GetProfileInt("settings", "path", 0) ? BST_CHECKED : BST_UNCHECKED);
+    SetDlgItemText(IDC_TEXT_FONT_NAME, app->GetProfileString("settings", "tfname", "MS Sans Serif"));
+    SetDlgItemText(IDC_HEX_FONT_NAME, app->GetProfileString("settings", "hfname", "Courier New"));
+    CheckDlgButton(IDC_VIEWER_MAX, app->GetProfileInt("settings", "max", 0) ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(IDC_EXPLORER_MAX, app->GetProfileInt("settings", "emax", 0) ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(IDC_FULL_PATH, app->GetProfileInt("settings", "path", 0) ? BST_CHECKED : BST_UNCHECKED);
     return TRUE;
 }
 
 void CSetDlg::OnOK()
 {
     CWinApp* app = AfxGetApp();
-    app->WriteProfileInt("settings", "max", IsDlgButtonChecked(1012) == BST_CHECKED ? 1 : 0);
-    app->WriteProfileInt("settings", "emax", IsDlgButtonChecked(1002) == BST_CHECKED ? 1 : 0);
-    g_bFullPathInRecent = IsDlgButtonChecked(1013) == BST_CHECKED ? 1 : 0;
+    app->WriteProfileInt("settings", "max", IsDlgButtonChecked(IDC_VIEWER_MAX) == BST_CHECKED ? 1 : 0);
+    app->WriteProfileInt("settings", "emax", IsDlgButtonChecked(IDC_EXPLORER_MAX) == BST_CHECKED ? 1 : 0);
+    g_bFullPathInRecent = IsDlgButtonChecked(IDC_FULL_PATH) == BST_CHECKED ? 1 : 0;
     app->WriteProfileInt("settings", "path", g_bFullPathInRecent);
     EndDialog(IDOK);
 }
@@ -61,13 +62,13 @@ static bool ChooseViewerFont(char* face, int* height, int* weight)
 void CSetDlg::OnTextFont()
 {
     g_bTextFontChanged = ChooseViewerFont(g_szTextFontName, &g_nTextFontHeight, &g_nTextFontWeight) ? 1 : 0;
-    if (g_bTextFontChanged) SetDlgItemText(1001, g_szTextFontName);
+    if (g_bTextFontChanged) SetDlgItemText(IDC_TEXT_FONT_NAME, g_szTextFontName);
 }
 
 void CSetDlg::OnHexFont()
 {
     g_bHexFontChanged = ChooseViewerFont(g_szHexFontName, &g_nHexFontHeight, &g_nHexFontWeight) ? 1 : 0;
-    if (g_bHexFontChanged) SetDlgItemText(1007, g_szHexFontName);
+    if (g_bHexFontChanged) SetDlgItemText(IDC_HEX_FONT_NAME, g_szHexFontName);
 }
 
 static void StoreFont(const char* nameKey, const char* weightKey, const char* heightKey, const char* face,

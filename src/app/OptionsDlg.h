@@ -1,6 +1,7 @@
 // The options dialog of both modes (template 132).
 #pragma once
 
+#include "res/resource.h"
 #include "fw/Dialog.h"
 
 extern char g_szTextFontName[256];
@@ -14,7 +15,7 @@ extern int g_bHexFontChanged;
 
 class CSetDlg : public CDialog {
 public:
-    CSetDlg() : CDialog(132) {}
+    CSetDlg() : CDialog(IDD_OPTIONS) {}
     BOOL OnInitDialog() override;
     void OnOK() override;
 

@@ -1,13 +1,14 @@
 // The viewer's window: a frame whose client area is one read-only rich edit control.
 #pragma once
 
+#include "res/resource.h"
 #include "fw/afx.h"
 #include "fw/FrameWnd.h"
 #include "viewer/ViewerWindow.h"
 #include <commdlg.h>
 #include <richedit.h>
 
-const int IDC_VIEWER_TEXT = 1000;
+
 
 extern HWND g_richEdit;          // the text control, child 1000 of the frame
 extern RECT g_rcClient;          // the control's rectangle as last computed

@@ -1,4 +1,5 @@
 #include "explorer/list/BrindlexView.h"
+#include "res/resource.h"
 #include "explorer/list/BrindlexDoc.h"
 #include "explorer/list/SortClass.h"
 #include "explorer/tree/LeftView.h"
@@ -14,8 +15,8 @@ BEGIN_MESSAGE_MAP(CBrindlexView, CListView)
     ON_NOTIFY_REFLECT(LVN_DELETEALLITEMS, OnDeleteAllItems)
     ON_MESSAGE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
-    ON_COMMAND(32784, OnUp)
-    ON_COMMAND(32785, OnRefresh)
+    ON_COMMAND(ID_UP, OnUp)
+    ON_COMMAND(ID_REFRESH, OnRefresh)
 END_MESSAGE_MAP()
 
 CBrindlexView::~CBrindlexView()

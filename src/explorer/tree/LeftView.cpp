@@ -1,4 +1,5 @@
 #include "explorer/tree/LeftView.h"
+#include "res/resource.h"
 #include "explorer/list/BrindlexDoc.h"
 #include "explorer/list/BrindlexView.h"
 #include "app/AppGlobals.h"
@@ -8,7 +9,7 @@ BEGIN_MESSAGE_MAP(CLeftView, CTreeView)
     ON_NOTIFY_REFLECT(TVN_ITEMEXPANDINGA, OnItemExpanding)
     ON_NOTIFY_REFLECT(TVN_SELCHANGINGA, OnSelChanging)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
-    ON_COMMAND(32785, OnRefresh)
+    ON_COMMAND(ID_REFRESH, OnRefresh)
 END_MESSAGE_MAP()
 
 CLeftView::~CLeftView()
