@@ -4,11 +4,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup.sh"
 "$root/tools/build.sh" "$root/build"
-source "$root/tools/wine-env.sh" "$root/build"
+tb=$("$root/tools/test-build.sh" "$root/build") || exit 1
+source "$root/tools/wine-env.sh" "$tb"
 wine_up
 names=("$@")
 [ ${#names[@]} -eq 0 ] && names=($(cd "$root/bench" && ls *.sh 2>/dev/null | sed 's/\.sh$//'))
 for n in "${names[@]}"; do
   echo "== $n"
-  bash "$root/bench/$n.sh" "$root/build"
+  bash "$root/bench/$n.sh" "$tb"
 done

@@ -5,8 +5,9 @@ set -euo pipefail
 
 PKGS=(
   cmake make g++-mingw-w64-i686 binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   googletest
-  wine wine32:i386 libwine:i386 fonts-wine
+  wine wine32:i386 libwine:i386 wine64 libwine fonts-wine
   xvfb x11-utils imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2:i386 poppler-utils
   fp-utils-3.2.2

@@ -5,6 +5,18 @@
 BLX_BUILD=$(cd "${1:?build dir}" && pwd)
 export WINEPREFIX="$BLX_BUILD/wineprefix"
 export WINEARCH=win32
+# A 64-bit build (made where the machine cannot run 32-bit programs, see tools/build.sh)
+# runs in a 64-bit prefix through Wine's 64-bit loader.
+if grep -q '^CMAKE_TOOLCHAIN_FILE:.*x86_64' "$BLX_BUILD/CMakeCache.txt" 2>/dev/null; then
+  export WINEARCH=win64
+  export WINELOADER=/usr/lib/wine/wine64
+  mkdir -p "$BLX_BUILD/winebin"
+  for _blx_w in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' > "$BLX_BUILD/winebin/$_blx_w"
+    chmod +x "$BLX_BUILD/winebin/$_blx_w"
+  done
+  case ":$PATH:" in *":$BLX_BUILD/winebin:"*) ;; *) export PATH="$BLX_BUILD/winebin:$PATH" ;; esac
+fi
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG="${WINEDEBUG:-fixme-all,err-all}"
 export XDG_DATA_HOME="$BLX_BUILD/xdg-data"
