@@ -6,10 +6,10 @@
 #include "fw/afx.h"
 #include "fw/Handle.h"
 #include "app/AppGlobals.h"
-#include "explorer/list/BrindlexDoc.h"
+#include "explorer/BrindlexDoc.h"
 #include "explorer/list/BrindlexView.h"
 #include "explorer/list/SortClass.h"
-#include "explorer/list/ShellIcons.h"
+#include "explorer/ShellIcons.h"
 #include "fw/Redraw.h"
 #include "explorer/tree/LeftView.h"
 #include <shellapi.h>
@@ -51,10 +51,7 @@ static int Enumerate(const char* folder)
 struct Panes {
     Panes()
     {
-        SHFILEINFOA sfi = {};
-        if (!g_systemImageList.m_hImageList)
-            g_systemImageList.Attach((HIMAGELIST)::SHGetFileInfoA("", 0, &sfi, sizeof sfi,
-                                                                  SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+        AttachSystemImageList();
         RECT rc = {0, 0, 1000, 700}, left = {0, 0, 350, 700}, right = {350, 0, 1000, 700};
         host.CreateEx(0, nullptr, "bench", WS_OVERLAPPEDWINDOW, rc, nullptr, 0);
         doc.reset(new CBrindlexDoc);

@@ -1,6 +1,7 @@
 #include "app/BrindlexApp.h"
 #include "res/resource.h"
 #include "app/AppGlobals.h"
+#include "explorer/ShellIcons.h"
 #include "app/AboutDlg.h"
 #include "viewer/BrindlexDlg.h"
 #include "fw/DocTemplate.h"
@@ -61,14 +62,8 @@ BOOL CBrindlexApp::InitExplorer()
 {
     g_bExplorerMaximized = (int)GetProfileInt("settings", "emax", 0);
     ::OleInitialize(nullptr);
-    SHFILEINFOA sfi = {};
-    g_systemImageList.Attach((HIMAGELIST)::SHGetFileInfoA("", 0, &sfi, sizeof sfi,
-                                                          SHGFI_SYSICONINDEX | SHGFI_ICON | SHGFI_SMALLICON));
-    if (sfi.hIcon) ::DestroyIcon(sfi.hIcon);
-    if (!CreateExplorerFrame(this)) {
-        if (g_systemImageList.m_hImageList) g_systemImageList.Detach();
-        return FALSE;
-    }
+    AttachSystemImageList();
+    if (!CreateExplorerFrame(this)) return FALSE;
     m_pMainWnd->ShowWindow(g_bExplorerMaximized == 1 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     m_pMainWnd->UpdateWindow();
     return TRUE;

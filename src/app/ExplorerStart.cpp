@@ -1,7 +1,7 @@
 #include "res/resource.h"
 #include "app/BrindlexApp.h"
 #include "app/MainFrame.h"
-#include "explorer/list/BrindlexDoc.h"
+#include "explorer/BrindlexDoc.h"
 #include "explorer/tree/LeftView.h"
 #include "fw/DocTemplate.h"
 

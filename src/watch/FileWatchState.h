@@ -5,7 +5,7 @@
 #include "fw/afx.h"
 #include "fw/Handle.h"
 #include "fw/Thread.h"
-#include "watch/ArrayEx.h"
+#include "fw/ArrayEx.h"
 #include "watch/FileWatch.h"
 #include <atomic>
 #include <map>

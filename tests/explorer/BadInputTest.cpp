@@ -1,6 +1,6 @@
 // Awkward folders and names: unreadable, vanished, too long, outside the code page.
 #include "ExplorerFixture.h"
-#include "explorer/list/ShellIcons.h"
+#include "explorer/ShellIcons.h"
 #include <shellapi.h>
 #include <shlobj.h>
 

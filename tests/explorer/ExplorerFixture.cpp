@@ -1,6 +1,6 @@
 #include "ExplorerFixture.h"
-#include "app/AppGlobals.h"
-#include "explorer/list/PathText.h"
+#include "explorer/ShellIcons.h"
+#include "util/PathText.h"
 #include <shellapi.h>
 
 bool RunLinux(const char* program, const std::vector<std::string>& args)
@@ -111,12 +111,7 @@ bool CTestDrive::RemoveFromLinux(const char* rel) const
 
 CPaneHost::CPaneHost()
 {
-    if (!g_systemImageList.m_hImageList) {
-        SHFILEINFOA sfi = {};
-        g_systemImageList.Attach(
-            (HIMAGELIST)::SHGetFileInfoA("", 0, &sfi, sizeof sfi, SHGFI_SYSICONINDEX | SHGFI_ICON | SHGFI_SMALLICON));
-        if (sfi.hIcon) ::DestroyIcon(sfi.hIcon);
-    }
+    AttachSystemImageList();
     RECT rc = {0, 0, 800, 600};
     m_host.CreateEx(0, nullptr, "pane host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, rc, nullptr, 0);
     m_pDoc = new CBrindlexDoc;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "support/TestSupport.h"
-#include "explorer/list/BrindlexDoc.h"
+#include "explorer/BrindlexDoc.h"
 #include "explorer/list/BrindlexView.h"
 #include "explorer/tree/LeftView.h"
 #include <string>

@@ -113,26 +113,58 @@ TEST_F(FileList, NameDifferingOnlyInCaseAddsNothing)
     EXPECT_TRUE(view->HasEntry("REPORT.TXT"));
 }
 
-TEST_F(FileList, RowsAreAppendedUnsortedAndTheIndexFollowsEveryChange)
+TEST_F(FileList, RowsAreAppendedUnsortedAndFollowTheModel)
 {
     Add(FileData("b", 1));
-    Add(FileData("a", 1));
+    Add(FolderData("a"));
     EXPECT_EQ(host->Rows(), (std::vector<std::string>{"b", "a"}));
-    // Rows deleted or renamed by anyone, through the control's own messages.
-    ::SendMessageA(host->List().m_hWnd, LVM_DELETEITEM, 0, 0);
+    EXPECT_FALSE(view->IsFolderRow(0));
+    EXPECT_TRUE(view->IsFolderRow(1));
+    EXPECT_EQ(view->GetEntryPath(1), "C:\\nowhere\\a");
+    view->DeleteRow(0);
     EXPECT_FALSE(view->HasEntry("b"));
-    host->List().SetItemText(0, 0, "c");
+    view->RenameRow(0, "c");
     EXPECT_FALSE(view->HasEntry("a"));
     EXPECT_TRUE(view->HasEntry("C"));
+    EXPECT_EQ(view->FindRow("C"), 0);
     Add(FileData("A", 1));
     Add(FileData("B", 1));
     EXPECT_EQ(host->Rows(), (std::vector<std::string>{"c", "A", "B"}));
-    host->List().SetItemText(0, 1, "99");  // not the name
-    EXPECT_TRUE(view->HasEntry("c"));
+    // Row i is entry i, whatever happened.
+    const CFolderModel& model = view->GetModel();
+    ASSERT_EQ(model.GetCount(), host->List().GetItemCount());
+    for (int i = 0; i < model.GetCount(); i++) EXPECT_EQ(model.GetAt(i).strName.str(), Cell(i, 0));
     view->DeleteAllEntries();
     EXPECT_FALSE(view->HasEntry("c"));
     Add(FileData("c", 1));
     EXPECT_EQ(host->List().GetItemCount(), 1);
+}
+
+TEST_F(FileList, SelectedRowsGiveFullPathsInRowOrder)
+{
+    for (const char* name : {"one.txt", "two", "three.txt"}) Add(FileData(name, 1));
+    EXPECT_EQ(view->GetSelectedRows().GetSize(), 0);
+    host->List().SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    host->List().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    CArray<CString> paths = view->GetSelectedPaths();
+    ASSERT_EQ(paths.GetSize(), 2);
+    EXPECT_EQ(paths[0], "C:\\nowhere\\one.txt");
+    EXPECT_EQ(paths[1], "C:\\nowhere\\three.txt");
+}
+
+TEST_F(FileList, SortingReordersTheModelWithTheRows)
+{
+    Add(FileData("b.txt", 3000000000u));
+    Add(FolderData("zeta"));
+    Add(FileData("A.txt", 7));
+    SortBy(0);
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"zeta", "A.txt", "b.txt"}));
+    const CFolderModel& model = view->GetModel();
+    for (int i = 0; i < model.GetCount(); i++) EXPECT_EQ(model.GetAt(i).strName.str(), Cell(i, 0));
+    EXPECT_TRUE(view->IsFolderRow(0));
+    EXPECT_EQ(view->FindRow("B.TXT"), 2);
+    // Row item data is back to what it was.
+    for (int i = 0; i < 3; i++) EXPECT_EQ(host->List().GetItemData(i), 0u);
 }
 
 TEST_F(FileList, HiddenEntriesAreDrawnDimmed)
@@ -188,17 +220,26 @@ TEST_F(FileList, SizeSortIsNumeric)
     EXPECT_EQ(host->Rows(), (std::vector<std::string>{"nine", "ten", "hundred"}));
 }
 
-TEST_F(FileList, SizesFromTwoGigabytesOnTie)
+TEST_F(FileList, SizesFromTwoGigabytesSortAs64BitNumbers)
 {
-    CSortClass::NumericSortItem three = {2147483647, 0}, four = {2147483647, 0};
     WIN32_FIND_DATAA big = FileData("4g", 0);
     big.nFileSizeHigh = 1;
+    WIN32_FIND_DATAA huge = FileData("2t", 0);
+    huge.nFileSizeHigh = 512;
+    Add(huge);
     Add(big);
     Add(FileData("3g", 3221225472u));
-    EXPECT_EQ(Cell(0, 1), "4294967296");
-    EXPECT_EQ(Cell(1, 1), "3221225472");
-    EXPECT_EQ(CSortClass::CompareNumberAscending((LPARAM)&three, (LPARAM)&four, 0), 0);
-    EXPECT_EQ(CSortClass::CompareNumberDescending((LPARAM)&three, (LPARAM)&four, 0), 0);
+    Add(FileData("2g", 2147483648u));
+    Add(FolderData("dir"));
+    Add(FileData("empty", 0));
+    EXPECT_EQ(Cell(1, 1), "4294967296");
+    EXPECT_EQ(Cell(2, 1), "3221225472");
+    SortBy(1);
+    // Folders and empty files tie at 0 and come first, in whatever order the sort leaves them.
+    std::vector<std::string> rows = host->Rows();
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(rows.begin() + 2, rows.end()),
+              (std::vector<std::string>{"2g", "3g", "4g", "2t"}));
 }
 
 TEST_F(FileList, ComparisonsOfBothDirections)
@@ -206,7 +247,7 @@ TEST_F(FileList, ComparisonsOfBothDirections)
     CSortClass::CSortItem a("a", 0), b("B", 0);
     EXPECT_LT(CSortClass::CompareTextAscending((LPARAM)&a, (LPARAM)&b, 0), 0);
     EXPECT_GT(CSortClass::CompareTextDescending((LPARAM)&a, (LPARAM)&b, 0), 0);
-    CSortClass::NumericSortItem one = {1, 0}, two = {2, 0};
+    CSortClass::NumericSortItem one = {1, 0, 0}, two = {2, 0, 1};
     EXPECT_EQ(CSortClass::CompareNumberAscending((LPARAM)&one, (LPARAM)&two, 0), -1);
     EXPECT_EQ(CSortClass::CompareNumberAscending((LPARAM)&two, (LPARAM)&one, 0), 1);
     EXPECT_EQ(CSortClass::CompareNumberDescending((LPARAM)&one, (LPARAM)&two, 0), 1);

@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
-#include "explorer/list/RowCells.h"
-#include "explorer/list/NameIndex.h"
-#include "explorer/list/PathText.h"
+#include "explorer/RowCells.h"
+#include "explorer/NameIndex.h"
+#include "util/PathText.h"
 #include "explorer/tree/LeftView.h"
 
 static WIN32_FIND_DATAA Entry(DWORD attributes, DWORD sizeHigh, DWORD sizeLow)

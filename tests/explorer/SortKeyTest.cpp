@@ -23,11 +23,11 @@ TEST(SortKey, TextKeysFollowTheRowKindAndColumn)
         EXPECT_EQ(MakeTextSortKey(c.text, c.size, c.column), CString(c.key)) << c.text << " col " << c.column;
 }
 
-TEST(SortKey, NumericKeysReadLikeAtoiAndSaturate)
+TEST(SortKey, NumericKeysReadLikeAtoiIn64Bits)
 {
     const struct {
         const char* text;
-        int key;
+        long long key;
     } cases[] = {
         {"9", 9},
         {"10", 10},
@@ -36,9 +36,10 @@ TEST(SortKey, NumericKeysReadLikeAtoiAndSaturate)
         {"+7", 7},
         {"x12", 0},
         {"2147483647", 2147483647},
-        {"3221225472", 2147483647},   // 3 GB
-        {"4294967296", 2147483647},   // 4 GB: ties with 3 GB
-        {"-99999999999", -2147483647 - 1},
+        {"3221225472", 3221225472LL},   // 3 GB
+        {"4294967296", 4294967296LL},   // 4 GB: after 3 GB, no tie
+        {"-99999999999", -99999999999LL},
+        {"99999999999999999999999", 9223372036854775807LL},  // saturates
     };
     for (const auto& c : cases) EXPECT_EQ(MakeNumericSortKey(c.text), c.key) << c.text;
     EXPECT_EQ(MakeNumericSortKey(nullptr), 0);

@@ -1,5 +1,5 @@
 #include "support/TestSupport.h"
-#include "watch/ArrayEx.h"
+#include "fw/ArrayEx.h"
 #include "watch/WatchPaths.h"
 #include "fw/Handle.h"
 #include <string>

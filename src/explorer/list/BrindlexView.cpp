@@ -1,9 +1,8 @@
 #include "explorer/list/BrindlexView.h"
 #include "res/resource.h"
-#include "explorer/list/BrindlexDoc.h"
+#include "explorer/BrindlexDoc.h"
 #include "explorer/list/SortClass.h"
-#include "explorer/tree/LeftView.h"
-#include "app/AppGlobals.h"
+#include "explorer/ShellIcons.h"
 #include "fw/WinApp.h"
 #include "fw/Redraw.h"
 
@@ -21,16 +20,30 @@ END_MESSAGE_MAP()
 
 CBrindlexView::~CBrindlexView()
 {
-    if (CBrindlexDoc* doc = GetDocument())
+    if (CBrindlexDoc* doc = GetDocument()) {
         if (doc->m_pListView == this) doc->m_pListView = nullptr;
+        if (doc->m_pFileList == this) doc->m_pFileList = nullptr;
+    }
 }
 
 CBrindlexDoc* CBrindlexView::GetDocument() const { return static_cast<CBrindlexDoc*>(m_pDocument); }
 
-CLeftView* CBrindlexView::GetTreeView() const
+IFolderTree* CBrindlexView::GetFolderTree() const
 {
     CBrindlexDoc* doc = GetDocument();
-    return doc ? doc->m_pTreeView : nullptr;
+    return doc ? doc->m_pFolderTree : nullptr;
+}
+
+CFolderModel& CBrindlexView::GetModel()
+{
+    CBrindlexDoc* doc = GetDocument();
+    return doc ? doc->m_folder : m_ownModel;
+}
+
+const CFolderModel& CBrindlexView::GetModel() const
+{
+    CBrindlexDoc* doc = GetDocument();
+    return doc ? doc->m_folder : m_ownModel;
 }
 
 BOOL CBrindlexView::PreCreateWindow(CREATESTRUCTA& cs)
@@ -65,7 +78,10 @@ void CBrindlexView::OnInitialUpdate()
     list.SetStyleBits(0x0003 | 0x8049, 0x8049);
     list.SetImageList(g_systemImageList, LVSIL_SMALL);
     list.SetExtendedStyle(LVS_EX_INFOTIP, 0);
-    if (CBrindlexDoc* doc = GetDocument()) doc->m_pListView = this;
+    if (CBrindlexDoc* doc = GetDocument()) {
+        doc->m_pListView = this;
+        doc->m_pFileList = this;
+    }
 
     int w = ::GetSystemMetrics(SM_CXSCREEN) - 222;
     m_nListWidth = w / 3;
@@ -121,13 +137,15 @@ void CBrindlexView::OnDeleteAllItems(NMHDR*, LRESULT* pResult) { *pResult = TRUE
 void CBrindlexView::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     CWaitCursor wait;
-    int column = ((NMLISTVIEW*)pNMHDR)->iSubItem;
-    {
-        CRedrawOff quiet(m_hWnd);
-        CSortClass sorter(this, column, column == 1);
-        sorter.Sort(true);
-    }
+    SortRows(((NMLISTVIEW*)pNMHDR)->iSubItem);
     *pResult = 0;
+}
+
+void CBrindlexView::SortRows(int nColumn)
+{
+    CRedrawOff quiet(m_hWnd);
+    CSortClass sorter(this, nColumn, nColumn == 1);
+    sorter.Sort(true);
 }
 
 LRESULT CBrindlexView::OnLButtonDblClk(WPARAM wp, LPARAM lp)
@@ -138,22 +156,17 @@ LRESULT CBrindlexView::OnLButtonDblClk(WPARAM wp, LPARAM lp)
 
 void CBrindlexView::OnUp()
 {
-    CLeftView* tree = GetTreeView();
-    if (!tree) return;
-    CTreeCtrl ctrl = tree->GetTreeCtrl();
-    HTREEITEM parent = ctrl.GetParentItem(ctrl.GetSelectedItem());
-    if (parent) ctrl.SelectItem(parent);
+    if (IFolderTree* tree = GetFolderTree()) tree->SelectParentFolder();
 }
 
 void CBrindlexView::OnRefresh()
 {
-    if (CLeftView* tree = GetTreeView()) tree->RebuildTree();
+    if (IFolderTree* tree = GetFolderTree()) tree->RebuildTree();
 }
 
 LRESULT CBrindlexView::OnDestroy(WPARAM wp, LPARAM lp)
 {
     LRESULT r = CListView::OnDestroy(wp, lp);
     m_font.DeleteObject();
-    if (g_systemImageList.m_hImageList) g_systemImageList.Detach();
     return r;
 }

@@ -1,33 +1,55 @@
-// CBrindlexView: the file list, the right pane of the explorer. It shows the entries of the
-// folder the tree selected, one row each: name, size, created, modified. A row is a folder
-// exactly when its Size cell is empty.
+// CBrindlexView: the file list, the right pane of the explorer. It shows the document's folder
+// model, one row per entry in the model's order: name, size, created, modified. Every change
+// of the rows goes through the model, so row i is always entry i.
 #pragma once
 
 #include "fw/ListView.h"
 #include "fw/Handle.h"
-#include "explorer/list/NameIndex.h"
+#include "explorer/FolderModel.h"
+#include "explorer/PaneLinks.h"
 
 class CBrindlexDoc;
-class CLeftView;
 
 extern bool g_bDetailsShading;  // alternating row shading in Details
 
 // Background of odd rows while shading is on.
 const COLORREF LIST_SHADE_COLOR = RGB(240, 240, 255);
 
-class CBrindlexView : public CListView {
+class CBrindlexView : public CListView, public IFileList {
 public:
     CBrindlexView() {}
     ~CBrindlexView() override;
 
     CBrindlexDoc* GetDocument() const;
-    CLeftView* GetTreeView() const;
+    // The tree, through the document (null while there is none).
+    IFolderTree* GetFolderTree() const;
+    // The entries the rows show: the document's, or the view's own without a document.
+    CFolderModel& GetModel();
+    const CFolderModel& GetModel() const;
 
-    // Appends a row for the entry unless a row of that name (ignoring case) exists.
-    void AddFileEntry(const WIN32_FIND_DATAA& fd, const CString& strFolder);
+    // IFileList
+    void ShowFolder(const char* folder) override;
+    void AddFileEntry(const WIN32_FIND_DATAA& fd, const CString& strFolder) override;
+    void SortRows(int nColumn) override;
+    void DeleteRow(int nRow) override;
+    HWND GetListWindow() const override { return m_hWnd; }
+
     void DeleteAllEntries();
+    // Appends a row for an entry just made by a command: name as given, no look for an
+    // existing row of that name; a file shows the size "0". Returns the row or -1.
+    int AppendNewEntry(const WIN32_FIND_DATAA& fd, const char* name);
+    // Renames a row in place (no re-sort).
+    void RenameRow(int nRow, const char* newName);
     // Whether a row of that name exists, ignoring case; no walk over the rows.
-    bool HasEntry(const char* name) const { return m_index.Contains(name); }
+    bool HasEntry(const char* name) const { return GetModel().Contains(name); }
+    // The first row of that name ignoring case, or -1.
+    int FindRow(const char* name) const { return GetModel().Find(name); }
+    bool IsFolderRow(int nRow) const { return GetModel().IsFolder(nRow); }
+    // The folder on show followed by the row's name.
+    CString GetEntryPath(int nRow) const { return GetModel().GetPath(nRow); }
+    // The selected rows in row order, and their entries' full paths.
+    CArray<int> GetSelectedRows() const;
+    CArray<CString> GetSelectedPaths() const { return GetModel().GetPaths(GetSelectedRows()); }
 
     // The view modes of the View menu, with the computed column widths.
     void ShowAsList();
@@ -40,10 +62,9 @@ public:
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnInitialUpdate() override;
-    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
     CFont m_font;
-    CString m_strFolder;  // the folder on show, always ending with a backslash
+    CString m_strFolder;  // the model's folder: the one on show, always ending with a backslash
     int m_nListWidth = 0;
     int m_nNameWidth = 0;
     int m_nSizeWidth = 0;
@@ -59,10 +80,10 @@ protected:
     void OnUp();
     void OnRefresh();
 
-    // Keeps m_index in step with every change of the rows' names, whoever makes it.
-    LRESULT TrackRowNames(UINT msg, WPARAM wp, LPARAM lp);
+    // Inserts the row for entry nEntry of the model at the same index.
+    int InsertRow(int nEntry, const WIN32_FIND_DATAA& fd);
 
-    CNameIndex m_index;
+    CFolderModel m_ownModel;  // for a view without a document
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,84 +1,90 @@
-// The rows of the file list: appending entries, and the name index kept beside the control.
+// The rows of the file list: each shows the model's entry of the same index.
 #include "explorer/list/BrindlexView.h"
-#include "explorer/list/PathText.h"
-#include "explorer/list/RowCells.h"
-#include "explorer/list/ShellIcons.h"
+#include "util/PathText.h"
+#include "explorer/ShellIcons.h"
 #include <shellapi.h>
 #include <shlobj.h>
 
-void CBrindlexView::AddFileEntry(const WIN32_FIND_DATAA& fd, const CString& strFolder)
+void CBrindlexView::ShowFolder(const char* folder)
 {
-    if (m_index.Contains(fd.cFileName)) return;
-    CString full = JoinPath(strFolder, fd.cFileName);
+    GetListCtrl().DeleteAllItems();
+    GetModel().Reset(folder);
+    m_strFolder = GetModel().GetFolder();
+}
+
+void CBrindlexView::DeleteAllEntries() { ShowFolder(m_strFolder); }
+
+int CBrindlexView::InsertRow(int nEntry, const WIN32_FIND_DATAA& fd)
+{
+    const CFolderEntry& e = GetModel().GetAt(nEntry);
     int icon = 0;
     DWORD shellAttributes = 0;
-    CShellIcons::GetRowInfo(full, fd, &icon, &shellAttributes);
+    CShellIcons::GetRowInfo(JoinPath(m_strFolder, fd.cFileName), fd, &icon, &shellAttributes);
 
     CListCtrl list = GetListCtrl();
     LVITEMA it = {};
     it.mask = LVIF_TEXT | LVIF_IMAGE;
-    it.iItem = list.GetItemCount();
-    it.pszText = (LPSTR)fd.cFileName;
+    it.iItem = nEntry;
+    it.pszText = (LPSTR)e.strName.c_str();
     it.iImage = icon;
     if (shellAttributes & SFGAO_GHOSTED) {
         it.mask |= LVIF_STATE;
         it.state = it.stateMask = LVIS_CUT;
     }
     int row = list.InsertItem(it);
-    if (row < 0) return;
-    list.SetItemText(row, 1, FormatSizeCell(fd));
-    list.SetItemText(row, 2, FormatDateCell(fd.ftCreationTime));
-    list.SetItemText(row, 3, FormatDateCell(fd.ftLastWriteTime));
-}
-
-void CBrindlexView::DeleteAllEntries() { GetListCtrl().DeleteAllItems(); }
-
-LRESULT CBrindlexView::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
-{
-    switch (msg) {
-    case LVM_INSERTITEMA:
-    case LVM_INSERTITEMW:
-    case LVM_DELETEITEM:
-    case LVM_DELETEALLITEMS:
-    case LVM_SETITEMA:
-    case LVM_SETITEMW:
-    case LVM_SETITEMTEXTA:
-    case LVM_SETITEMTEXTW:
-        return TrackRowNames(msg, wp, lp);
-    default:
-        return CListView::WindowProc(msg, wp, lp);
+    if (row != nEntry) {
+        // The control refused the row: the model must not keep an entry nobody sees.
+        if (row >= 0) list.DeleteItem(row);
+        GetModel().RemoveAt(nEntry);
+        return -1;
     }
+    list.SetItemText(row, 1, e.strSize);
+    list.SetItemText(row, 2, e.strCreated);
+    list.SetItemText(row, 3, e.strModified);
+    return row;
 }
 
-LRESULT CBrindlexView::TrackRowNames(UINT msg, WPARAM wp, LPARAM lp)
+void CBrindlexView::AddFileEntry(const WIN32_FIND_DATAA& fd, const CString& strFolder)
 {
+    CFolderModel& model = GetModel();
+    if (model.Contains(fd.cFileName)) return;
+    // A caller that lists before telling the folder: the model learns it here.
+    if (model.GetFolder().IsEmpty() && !strFolder.IsEmpty() && model.GetCount() == 0) {
+        model.Reset(strFolder);
+        m_strFolder = model.GetFolder();
+    }
+    int entry = model.Add(fd);
+    if (entry >= 0) InsertRow(entry, fd);
+}
+
+int CBrindlexView::AppendNewEntry(const WIN32_FIND_DATAA& fd, const char* name)
+{
+    CFolderEntry e = CFolderModel::MakeEntry(fd);
+    e.strName = name;
+    if (!e.IsFolder()) e.strSize = "0";
+    int entry = GetModel().Append(e);
+    return InsertRow(entry, fd);
+}
+
+void CBrindlexView::DeleteRow(int nRow)
+{
+    if (nRow < 0 || nRow >= GetModel().GetCount()) return;
+    if (GetListCtrl().DeleteItem(nRow)) GetModel().RemoveAt(nRow);
+}
+
+void CBrindlexView::RenameRow(int nRow, const char* newName)
+{
+    if (nRow < 0 || nRow >= GetModel().GetCount()) return;
+    GetModel().Rename(nRow, newName);
+    GetListCtrl().SetItemText(nRow, 0, newName);
+}
+
+CArray<int> CBrindlexView::GetSelectedRows() const
+{
+    CArray<int> rows;
     CListCtrl list = GetListCtrl();
-    if (msg == LVM_INSERTITEMA || msg == LVM_INSERTITEMW) {
-        LRESULT r = CListView::WindowProc(msg, wp, lp);
-        if ((int)r >= 0) m_index.Add(list.GetItemText((int)r, 0));
-        return r;
-    }
-    if (msg == LVM_DELETEALLITEMS) {
-        LRESULT r = CListView::WindowProc(msg, wp, lp);
-        if (list.GetItemCount() == 0) m_index.Clear();
-        return r;
-    }
-    int row = -1;
-    if (msg == LVM_DELETEITEM) {
-        row = (int)wp;
-    } else {
-        // Only a change of column 0's text renames a row.
-        const LVITEMA* it = (const LVITEMA*)lp;
-        bool renames = it && it->iSubItem == 0 &&
-                       ((msg != LVM_SETITEMA && msg != LVM_SETITEMW) || (it->mask & LVIF_TEXT));
-        if (renames) row = (msg == LVM_SETITEMA || msg == LVM_SETITEMW) ? it->iItem : (int)wp;
-        if (!renames) return CListView::WindowProc(msg, wp, lp);
-    }
-    bool valid = row >= 0 && row < list.GetItemCount();
-    CString before = valid ? list.GetItemText(row, 0) : CString();
-    LRESULT r = CListView::WindowProc(msg, wp, lp);
-    if (!valid || !r) return r;
-    m_index.Remove(before);
-    if (msg != LVM_DELETEITEM) m_index.Add(list.GetItemText(row, 0));
-    return r;
+    int count = GetModel().GetCount();
+    for (int i = list.GetNextItem(-1, LVNI_SELECTED); i >= 0 && i < count; i = list.GetNextItem(i, LVNI_SELECTED))
+        rows.Add(i);
+    return rows;
 }

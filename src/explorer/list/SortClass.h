@@ -1,5 +1,6 @@
 // CSortClass: sorts the rows of the file list by one column. While it exists every row's
-// item data points to the row's key object; the destructor puts the old values back.
+// item data points to the row's key object; the destructor puts the old values back and
+// brings the folder model into the rows' new order.
 #pragma once
 
 #include "fw/afx.h"
@@ -25,18 +26,21 @@ public:
 
     class CSortItem {
     public:
-        CSortItem(const CString& key, DWORD_PTR data) : m_strKey(key), m_dwData(data) {}
+        CSortItem(const CString& key, DWORD_PTR data, int entry = 0) : m_strKey(key), m_dwData(data), m_nEntry(entry) {}
         virtual ~CSortItem() {}
         CString m_strKey;
         DWORD_PTR m_dwData;
+        int m_nEntry;  // the row's index in the model before the sort
     };
     struct NumericSortItem {
-        int nKey;
+        long long nKey;  // sizes beyond 2 GiB must not tie
         DWORD_PTR dwData;
+        int nEntry;
     };
 
 private:
     CBrindlexView* m_pList;
     int m_nColumn;
     bool m_bNumeric;
+    int m_nRows = 0;
 };

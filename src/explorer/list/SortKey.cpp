@@ -16,10 +16,8 @@ CString MakeTextSortKey(const CString& text, const CString& size, int column)
     return key;
 }
 
-int MakeNumericSortKey(const char* text)
+long long MakeNumericSortKey(const char* text)
 {
     if (!text) return 0;
-    // long has 32 bits here: strtol saturates exactly where the key must.
-    static_assert(sizeof(long) == 4, "32-bit long");
-    return (int)strtol(text, nullptr, 10);
+    return strtoll(text, nullptr, 10);  // saturates at the limits of 64 bits
 }

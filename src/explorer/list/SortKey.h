@@ -8,5 +8,6 @@
 // lead with the year so that "%m-%d-%Y" dates sort in time order; undated files are 0x0D.
 CString MakeTextSortKey(const CString& text, const CString& size, int column);
 // Numeric key: the text read as a decimal integer the way atoi reads it (blanks, a sign,
-// digits up to the first other character), saturating at the limits of 32 bits.
-int MakeNumericSortKey(const char* text);
+// digits up to the first other character), saturating at the limits of 64 bits, so that
+// files of 2 GiB and more keep their order.
+long long MakeNumericSortKey(const char* text);

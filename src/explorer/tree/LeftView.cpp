@@ -1,8 +1,7 @@
 #include "explorer/tree/LeftView.h"
 #include "res/resource.h"
-#include "explorer/list/BrindlexDoc.h"
-#include "explorer/list/BrindlexView.h"
-#include "app/AppGlobals.h"
+#include "explorer/BrindlexDoc.h"
+#include "explorer/ShellIcons.h"
 #include "watch/FileWatch.h"
 
 BEGIN_MESSAGE_MAP(CLeftView, CTreeView)
@@ -16,16 +15,24 @@ CLeftView::~CLeftView()
 {
     RemoveWatches();
     StopFileWatchThread();
-    if (CBrindlexDoc* doc = GetDocument())
+    if (CBrindlexDoc* doc = GetDocument()) {
         if (doc->m_pTreeView == this) doc->m_pTreeView = nullptr;
+        if (doc->m_pFolderTree == this) doc->m_pFolderTree = nullptr;
+    }
 }
 
 CBrindlexDoc* CLeftView::GetDocument() const { return static_cast<CBrindlexDoc*>(m_pDocument); }
 
-CBrindlexView* CLeftView::GetListView() const
+IFileList* CLeftView::GetFileList() const
 {
     CBrindlexDoc* doc = GetDocument();
-    return doc ? doc->m_pListView : nullptr;
+    return doc ? doc->m_pFileList : nullptr;
+}
+
+CFolderModel* CLeftView::GetFolderModel() const
+{
+    CBrindlexDoc* doc = GetDocument();
+    return doc ? &doc->m_folder : nullptr;
 }
 
 BOOL CLeftView::PreCreateWindow(CREATESTRUCTA& cs)
@@ -40,7 +47,10 @@ void CLeftView::OnInitialUpdate()
     GetTreeCtrl().SetImageList(g_systemImageList, TVSIL_NORMAL);
     InitTree();
     CTreeView::OnInitialUpdate();
-    if (CBrindlexDoc* doc = GetDocument()) doc->m_pTreeView = this;
+    if (CBrindlexDoc* doc = GetDocument()) {
+        doc->m_pTreeView = this;
+        doc->m_pFolderTree = this;
+    }
 }
 
 // The control's font with the face "Tahoma", one pixel taller.

@@ -5,17 +5,20 @@
 
 #include "fw/TreeView.h"
 #include "fw/Handle.h"
+#include "explorer/PaneLinks.h"
 
 class CBrindlexDoc;
-class CBrindlexView;
+class CFolderModel;
 
-class CLeftView : public CTreeView {
+class CLeftView : public CTreeView, public IFolderTree {
 public:
     CLeftView() {}
     ~CLeftView() override;
 
     CBrindlexDoc* GetDocument() const;
-    CBrindlexView* GetListView() const;
+    // The file list and the entries it shows, through the document (null without one).
+    IFileList* GetFileList() const;
+    CFolderModel* GetFolderModel() const;
 
     // The folder an item stands for: its text under its ancestors' texts ("C:\Data\Sub"; "C:\").
     CString GetItemPath(HTREEITEM hItem) const;
@@ -28,14 +31,14 @@ public:
     // One root item per logical drive, each with a placeholder child.
     void InitTree();
 
-    // For the file list: children of the selected item, by name ignoring case.
-    void AddChildFolder(const char* name);
-    void RemoveChildFolder(const char* name);
-    void RenameChildFolder(const char* oldName, const char* newName);
-    void SelectChildFolder(const char* name);
-
+    // IFolderTree: children of the selected item, by name ignoring case.
+    void AddChildFolder(const char* name) override;
+    void RemoveChildFolder(const char* name) override;
+    void RenameChildFolder(const char* oldName, const char* newName) override;
+    void SelectChildFolder(const char* name) override;
+    void SelectParentFolder() override;
     // Throws the tree away, fills it again and walks back down to the selected folder.
-    void RebuildTree();
+    void RebuildTree() override;
     // A "FileWatchNotify" for the watch whose path is notifiedPath.
     LRESULT OnFileWatchNotify(WPARAM wp, const CString& notifiedPath);
 

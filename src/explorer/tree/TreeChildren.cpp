@@ -1,6 +1,6 @@
 // The tree's operations for the file list: children of the selected item by name.
 #include "explorer/tree/LeftView.h"
-#include "explorer/list/PathText.h"
+#include "util/PathText.h"
 
 void CLeftView::AddChildFolder(const char* name)
 {
@@ -38,4 +38,11 @@ void CLeftView::SelectChildFolder(const char* name)
     if (!(tree.GetItemState(sel, TVIS_EXPANDED) & TVIS_EXPANDED)) ExpandItem(sel);
     for (HTREEITEM h = tree.GetChildItem(sel); h; h = tree.GetNextSiblingItem(h))
         if (tree.GetItemText(h).CompareNoCase(name) == 0) tree.SelectItem(h);
+}
+
+void CLeftView::SelectParentFolder()
+{
+    CTreeCtrl tree = GetTreeCtrl();
+    HTREEITEM parent = tree.GetParentItem(tree.GetSelectedItem());
+    if (parent) tree.SelectItem(parent);
 }

@@ -1,9 +1,7 @@
 // Population of the tree: item paths, folder enumeration, placeholders.
 #include "explorer/tree/LeftView.h"
-#include "explorer/list/BrindlexView.h"
-#include "explorer/list/PathText.h"
-#include "explorer/list/SortClass.h"
-#include "explorer/list/ShellIcons.h"
+#include "util/PathText.h"
+#include "explorer/ShellIcons.h"
 #include "fw/Redraw.h"
 #include <shellapi.h>
 
@@ -71,12 +69,9 @@ int CLeftView::FillFolder(HTREEITEM hItem, const CString& strFolderPath, bool bT
 {
     CString dir = WithBackslash(strFolderPath);
     CShellIcons::Clear();
-    CBrindlexView* list = bTreeOnly ? nullptr : GetListView();
-    CRedrawOff quiet(list ? list->m_hWnd : m_hWnd);
-    if (list) {
-        list->DeleteAllEntries();
-        list->m_strFolder = dir;
-    }
+    IFileList* list = bTreeOnly ? nullptr : GetFileList();
+    CRedrawOff quiet(list ? list->GetListWindow() : m_hWnd);
+    if (list) list->ShowFolder(dir);
     WIN32_FIND_DATAA fd;
     CFindHandle find(::FindFirstFileA(dir + "*.*", &fd));
     if (!find.IsValid()) {
@@ -101,9 +96,6 @@ int CLeftView::FillFolder(HTREEITEM hItem, const CString& strFolderPath, bool bT
     } while (::FindNextFileA(find, &fd));
     find.Close();
     if (bTreeOnly && count) GetTreeCtrl().SortChildren(hItem);
-    if (list) {
-        CSortClass sorter(list, 0, false);
-        sorter.Sort(true);
-    }
+    if (list) list->SortRows(0);
     return count;
 }

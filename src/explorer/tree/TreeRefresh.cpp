@@ -1,8 +1,8 @@
 // Keeping tree and list in step with the disk: change notifications and the rebuild.
 #include "explorer/tree/LeftView.h"
-#include "explorer/list/BrindlexView.h"
-#include "explorer/list/NameIndex.h"
-#include "explorer/list/PathText.h"
+#include "explorer/BrindlexDoc.h"
+#include "explorer/NameIndex.h"
+#include "util/PathText.h"
 #include "watch/FileWatch.h"
 #include <string>
 #include <unordered_set>
@@ -65,7 +65,9 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     for (HTREEITEM h = tree.GetChildItem(target); h; h = tree.GetNextSiblingItem(h))
         known.insert(CNameIndex::Fold(tree.GetItemText(h)));
     CString targetPath = GetItemPath(target);
-    CBrindlexView* list = parentMode ? nullptr : GetListView();
+    IFileList* list = parentMode ? nullptr : GetFileList();
+    CFolderModel* model = GetFolderModel();
+    if (!model) list = nullptr;
     WIN32_FIND_DATAA fd;
     CFindHandle find(::FindFirstFileA(folder + "*.*", &fd));
     bool enumerated = find.IsValid();
@@ -80,7 +82,7 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
             if (isDir && (parentMode || IsExpanded(target))) {
                 if (InsertFolderItem(target, fd.cFileName, full, fd.dwFileAttributes)) known.insert(key);
             }
-            if (!list || list->HasEntry(fd.cFileName)) continue;
+            if (!list || model->Contains(fd.cFileName)) continue;
             WIN32_FIND_DATAA data;
             CFindHandle entry(::FindFirstFileA(full, &data));
             if (!entry.IsValid()) continue;
@@ -98,9 +100,8 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
 
     // Vanished rows, last to first.
     if (list) {
-        CListCtrl rows = list->GetListCtrl();
-        for (int i = rows.GetItemCount() - 1; i >= 0; i--)
-            if (!stillThere(list->m_strFolder, rows.GetItemText(i, 0))) rows.DeleteItem(i);
+        for (int i = model->GetCount() - 1; i >= 0; i--)
+            if (!stillThere(model->GetFolder(), model->GetAt(i).strName)) list->DeleteRow(i);
     }
 
     // Vanished folders among the items from the top of the window down.

@@ -1,6 +1,6 @@
 // Expanding, collapsing and selecting folders; the watches of the selection.
 #include "explorer/tree/LeftView.h"
-#include "explorer/list/BrindlexDoc.h"
+#include "explorer/BrindlexDoc.h"
 #include "watch/FileWatch.h"
 
 bool CLeftView::IsExpanded(HTREEITEM hItem) const

@@ -1,4 +1,4 @@
-#include "explorer/list/RowCells.h"
+#include "explorer/RowCells.h"
 
 CString FormatSizeCell(const WIN32_FIND_DATAA& fd)
 {

@@ -10,6 +10,12 @@
 #include <string>
 #include <unordered_map>
 
+// The shell's system small-icon image list. The shell owns it: it is looked up, never
+// destroyed, and no wrapper ever owns it. Null until AttachSystemImageList.
+extern HIMAGELIST g_systemImageList;
+// Looks the list up (once) and returns it.
+HIMAGELIST AttachSystemImageList();
+
 class CShellIcons {
 public:
     // Forgets the answers: file types may have changed since the last listing.

@@ -1,4 +1,4 @@
-#include "explorer/list/NameIndex.h"
+#include "explorer/NameIndex.h"
 
 std::string CNameIndex::Fold(const char* name)
 {

@@ -1,4 +1,4 @@
-#include "explorer/list/PathText.h"
+#include "util/PathText.h"
 
 bool EndsWithBackslash(const char* path)
 {

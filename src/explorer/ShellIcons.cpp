@@ -1,7 +1,20 @@
-#include "explorer/list/ShellIcons.h"
+#include "explorer/ShellIcons.h"
 #include "fw/Handle.h"
 #include <shellapi.h>
 #include <shlobj.h>
+
+HIMAGELIST g_systemImageList = nullptr;
+
+HIMAGELIST AttachSystemImageList()
+{
+    if (!g_systemImageList) {
+        SHFILEINFOA sfi = {};
+        g_systemImageList = (HIMAGELIST)::SHGetFileInfoA("", 0, &sfi, sizeof sfi,
+                                                         SHGFI_SYSICONINDEX | SHGFI_ICON | SHGFI_SMALLICON);
+        if (sfi.hIcon) ::DestroyIcon(sfi.hIcon);
+    }
+    return g_systemImageList;
+}
 
 std::unordered_map<std::string, CShellIcons::Answer>& CShellIcons::Answers()
 {

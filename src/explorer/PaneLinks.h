@@ -1,0 +1,39 @@
+// What one explorer pane may ask of the other. The document hands these out, so the file
+// list and the folder tree never know each other's classes.
+#pragma once
+
+#include "fw/afx.h"
+
+// The file list, as the tree and the commands see it.
+class IFileList {
+public:
+    // Empties the list: the entries of folder are added next.
+    virtual void ShowFolder(const char* folder) = 0;
+    // Appends a row for the entry unless a row of that name (ignoring case) exists.
+    virtual void AddFileEntry(const WIN32_FIND_DATAA& fd, const CString& strFolder) = 0;
+    // Sorts the rows by a column, as a click on its header does (column 0: by name).
+    virtual void SortRows(int nColumn) = 0;
+    virtual void DeleteRow(int nRow) = 0;
+    virtual HWND GetListWindow() const = 0;
+
+protected:
+    ~IFileList() = default;
+};
+
+// The folder tree, as the list sees it. Names are bare names of children of the folder on
+// show, compared ignoring case.
+class IFolderTree {
+public:
+    virtual void AddChildFolder(const char* name) = 0;
+    virtual void RemoveChildFolder(const char* name) = 0;
+    virtual void RenameChildFolder(const char* oldName, const char* newName) = 0;
+    // Selects the child: the tree lists it into the file list.
+    virtual void SelectChildFolder(const char* name) = 0;
+    // Up: selects the parent of the folder on show; nothing at a drive.
+    virtual void SelectParentFolder() = 0;
+    // Refresh: throws the tree away and walks back down to the folder on show.
+    virtual void RebuildTree() = 0;
+
+protected:
+    ~IFolderTree() = default;
+};

@@ -1,0 +1,92 @@
+// The explorer's folder model without any window.
+#include "support/TestSupport.h"
+#include "explorer/FolderModel.h"
+
+namespace {
+
+WIN32_FIND_DATAA Data(const char* name, DWORD attributes, ULONGLONG size = 0)
+{
+    WIN32_FIND_DATAA fd = {};
+    lstrcpynA(fd.cFileName, name, MAX_PATH);
+    fd.dwFileAttributes = attributes;
+    fd.nFileSizeLow = (DWORD)size;
+    fd.nFileSizeHigh = (DWORD)(size >> 32);
+    fd.ftLastWriteTime.dwLowDateTime = 1;  // a date exists
+    return fd;
+}
+
+std::vector<std::string> Names(const CFolderModel& m)
+{
+    std::vector<std::string> v;
+    for (int i = 0; i < m.GetCount(); i++) v.push_back(m.GetAt(i).strName.str());
+    return v;
+}
+
+}  // namespace
+
+TEST(FolderModel, EntriesCarryTheirCellsAndPaths)
+{
+    CFolderModel m;
+    m.Reset("T:\\Data");
+    EXPECT_EQ(m.GetFolder(), "T:\\Data\\");
+    ASSERT_EQ(m.Add(Data("sub", FILE_ATTRIBUTE_DIRECTORY, 4096)), 0);
+    ASSERT_EQ(m.Add(Data("big.bin", FILE_ATTRIBUTE_ARCHIVE, 5000000000ULL)), 1);
+    ASSERT_EQ(m.Add(Data("empty", FILE_ATTRIBUTE_ARCHIVE)), 2);
+    EXPECT_TRUE(m.IsFolder(0));
+    EXPECT_EQ(m.GetAt(0).strSize, "");  // a folder shows no size, whatever the directory says
+    EXPECT_FALSE(m.IsFolder(1));
+    EXPECT_EQ(m.GetAt(1).strSize, "5000000000");
+    EXPECT_EQ(m.GetAt(1).nSize, 5000000000ULL);
+    EXPECT_EQ(m.GetAt(2).strSize, "0");
+    EXPECT_FALSE(m.IsFolder(2));
+    EXPECT_EQ(m.GetPath(1), "T:\\Data\\big.bin");
+    CArray<int> rows;
+    rows.Add(2);
+    rows.Add(0);
+    rows.Add(7);  // no such entry: left out
+    CArray<CString> paths = m.GetPaths(rows);
+    ASSERT_EQ(paths.GetSize(), 2);
+    EXPECT_EQ(paths[0], "T:\\Data\\empty");
+    EXPECT_EQ(paths[1], "T:\\Data\\sub");
+}
+
+TEST(FolderModel, NamesMeetIgnoringCase)
+{
+    CFolderModel m;
+    m.Reset("C:\\");
+    EXPECT_EQ(m.GetFolder(), "C:\\");
+    EXPECT_EQ(m.Add(Data("Report.TXT", 0)), 0);
+    EXPECT_EQ(m.Add(Data("report.txt", 0)), -1);
+    EXPECT_TRUE(m.Contains("REPORT.txt"));
+    EXPECT_EQ(m.Find("rePort.txt"), 0);
+    EXPECT_EQ(m.Find("other"), -1);
+    // A command's own new entry is appended even when the name is listed already.
+    EXPECT_EQ(m.Append(CFolderModel::MakeEntry(Data("REPORT.TXT", 0))), 1);
+    m.RemoveAt(0);
+    EXPECT_TRUE(m.Contains("report.txt"));  // the second one is still there
+    m.RemoveAt(0);
+    EXPECT_FALSE(m.Contains("report.txt"));
+    m.RemoveAt(5);  // out of range: nothing
+    EXPECT_EQ(m.GetCount(), 0);
+}
+
+TEST(FolderModel, RenameAndReorderKeepTheLookupTrue)
+{
+    CFolderModel m;
+    m.Reset("T:\\");
+    for (const char* n : {"a", "b", "c"}) m.Add(Data(n, 0));
+    m.Rename(1, "B2");
+    EXPECT_FALSE(m.Contains("b"));
+    EXPECT_EQ(m.Find("b2"), 1);
+    m.Reorder({2, 0, 1});
+    EXPECT_EQ(Names(m), (std::vector<std::string>{"c", "a", "B2"}));
+    EXPECT_EQ(m.Find("B2"), 2);
+    // Anything but a permutation changes nothing.
+    m.Reorder({0, 0, 1});
+    m.Reorder({0, 1});
+    m.Reorder({0, 1, 3});
+    EXPECT_EQ(Names(m), (std::vector<std::string>{"c", "a", "B2"}));
+    m.Reset("T:\\Other\\");
+    EXPECT_EQ(m.GetCount(), 0);
+    EXPECT_FALSE(m.Contains("a"));
+}
