@@ -56,7 +56,7 @@ protected:
         ClearSettings();
         host.reset(new CPaneHost);
         view = host->m_pList;
-        view->DeleteAllEntries();
+        view->ShowFolder("C:\\nowhere");
     }
     void TearDown() override { host.reset(); }
     void Add(const WIN32_FIND_DATAA& fd) { view->AddFileEntry(fd, "C:\\nowhere"); }
@@ -120,7 +120,7 @@ TEST_F(FileList, RowsAreAppendedUnsortedAndFollowTheModel)
     EXPECT_EQ(host->Rows(), (std::vector<std::string>{"b", "a"}));
     EXPECT_FALSE(view->IsFolderRow(0));
     EXPECT_TRUE(view->IsFolderRow(1));
-    EXPECT_EQ(view->GetEntryPath(1), "C:\\nowhere\\a");
+    EXPECT_EQ(view->GetEntryPath(1).str(), "C:\\nowhere\\a");
     view->DeleteRow(0);
     EXPECT_FALSE(view->HasEntry("b"));
     view->RenameRow(0, "c");
@@ -148,8 +148,8 @@ TEST_F(FileList, SelectedRowsGiveFullPathsInRowOrder)
     host->List().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     CArray<CString> paths = view->GetSelectedPaths();
     ASSERT_EQ(paths.GetSize(), 2);
-    EXPECT_EQ(paths[0], "C:\\nowhere\\one.txt");
-    EXPECT_EQ(paths[1], "C:\\nowhere\\three.txt");
+    EXPECT_EQ(paths[0].str(), "C:\\nowhere\\one.txt");
+    EXPECT_EQ(paths[1].str(), "C:\\nowhere\\three.txt");
 }
 
 TEST_F(FileList, SortingReordersTheModelWithTheRows)

@@ -28,33 +28,33 @@ TEST(FolderModel, EntriesCarryTheirCellsAndPaths)
 {
     CFolderModel m;
     m.Reset("T:\\Data");
-    EXPECT_EQ(m.GetFolder(), "T:\\Data\\");
+    EXPECT_EQ(m.GetFolder().str(), "T:\\Data\\");
     ASSERT_EQ(m.Add(Data("sub", FILE_ATTRIBUTE_DIRECTORY, 4096)), 0);
     ASSERT_EQ(m.Add(Data("big.bin", FILE_ATTRIBUTE_ARCHIVE, 5000000000ULL)), 1);
     ASSERT_EQ(m.Add(Data("empty", FILE_ATTRIBUTE_ARCHIVE)), 2);
     EXPECT_TRUE(m.IsFolder(0));
-    EXPECT_EQ(m.GetAt(0).strSize, "");  // a folder shows no size, whatever the directory says
+    EXPECT_EQ(m.GetAt(0).strSize.str(), "");  // a folder shows no size, whatever the directory says
     EXPECT_FALSE(m.IsFolder(1));
-    EXPECT_EQ(m.GetAt(1).strSize, "5000000000");
+    EXPECT_EQ(m.GetAt(1).strSize.str(), "5000000000");
     EXPECT_EQ(m.GetAt(1).nSize, 5000000000ULL);
-    EXPECT_EQ(m.GetAt(2).strSize, "0");
+    EXPECT_EQ(m.GetAt(2).strSize.str(), "0");
     EXPECT_FALSE(m.IsFolder(2));
-    EXPECT_EQ(m.GetPath(1), "T:\\Data\\big.bin");
+    EXPECT_EQ(m.GetPath(1).str(), "T:\\Data\\big.bin");
     CArray<int> rows;
     rows.Add(2);
     rows.Add(0);
     rows.Add(7);  // no such entry: left out
     CArray<CString> paths = m.GetPaths(rows);
     ASSERT_EQ(paths.GetSize(), 2);
-    EXPECT_EQ(paths[0], "T:\\Data\\empty");
-    EXPECT_EQ(paths[1], "T:\\Data\\sub");
+    EXPECT_EQ(paths[0].str(), "T:\\Data\\empty");
+    EXPECT_EQ(paths[1].str(), "T:\\Data\\sub");
 }
 
 TEST(FolderModel, NamesMeetIgnoringCase)
 {
     CFolderModel m;
     m.Reset("C:\\");
-    EXPECT_EQ(m.GetFolder(), "C:\\");
+    EXPECT_EQ(m.GetFolder().str(), "C:\\");
     EXPECT_EQ(m.Add(Data("Report.TXT", 0)), 0);
     EXPECT_EQ(m.Add(Data("report.txt", 0)), -1);
     EXPECT_TRUE(m.Contains("REPORT.txt"));

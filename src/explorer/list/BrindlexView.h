@@ -80,8 +80,9 @@ protected:
     void OnUp();
     void OnRefresh();
 
-    // Inserts the row for entry nEntry of the model at the same index.
-    int InsertRow(int nEntry, const WIN32_FIND_DATAA& fd);
+    // Inserts the row for entry nEntry of the model at the same index; the shell is asked
+    // about the entry's icon in folder.
+    int InsertRow(int nEntry, const WIN32_FIND_DATAA& fd, const char* folder);
 
     CFolderModel m_ownModel;  // for a view without a document
 

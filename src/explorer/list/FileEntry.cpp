@@ -14,12 +14,12 @@ void CBrindlexView::ShowFolder(const char* folder)
 
 void CBrindlexView::DeleteAllEntries() { ShowFolder(m_strFolder); }
 
-int CBrindlexView::InsertRow(int nEntry, const WIN32_FIND_DATAA& fd)
+int CBrindlexView::InsertRow(int nEntry, const WIN32_FIND_DATAA& fd, const char* folder)
 {
     const CFolderEntry& e = GetModel().GetAt(nEntry);
     int icon = 0;
     DWORD shellAttributes = 0;
-    CShellIcons::GetRowInfo(JoinPath(m_strFolder, fd.cFileName), fd, &icon, &shellAttributes);
+    CShellIcons::GetRowInfo(JoinPath(folder, fd.cFileName), fd, &icon, &shellAttributes);
 
     CListCtrl list = GetListCtrl();
     LVITEMA it = {};
@@ -54,7 +54,7 @@ void CBrindlexView::AddFileEntry(const WIN32_FIND_DATAA& fd, const CString& strF
         m_strFolder = model.GetFolder();
     }
     int entry = model.Add(fd);
-    if (entry >= 0) InsertRow(entry, fd);
+    if (entry >= 0) InsertRow(entry, fd, strFolder);
 }
 
 int CBrindlexView::AppendNewEntry(const WIN32_FIND_DATAA& fd, const char* name)
@@ -63,7 +63,7 @@ int CBrindlexView::AppendNewEntry(const WIN32_FIND_DATAA& fd, const char* name)
     e.strName = name;
     if (!e.IsFolder()) e.strSize = "0";
     int entry = GetModel().Append(e);
-    return InsertRow(entry, fd);
+    return InsertRow(entry, fd, m_strFolder);
 }
 
 void CBrindlexView::DeleteRow(int nRow)
