@@ -3,6 +3,7 @@
 #include "app/AppGlobals.h"
 #include "explorer/ShellIcons.h"
 #include "app/AboutDlg.h"
+#include "app/OptionsDlg.h"
 #include "viewer/BrindlexDlg.h"
 #include "fw/DocTemplate.h"
 #include <htmlhelp.h>
@@ -15,6 +16,7 @@ BEGIN_MESSAGE_MAP(CBrindlexApp, CWinApp)
     ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
     ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
+    ON_COMMAND(ID_OPTIONS, OnOptions)  // both modes: the viewer window and the explorer frame
 END_MESSAGE_MAP()
 
 BOOL CBrindlexApp::InitInstance()
@@ -107,3 +109,5 @@ void CBrindlexApp::OnHelpContents()
 // viewer has no template, so there they do nothing.
 void CBrindlexApp::OnFileNew() { AfxDocFileNew(); }
 void CBrindlexApp::OnFileOpen() { AfxDocFileOpen(); }
+
+void CBrindlexApp::OnOptions() { RunOptionsDialog(); }

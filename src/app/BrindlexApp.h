@@ -17,6 +17,7 @@ public:
     void OnHelpContents();
     void OnFileNew();
     void OnFileOpen();
+    void OnOptions();
 
     DECLARE_MESSAGE_MAP()
 };

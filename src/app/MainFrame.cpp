@@ -1,13 +1,11 @@
 #include "app/MainFrame.h"
 #include "res/resource.h"
-#include "app/OptionsDlg.h"
 #include "explorer/list/BrindlexView.h"
 #include "explorer/tree/LeftView.h"
 
 BEGIN_MESSAGE_MAP(CMainFrame, CDocFrameWnd)
     ON_MESSAGE(WM_CREATE, OnCreate)
     ON_COMMAND(ID_FIND_FILES, OnFindFiles)
-    ON_COMMAND(ID_OPTIONS, OnOptions)
     ON_COMMAND_RANGE(ID_VIEW_LIST, ID_VIEW_DETAILS, OnViewStyle)
     ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_LIST, ID_VIEW_DETAILS, OnUpdateViewStyle)
 END_MESSAGE_MAP()
@@ -63,7 +61,6 @@ CBrindlexView* CMainFrame::GetListView() const
 // The Find Files dialog is not part of the explorer yet; the command has nothing to show.
 void CMainFrame::OnFindFiles() {}
 
-void CMainFrame::OnOptions() { RunOptionsDialog(); }
 
 void CMainFrame::OnViewStyle(UINT nID)
 {

@@ -26,7 +26,6 @@ protected:
     BOOL OnCreateClient(CREATESTRUCTA* cs, CCreateContext* pContext) override;
     LRESULT OnCreate(WPARAM wp, LPARAM lp);
     void OnFindFiles();
-    void OnOptions();
     void OnViewStyle(UINT nID);
     void OnUpdateViewStyle(CCmdUI* pCmdUI);
 

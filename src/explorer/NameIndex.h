@@ -18,6 +18,10 @@ public:
 
     // The key two names share exactly when they are equal ignoring case.
     static std::string Fold(const char* name);
+    // Orders two names ignoring case: single-byte characters folded to lower case and
+    // double-byte ones to upper case in the ANSI code page, the folded values compared as
+    // unsigned numbers; a name that is a prefix of the other comes first.
+    static int Compare(const char* a, const char* b);
 
 private:
     std::unordered_map<std::string, int> m_names;

@@ -15,6 +15,7 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindEntry(UINT nMessage, UINT nCode, UINT nI
     for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->nSig != AfxSig_end; e++) {
             UINT msg = e->pRegMsg ? *e->pRegMsg : e->nMessage;
+            if (e->pRegMsg && msg == 0) continue;  // not registered yet: matches nothing
             if (msg != nMessage) continue;
             if (nMessage == WM_COMMAND || nMessage == WM_NOTIFY || nMessage == WM_REFLECT_BASE + WM_NOTIFY) {
                 if (e->nCode != nCode) continue;

@@ -52,29 +52,17 @@ BOOL CDialog::OnCommand(WPARAM wp, LPARAM lp)
 
 INT_PTR CALLBACK CDialog::DlgProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp)
 {
-    CDialog* dlg = (CDialog*)CWnd::FromHandlePermanent(hDlg);
+    CDialog* dlg = (CDialog*)::GetWindowLongPtrA(hDlg, GWLP_USERDATA);
     if (!dlg && msg == WM_INITDIALOG) {
         dlg = (CDialog*)lp;
         dlg->Attach(hDlg);
         return dlg->OnInitDialog();
     }
     if (!dlg) return FALSE;
-    LRESULT r = 0;
+    if (msg == WM_NCDESTROY && !dlg->m_bModal) AfxRemoveModeless(hDlg);
     BOOL handled = FALSE;
-    try {
-        handled = dlg->OnWndMsg(msg, wp, lp, &r);
-    } catch (const std::bad_alloc&) {
-        ::MessageBoxA(hDlg, "Out of memory.", AfxGetAppName(), MB_OK | MB_ICONSTOP);
-    } catch (const std::exception& ex) {
-        ::MessageBoxA(hDlg, ex.what(), AfxGetAppName(), MB_OK | MB_ICONSTOP);
-    }
-    if (msg == WM_NCDESTROY) {
-        if (!dlg->m_bModal) AfxRemoveModeless(hDlg);
-        CWnd::ForgetHandle(hDlg);
-        dlg->m_hWnd = nullptr;
-        dlg->PostNcDestroy();
-        return FALSE;
-    }
+    LRESULT r = Dispatch(dlg, hDlg, msg, wp, lp, &handled);
+    if (msg == WM_NCDESTROY) return FALSE;
     if (handled && msg == WM_NOTIFY) ::SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, r);
     return handled;
 }

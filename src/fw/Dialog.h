@@ -25,7 +25,9 @@ public:
 
     UINT m_nIDTemplate;
 
-protected:
+    // The dialog procedure of every framework dialog (the window base recognises them by it).
     static INT_PTR CALLBACK DlgProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp);
+
+protected:
     BOOL m_bModal = FALSE;
 };

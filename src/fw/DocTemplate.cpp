@@ -1,5 +1,6 @@
 #include "fw/afx.h"
 #include "fw/DocTemplate.h"
+#include "fw/ChooseFile.h"
 #include "fw/WinApp.h"
 #include <commdlg.h>
 #include <memory>
@@ -73,18 +74,8 @@ BOOL AfxDocFileOpen()
 {
     CSingleDocTemplate* t = AfxGetDocTemplate();
     if (!t) return FALSE;
-    char file[MAX_PATH] = "";
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    CWnd* main = AfxGetMainWnd();
-    ofn.hwndOwner = main ? main->m_hWnd : nullptr;
-    ofn.lpstrFilter = "All Files (*.*)\0*.*\0";
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof file;
-    ofn.lpstrTitle = "Open";
-    ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!::GetOpenFileNameA(&ofn)) return FALSE;
+    CString file = AfxPromptOpenFile("Open", "All Files (*.*)\0*.*\0", nullptr);
+    if (file.IsEmpty()) return FALSE;
     if (t->OpenDocumentFile(file)) return TRUE;
     AfxMessageBox("Failed to open document.", MB_OK | MB_ICONEXCLAMATION);
     return FALSE;

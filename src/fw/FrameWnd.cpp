@@ -14,8 +14,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD style, HWND hParent, const cha
     HMENU hMenu = ::LoadMenuA(hInst, MAKEINTRESOURCEA(nIDResource));
     m_hAccelTable = ::LoadAcceleratorsA(hInst, MAKEINTRESOURCEA(nIDResource));
     const char* cls = RegisterFrameworkClass(nIDResource, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
-    HWND h = ::CreateWindowExA(0, cls, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, hParent, hMenu, hInst, this);
+    HWND h = CreateOwnWindow(0, cls, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                             hParent, hMenu, nullptr);
     if (!h) {
         if (hMenu) ::DestroyMenu(hMenu);
         return FALSE;

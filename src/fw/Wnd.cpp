@@ -1,31 +1,19 @@
 #include "fw/afx.h"
 #include "fw/Wnd.h"
 #include "fw/WinApp.h"
+#include "fw/Dialog.h"
 #include <new>
-#include <unordered_map>
 #include <exception>
 
-// The objects of the windows, by handle. A window property would do, but reading one is a
-// round trip to the window server under Wine (about 10 us), paid for every message.
+// A window's object lives in the window's user data from WM_NCCREATE (or from the moment a
+// control is subclassed) until WM_NCDESTROY: one read per message, no table, no lock.
 namespace {
-struct HandleMap {
-    HandleMap() { ::InitializeCriticalSection(&lock); }
-    CRITICAL_SECTION lock;
-    std::unordered_map<HWND, CWnd*> map;
-};
-HandleMap& Handles()
-{
-    static HandleMap* handles = new HandleMap;  // never destroyed: windows may outlive statics
-    return *handles;
-}
+thread_local CWnd* t_pWndInit = nullptr;  // the object whose window CreateEx is making
 }  // namespace
 
 void CWnd::ForgetHandle(HWND hWnd)
 {
-    HandleMap& h = Handles();
-    ::EnterCriticalSection(&h.lock);
-    h.map.erase(hWnd);
-    ::LeaveCriticalSection(&h.lock);
+    if (hWnd && FromHandlePermanent(hWnd)) ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
 }
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap()
@@ -50,22 +38,17 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    if (!hWnd) return nullptr;
-    HandleMap& h = Handles();
-    ::EnterCriticalSection(&h.lock);
-    auto it = h.map.find(hWnd);
-    CWnd* wnd = it == h.map.end() ? nullptr : it->second;
-    ::LeaveCriticalSection(&h.lock);
-    return wnd;
+    // Only a window whose procedure is ours holds one of our objects in its user data.
+    if (!hWnd || ::GetWindowThreadProcessId(hWnd, nullptr) == 0) return nullptr;
+    bool ours = (WNDPROC)::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) == StdWndProc ||
+                (DLGPROC)::GetWindowLongPtrA(hWnd, DWLP_DLGPROC) == CDialog::DlgProc;
+    return ours ? (CWnd*)::GetWindowLongPtrA(hWnd, GWLP_USERDATA) : nullptr;
 }
 
 void CWnd::Attach(HWND hWnd)
 {
     m_hWnd = hWnd;
-    HandleMap& h = Handles();
-    ::EnterCriticalSection(&h.lock);
-    h.map[hWnd] = this;
-    ::LeaveCriticalSection(&h.lock);
+    ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, (LONG_PTR)this);
 }
 
 const char* CWnd::RegisterFrameworkClass(UINT nIconID, UINT style)
@@ -87,16 +70,33 @@ const char* CWnd::RegisterFrameworkClass(UINT nIconID, UINT style)
     return name;
 }
 
+HWND CWnd::CreateOwnWindow(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
+                           int cx, int cy, HWND hParent, HMENU hMenu, void* pParam)
+{
+    // The window procedure finds this object at WM_NCCREATE; pParam reaches the window untouched.
+    CWnd* previous = t_pWndInit;
+    t_pWndInit = this;
+    HWND h = ::CreateWindowExA(exStyle, className, title, style, x, y, cx, cy, hParent, hMenu,
+                               ::GetModuleHandleA(nullptr), pParam);
+    t_pWndInit = previous;
+    return h;
+}
+
 BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style,
                     const RECT& rc, HWND hParent, UINT nIDorMenu, void* pParam)
 {
-    (void)pParam;
     if (!className) className = RegisterFrameworkClass();
     WNDCLASSA wc;
     bool ours = ::GetClassInfoA(::GetModuleHandleA(nullptr), className, &wc) && wc.lpfnWndProc == StdWndProc;
-    HWND h = ::CreateWindowExA(exStyle, className, title, style, rc.left, rc.top, rc.right - rc.left,
-                               rc.bottom - rc.top, hParent, (HMENU)(UINT_PTR)nIDorMenu,
-                               ::GetModuleHandleA(nullptr), ours ? (void*)this : nullptr);
+    HWND h;
+    if (ours) {
+        h = CreateOwnWindow(exStyle, className, title, style, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                            hParent, (HMENU)(UINT_PTR)nIDorMenu, pParam);
+    } else {
+        h = ::CreateWindowExA(exStyle, className, title, style, rc.left, rc.top, rc.right - rc.left,
+                              rc.bottom - rc.top, hParent, (HMENU)(UINT_PTR)nIDorMenu, ::GetModuleHandleA(nullptr),
+                              pParam);
+    }
     if (!h) return FALSE;
     if (!ours) SubclassWindow(h);
     return TRUE;
@@ -112,8 +112,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 HWND CWnd::UnsubclassWindow()
 {
     HWND h = m_hWnd;
+    if (h) ForgetHandle(h);  // while the procedure is still ours
     if (h && m_pfnSuper) ::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
-    if (h) ForgetHandle(h);
     m_pfnSuper = nullptr;
     m_hWnd = nullptr;
     return h;
@@ -199,19 +199,14 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProc(msg, wp, lp);
 }
 
-LRESULT CALLBACK CWnd::StdWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
+LRESULT CWnd::Dispatch(CWnd* wnd, HWND hWnd, UINT msg, WPARAM wp, LPARAM lp, BOOL* pHandled)
 {
-    CWnd* wnd = FromHandlePermanent(hWnd);
-    if (!wnd && msg == WM_NCCREATE) {
-        CREATESTRUCTA* cs = (CREATESTRUCTA*)lp;
-        wnd = (CWnd*)cs->lpCreateParams;
-        if (wnd) wnd->Attach(hWnd);
-    }
-    if (!wnd) return ::DefWindowProcA(hWnd, msg, wp, lp);
-
     LRESULT r = 0;
     try {
-        r = wnd->WindowProc(msg, wp, lp);
+        if (pHandled)
+            *pHandled = wnd->OnWndMsg(msg, wp, lp, &r);
+        else
+            r = wnd->WindowProc(msg, wp, lp);
     } catch (const std::bad_alloc&) {
         ::MessageBoxA(hWnd, "Out of memory.", AfxGetAppName(), MB_OK | MB_ICONSTOP);
     } catch (const std::exception& ex) {
@@ -219,9 +214,22 @@ LRESULT CALLBACK CWnd::StdWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
     }
     if (msg == WM_NCDESTROY) {
         if (wnd->m_pfnSuper) wnd->UnsubclassWindow();
-        ForgetHandle(hWnd);
+        ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
         wnd->m_hWnd = nullptr;
-        wnd->PostNcDestroy();
+        wnd->PostNcDestroy();  // may delete the object: nothing of it is touched after this
     }
     return r;
+}
+
+LRESULT CALLBACK CWnd::StdWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    CWnd* wnd = (CWnd*)::GetWindowLongPtrA(hWnd, GWLP_USERDATA);
+    if (!wnd && msg == WM_NCCREATE && t_pWndInit) {
+        wnd = t_pWndInit;
+        t_pWndInit = nullptr;
+        wnd->Attach(hWnd);
+    }
+    // Before WM_NCCREATE (WM_GETMINMAXINFO) there is no object yet.
+    if (!wnd) return ::DefWindowProcA(hWnd, msg, wp, lp);
+    return Dispatch(wnd, hWnd, msg, wp, lp, nullptr);
 }

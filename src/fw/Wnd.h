@@ -1,5 +1,5 @@
-// CWnd: the window base. One static window procedure finds the object and
-// dispatches through the class's message table; the rest goes to the default procedure.
+// CWnd: the window base. One static window procedure finds the object in the window's user
+// data and dispatches through the class's message table; the rest goes to the default procedure.
 #pragma once
 
 #include "fw/CmdTarget.h"
@@ -59,10 +59,17 @@ public:
     virtual void PostNcDestroy() {}
 
     static LRESULT CALLBACK StdWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp);
+    // The one dispatch of windows and dialogs: the message to the object (through WindowProc,
+    // or only through the table when pHandled is given, as dialogs need), errors reported,
+    // and the object let go at WM_NCDESTROY.
+    static LRESULT Dispatch(CWnd* wnd, HWND hWnd, UINT msg, WPARAM wp, LPARAM lp, BOOL* pHandled);
     static const char* RegisterFrameworkClass(UINT nIconID = 0, UINT style = CS_DBLCLKS);
 
 protected:
     void Attach(HWND hWnd);
+    // CreateWindowExA for a window of a class whose procedure is StdWndProc, tied to this object.
+    HWND CreateOwnWindow(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
+                         int cx, int cy, HWND hParent, HMENU hMenu, void* pParam);
     WNDPROC m_pfnSuper = nullptr;  // the control's own procedure when subclassed
 
     DECLARE_MESSAGE_MAP()

@@ -62,7 +62,6 @@ protected:
     void OnHex();
     void OnUpdateText(CCmdUI* pCmdUI);
     void OnUpdateHex(CCmdUI* pCmdUI);
-    void OnOptions();
     void OnSavePosition();
     void OnPlacement(UINT nID);
     void OnPrint();

@@ -4,8 +4,7 @@
 #include "viewer/Placement.h"
 #include "viewer/PrintView.h"
 #include "viewer/FileCopy.h"
-#include "app/ChooseFile.h"
-#include "app/OptionsDlg.h"
+#include "fw/ChooseFile.h"
 #include "fw/WinApp.h"
 #include <richedit.h>
 #include <shellapi.h>
@@ -38,14 +37,21 @@ void CBrindlexDlg::OnCopy()
     CHARRANGE cr = {0, 0};
     ::SendMessageA(g_richEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
     if (cr.cpMax <= cr.cpMin) return;
+    // EM_GETSELTEXT takes no size: allow two bytes per character, as a double-byte code page needs.
     CString text;
-    LONG n = (LONG)::SendMessageA(g_richEdit, EM_GETSELTEXT, 0, (LPARAM)text.GetBuffer(cr.cpMax - cr.cpMin + 1));
+    LONG n = (LONG)::SendMessageA(g_richEdit, EM_GETSELTEXT, 0, (LPARAM)text.GetBuffer((cr.cpMax - cr.cpMin) * 2 + 2));
     text.ReleaseBuffer(n >= 0 ? n : 0);
     if (text.IsEmpty()) return;
 
     CGlobalMemory mem(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, (SIZE_T)text.GetLength() + 1));
     if (!mem.IsValid()) return;
-    if (!::OpenClipboard(m_hWnd)) {
+    // Another program (Wine's clipboard manager among them) may hold the clipboard a moment.
+    bool open = false;
+    for (int attempt = 0; attempt < 10 && !open; attempt++) {
+        open = ::OpenClipboard(m_hWnd) != FALSE;
+        if (!open) ::Sleep(20);
+    }
+    if (!open) {
         MessageBox("Clipboard not available", nullptr, MB_OK);
         return;  // the memory is freed by its owner
     }
@@ -148,7 +154,6 @@ LRESULT CBrindlexDlg::OnDropFiles(WPARAM wp, LPARAM)
     return 0;
 }
 
-void CBrindlexDlg::OnOptions() { RunOptionsDialog(); }
 void CBrindlexDlg::OnPrint() { PrintView(0); }
 void CBrindlexDlg::OnPrintPage() { PrintView(1); }
 

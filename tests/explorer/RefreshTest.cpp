@@ -204,3 +204,70 @@ TEST_F(Refresh, TheWatcherDeliversChangesToTheTreeWindow)
     ASSERT_TRUE(::DeleteFileA(drive.Path("Data\\watched.txt")));
     EXPECT_TRUE(PumpUntil([&] { return !host->m_pList->HasEntry("watched.txt"); }, 5000));
 }
+
+// Rows and the disk: the names in the folder, sorted, against the list's rows, sorted.
+static std::vector<std::string> SortedNamesOnDisk(const CString& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = ::FindFirstFileA(folder + "\\*.*", &fd);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (strcmp(fd.cFileName, ".") && strcmp(fd.cFileName, "..")) names.push_back(fd.cFileName);
+    } while (::FindNextFileA(h, &fd));
+    ::FindClose(h);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(Refresh, ABurstOfChangesIsFoldedAndTheRowsMatchTheDisk)
+{
+    Show("T:\\Data");
+    // A burst from another program: many files at once, while notices pile up unanswered.
+    std::vector<std::string> args = {"-c", "cd \"$0\" && for i in $(seq 1 600); do : > burst$i.txt; done",
+                                     drive.LinuxDir().str() + "/Data"};
+    ASSERT_TRUE(RunLinux("/bin/sh", args));
+    auto matches = [&] {
+        std::vector<std::string> rows = host->Rows();
+        std::sort(rows.begin(), rows.end());
+        return rows == SortedNamesOnDisk(drive.Path("Data"));
+    };
+    EXPECT_TRUE(PumpUntil(matches, 20000));
+    // Deleted again, all at once.
+    std::vector<std::string> rm = {"-c", "rm -f \"$0\"/burst*.txt", drive.LinuxDir().str() + "/Data"};
+    ASSERT_TRUE(RunLinux("/bin/sh", rm));
+    EXPECT_TRUE(PumpUntil(matches, 20000));
+    EXPECT_EQ(host->Rows().size(), 4u);
+    // Row i is still entry i of the model.
+    const CFolderModel& model = host->m_pList->GetModel();
+    ASSERT_EQ(model.GetCount(), host->List().GetItemCount());
+    for (int i = 0; i < model.GetCount(); i++) EXPECT_EQ(model.GetAt(i).strName.str(), host->Rows()[(size_t)i]);
+}
+
+TEST_F(Refresh, AFirstSubFolderGivesTheItemItsButton)
+{
+    HTREEITEM other = Show("T:\\Other");
+    ASSERT_TRUE(other);
+    EXPECT_FALSE(Tree().GetChildItem(other));
+    ASSERT_TRUE(drive.MakeDir("Other\\New"));
+    Notify("T:\\Other\\");
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"New"}));
+    ASSERT_TRUE(Tree().GetChildItem(other));  // the button
+    Tree().Expand(other, TVE_EXPAND);
+    EXPECT_EQ(host->Children(other), (std::vector<std::string>{"New"}));
+}
+
+TEST_F(Refresh, ALateNoticeOfAWatchThatIsGoneChangesNothing)
+{
+    Show("T:\\");
+    HTREEITEM root = host->Root("T:\\");
+    Tree().Expand(root, TVE_EXPAND);
+    HTREEITEM data = host->Child(root, "Data");
+    ASSERT_TRUE(data);
+    Tree().Expand(data, TVE_EXPAND);
+    Notify("T:\\Old\\Gone\\");
+    // No rebuild: the expanded folder stays expanded, the selection stays.
+    EXPECT_EQ(SelectedPath(), "T:\\");
+    EXPECT_TRUE(Tree().GetItemState(host->Child(root, "Data"), TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_EQ(host->Child(root, "Data"), data);
+}

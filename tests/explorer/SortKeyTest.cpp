@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 #include "explorer/list/SortKey.h"
+#include "explorer/NameIndex.h"
 
 struct TextKeyCase {
     const char* text;
@@ -43,4 +44,34 @@ TEST(SortKey, NumericKeysReadLikeAtoiIn64Bits)
     };
     for (const auto& c : cases) EXPECT_EQ(MakeNumericSortKey(c.text), c.key) << c.text;
     EXPECT_EQ(MakeNumericSortKey(nullptr), 0);
+}
+
+// Names of code page 1252 with bytes above 0x7F: folded values compare as unsigned numbers,
+// accented capitals fold to their small letters, and folders still come first.
+TEST(SortKey, NamesAboveSevenBitsCompareUnsignedAndFolded)
+{
+    if (::GetACP() != 1252) GTEST_SKIP() << "code page " << ::GetACP();
+    const struct {
+        const char* a;
+        const char* b;
+        int sign;
+    } cases[] = {
+        {"cafe.txt", "caf\xE9.txt", -1},   // e before é
+        {"ea.txt", "\x8A" "a.txt", -1},     // Š (0x8A, small š 0x9A) after every ASCII letter
+        {"\xC9T\xC9", "\xE9t\xE9", 0},      // ÉTÉ equals été
+        {"\xD6" "dir", "\xF6" "DIR", 0},    // Ödir equals ödir
+        {"odir", "\xD6" "dir", -1},
+        {"abc", "ab", 1},
+        {"", "a", -1},
+    };
+    for (const auto& c : cases) {
+        int r = CNameIndex::Compare(c.a, c.b);
+        EXPECT_EQ((r > 0) - (r < 0), c.sign) << c.a << " / " << c.b;
+        int back = CNameIndex::Compare(c.b, c.a);
+        EXPECT_EQ((back > 0) - (back < 0), -c.sign) << c.b << " / " << c.a;
+    }
+    // Whole keys as the name sort builds them: folders (0x0A) before every file.
+    CString folder = MakeTextSortKey("\xD6" "dir", "", 0);
+    CString file = MakeTextSortKey("\x8A" "a.txt", "3", 0);
+    EXPECT_LT(CNameIndex::Compare(folder, file), 0);
 }

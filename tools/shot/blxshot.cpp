@@ -25,10 +25,14 @@ static bool Exists(const char* path) { return GetFileAttributesA(path) != INVALI
 int main(int argc, char** argv)
 {
     if (argc < 3) return 2;
-    char exe[MAX_PATH];
-    GetModuleFileNameA(nullptr, exe, sizeof exe);
-    strcpy(strrchr(exe, '\\') + 1, "brindlex.exe");
-    std::string cmd = std::string("\"") + exe + "\"";
+    // brindlex.exe beside this program.
+    char self[MAX_PATH] = "";
+    DWORD n = GetModuleFileNameA(nullptr, self, sizeof self);
+    if (n == 0 || n >= sizeof self) return 1;
+    std::string exe(self, n);
+    size_t sep = exe.find_last_of("\\/");
+    exe = (sep == std::string::npos ? std::string() : exe.substr(0, sep + 1)) + "brindlex.exe";
+    std::string cmd = "\"" + exe + "\"";
     for (int i = 3; i < argc; i++) cmd += std::string(" ") + argv[i];
     STARTUPINFOA si = {};
     si.cb = sizeof si;

@@ -3,6 +3,7 @@
 #include "explorer/BrindlexDoc.h"
 #include "explorer/list/SortClass.h"
 #include "explorer/ShellIcons.h"
+#include "explorer/PaneFont.h"
 #include "fw/WinApp.h"
 #include "fw/Redraw.h"
 
@@ -52,18 +53,6 @@ BOOL CBrindlexView::PreCreateWindow(CREATESTRUCTA& cs)
     return CListView::PreCreateWindow(cs);
 }
 
-// The control's font with the face "Tahoma", one pixel taller.
-static HFONT MakeTallerTahoma(HWND hWnd)
-{
-    HFONT current = (HFONT)::SendMessageA(hWnd, WM_GETFONT, 0, 0);
-    if (!current) current = (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
-    LOGFONTA lf = {};
-    if (!::GetObjectA(current, sizeof lf, &lf)) return nullptr;
-    lstrcpynA(lf.lfFaceName, "Tahoma", LF_FACESIZE);
-    lf.lfHeight -= 1;
-    return ::CreateFontIndirectA(&lf);
-}
-
 void CBrindlexView::OnInitialUpdate()
 {
     g_bDetailsShading = false;
@@ -71,7 +60,7 @@ void CBrindlexView::OnInitialUpdate()
     int listSetting = app ? (int)app->GetProfileInt("settings", "list", 0) : 0;
     CListView::OnInitialUpdate();
 
-    m_font.Attach(MakeTallerTahoma(m_hWnd));
+    m_font.Attach(CreateTallerTahoma(m_hWnd));
     if (m_font) SendMessage(WM_SETFONT, (WPARAM)(HFONT)m_font, TRUE);
 
     CListCtrl list = GetListCtrl();
@@ -116,6 +105,8 @@ void CBrindlexView::ShowAsDetails()
     list.SetColumnWidth(1, m_nSizeWidth);
     list.SetColumnWidth(2, m_nCreatedWidth);
     list.SetColumnWidth(3, m_nModifiedWidth);
+    // Shading may have just been turned on with the style unchanged: draw the rows again.
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CBrindlexView::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)

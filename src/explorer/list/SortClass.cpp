@@ -1,6 +1,7 @@
 #include "explorer/list/SortClass.h"
 #include "explorer/list/BrindlexView.h"
 #include "explorer/list/SortKey.h"
+#include "explorer/NameIndex.h"
 #include <vector>
 
 CSortClass::CSortClass(CBrindlexView* pList, int nColumn, bool bNumeric)
@@ -62,7 +63,7 @@ int CALLBACK CSortClass::CompareTextAscending(LPARAM lParam1, LPARAM lParam2, LP
 {
     const CSortItem* a = (const CSortItem*)lParam1;
     const CSortItem* b = (const CSortItem*)lParam2;
-    return _mbsicmp((const unsigned char*)a->m_strKey.c_str(), (const unsigned char*)b->m_strKey.c_str());
+    return CNameIndex::Compare(a->m_strKey, b->m_strKey);
 }
 
 int CALLBACK CSortClass::CompareTextDescending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)

@@ -2,12 +2,16 @@
 #include "res/resource.h"
 #include "explorer/BrindlexDoc.h"
 #include "explorer/ShellIcons.h"
+#include "explorer/PaneFont.h"
 #include "watch/FileWatch.h"
+#include <utility>
+#include <vector>
 
 BEGIN_MESSAGE_MAP(CLeftView, CTreeView)
     ON_NOTIFY_REFLECT(TVN_ITEMEXPANDINGA, OnItemExpanding)
     ON_NOTIFY_REFLECT(TVN_SELCHANGINGA, OnSelChanging)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
+    ON_REGISTERED_MESSAGE(g_uFileWatchNotify, OnFileWatchMessage)  // known once the first watch registered it
     ON_COMMAND(ID_REFRESH, OnRefresh)
 END_MESSAGE_MAP()
 
@@ -53,22 +57,10 @@ void CLeftView::OnInitialUpdate()
     }
 }
 
-// The control's font with the face "Tahoma", one pixel taller.
-static HFONT MakeTallerTahoma(HWND hWnd)
-{
-    HFONT current = (HFONT)::SendMessageA(hWnd, WM_GETFONT, 0, 0);
-    if (!current) current = (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
-    LOGFONTA lf = {};
-    if (!::GetObjectA(current, sizeof lf, &lf)) return nullptr;
-    lstrcpynA(lf.lfFaceName, "Tahoma", LF_FACESIZE);
-    lf.lfHeight -= 1;
-    return ::CreateFontIndirectA(&lf);
-}
-
 void CLeftView::InitTree()
 {
     if (!m_font) {
-        m_font.Attach(MakeTallerTahoma(m_hWnd));
+        m_font.Attach(CreateTallerTahoma(m_hWnd));
         if (m_font) SendMessage(WM_SETFONT, (WPARAM)(HFONT)m_font, TRUE);
     }
     char winDir[256] = "";
@@ -91,14 +83,23 @@ void CLeftView::InitTree()
     }
 }
 
-LRESULT CLeftView::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
+LRESULT CLeftView::OnFileWatchMessage(WPARAM wp, LPARAM lp)
 {
-    // The message's id is known only once the first watch registered it.
-    if (IsFileWatchNotify(msg)) {
-        CString path = TakeFileWatchPath(lp);
-        return OnFileWatchNotify(wp, path);
+    // One re-read brings both panes up to date with every change made before it, so the
+    // notices already queued for this window are folded into this one: each watched folder
+    // is re-read once, in the order its first notice came. Notices that arrive while the
+    // re-read runs stay queued and make one more.
+    std::vector<std::pair<WPARAM, CString>> notices;
+    notices.emplace_back(wp, TakeFileWatchPath(lp));  // exactly once per message
+    MSG msg;
+    while (::PeekMessageA(&msg, m_hWnd, g_uFileWatchNotify, g_uFileWatchNotify, PM_REMOVE)) {
+        CString path = TakeFileWatchPath(msg.lParam);
+        bool known = false;
+        for (const auto& n : notices) known = known || n.second.CompareNoCase(path) == 0;
+        if (!known) notices.emplace_back(msg.wParam, path);
     }
-    return CTreeView::WindowProc(msg, wp, lp);
+    for (const auto& n : notices) OnFileWatchNotify(n.first, n.second);
+    return 0;
 }
 
 LRESULT CLeftView::OnDestroy(WPARAM wp, LPARAM lp)

@@ -45,7 +45,6 @@ public:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnInitialUpdate() override;
     void OnDraw(HDC) override {}
-    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
     CString m_strCurrentPath;         // the selected folder, as GetItemPath gives it
     int m_bRedirectSelection = 1;     // the next selection change goes to m_hStartItem
@@ -59,6 +58,7 @@ protected:
     void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
     void OnSelChanging(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
+    LRESULT OnFileWatchMessage(WPARAM wp, LPARAM lp);
     void OnRefresh() { RebuildTree(); }
 
     // A folder item under hParent (sorted, or at the end when bSorted is false) with the
@@ -72,9 +72,9 @@ protected:
     // Its next visible item is its first child.
     bool IsExpanded(HTREEITEM hItem) const;
     void RemoveWatches();
-    // The watches of the selection change: the folder and its parent, none at the root of a
-    // removable drive.
-    void ArmSelectionWatches(HTREEITEM hItem, const CString& path);
+    // The watches of the folder on show and of its parent. A selection change skips the root
+    // of a removable drive (bSkipRemovableRoots); a refresh re-arms them wherever they are.
+    void ArmSelectionWatches(HTREEITEM hItem, const CString& path, bool bSkipRemovableRoots);
 
     HTREEITEM m_hDeletedOnExpand = nullptr;  // the item an expansion found gone and deleted
     bool m_bCollapsingNoMedium = false;      // our own collapse of a drive without a medium

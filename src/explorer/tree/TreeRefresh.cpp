@@ -4,6 +4,7 @@
 #include "explorer/NameIndex.h"
 #include "util/PathText.h"
 #include "watch/FileWatch.h"
+#include "fw/Redraw.h"
 #include <string>
 #include <unordered_set>
 
@@ -35,12 +36,7 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
         }
         curPath += "\\";
     }
-    m_dwWatchFolder = AddFileWatch(curPath, m_hWnd);
-    if (parent) {
-        CString parentPath = GetItemPath(parent);
-        if (tree.GetParentItem(parent)) parentPath += "\\";
-        m_dwWatchParent = AddFileWatch(parentPath, m_hWnd);
-    }
+    ArmSelectionWatches(sel, selPath, false);
     if (m_bSkipNextNotify) {
         m_bSkipNextNotify = 0;
         return 0;
@@ -50,13 +46,13 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     CString folder = curPath;
     bool parentMode = notifiedPath.CompareNoCase(curPath) != 0 && notifiedPath.CompareNoCase(selPath) != 0;
     if (parentMode) {
-        if (!parent) {
-            RebuildTree();
-            return 0;
-        }
+        // A late notice of a watch that is gone (the selection moved on) has nothing to add:
+        // the folder on show was listed after it.
+        if (!parent) return 0;
         target = parent;
         folder = GetItemPath(parent);
         if (tree.GetParentItem(parent)) folder += "\\";
+        if (notifiedPath.CompareNoCase(folder) != 0 && notifiedPath.CompareNoCase(GetItemPath(parent)) != 0) return 0;
     }
 
     // Appearing entries. The names of target's children are looked up in a set, not by
@@ -68,6 +64,9 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     IFileList* list = parentMode ? nullptr : GetFileList();
     CFolderModel* model = GetFolderModel();
     if (!model) list = nullptr;
+    // Many rows may come at once: one redraw for all of them.
+    CRedrawOff quiet(list ? list->GetListWindow() : nullptr);
+    bool expanded = IsExpanded(target);
     WIN32_FIND_DATAA fd;
     CFindHandle find(::FindFirstFileA(folder + "*.*", &fd));
     bool enumerated = find.IsValid();
@@ -79,14 +78,15 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
             if (known.count(key)) continue;
             CString full = JoinPath(targetPath, fd.cFileName);
             bool isDir = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-            if (isDir && (parentMode || IsExpanded(target))) {
+            if (isDir && (parentMode || expanded)) {
                 if (InsertFolderItem(target, fd.cFileName, full, fd.dwFileAttributes)) known.insert(key);
+            } else if (isDir && !IsHiddenSystemFolder(fd.dwFileAttributes) && !tree.GetChildItem(target)) {
+                // A folder that had no sub-folders gets its expand button with its first one.
+                AppendPlaceholder(target);
             }
             if (!list || model->Contains(fd.cFileName)) continue;
-            WIN32_FIND_DATAA data;
-            CFindHandle entry(::FindFirstFileA(full, &data));
-            if (!entry.IsValid()) continue;
-            if (!IsHiddenSystemFolder(data.dwFileAttributes)) list->AddFileEntry(data, targetPath);
+            // The enumeration's own data: a look-up per entry would cost a scan of the folder each.
+            if (!IsHiddenSystemFolder(fd.dwFileAttributes)) list->AddFileEntry(fd, targetPath);
         } while (::FindNextFileA(find, &fd));
         find.Close();
     }

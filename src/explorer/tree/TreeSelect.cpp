@@ -101,24 +101,24 @@ void CLeftView::OnSelChanging(NMHDR* pNMHDR, LRESULT* pResult)
     FillFolder(item, path, false);
     m_strCurrentPath = path;
     if (CBrindlexDoc* doc = GetDocument()) doc->SetTitle(path);
-    ArmSelectionWatches(item, path);
+    ArmSelectionWatches(item, path, true);
 }
 
-void CLeftView::ArmSelectionWatches(HTREEITEM hItem, const CString& path)
+void CLeftView::ArmSelectionWatches(HTREEITEM hItem, const CString& path, bool bSkipRemovableRoots)
 {
     CTreeCtrl tree = GetTreeCtrl();
     HTREEITEM parent = tree.GetParentItem(hItem);
     CString watched = path;
     if (parent)
         watched += "\\";
-    else if (::GetDriveTypeA(path) == DRIVE_REMOVABLE)
+    else if (bSkipRemovableRoots && ::GetDriveTypeA(path) == DRIVE_REMOVABLE)
         return;
     m_dwWatchFolder = AddFileWatch(watched, m_hWnd);
     if (!parent) return;
     CString parentPath = GetItemPath(parent);
     if (tree.GetParentItem(parent))
         parentPath += "\\";
-    else if (::GetDriveTypeA(parentPath) == DRIVE_REMOVABLE)
+    else if (bSkipRemovableRoots && ::GetDriveTypeA(parentPath) == DRIVE_REMOVABLE)
         return;
     m_dwWatchParent = AddFileWatch(parentPath, m_hWnd);
 }
