@@ -227,6 +227,8 @@ TEST_F(Refresh, ABurstOfChangesIsFoldedAndTheRowsMatchTheDisk)
     std::vector<std::string> args = {"-c", "cd \"$0\" && for i in $(seq 1 600); do : > burst$i.txt; done",
                                      drive.LinuxDir().str() + "/Data"};
     ASSERT_TRUE(RunLinux("/bin/sh", args));
+    // The other program may still be writing when it reports back: wait for the disk first.
+    ASSERT_TRUE(PumpUntil([&] { return SortedNamesOnDisk(drive.Path("Data")).size() == 604u; }, 20000));
     auto matches = [&] {
         std::vector<std::string> rows = host->Rows();
         std::sort(rows.begin(), rows.end());
@@ -236,6 +238,7 @@ TEST_F(Refresh, ABurstOfChangesIsFoldedAndTheRowsMatchTheDisk)
     // Deleted again, all at once.
     std::vector<std::string> rm = {"-c", "rm -f \"$0\"/burst*.txt", drive.LinuxDir().str() + "/Data"};
     ASSERT_TRUE(RunLinux("/bin/sh", rm));
+    ASSERT_TRUE(PumpUntil([&] { return SortedNamesOnDisk(drive.Path("Data")).size() == 4u; }, 20000));
     EXPECT_TRUE(PumpUntil(matches, 20000));
     EXPECT_EQ(host->Rows().size(), 4u);
     // Row i is still entry i of the model.
