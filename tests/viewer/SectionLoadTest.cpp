@@ -151,8 +151,91 @@ TEST_F(SectionLoadTest, ScrollBarShownBeforeTheStreamChangesNothingTheUserSees)
         Shown plain = Inspect(StreamPlainReference(), c.find);
         ExpectSame(ours, plain);
         EXPECT_EQ(ours.bar, c.bytes.size() > 100) << "the bar shows only when the text does not fit";
+        if (c.hex == 0) {
+            EXPECT_TRUE(ours.text == c.bytes) << "the control holds other text than the file";
+        }
         EXPECT_FALSE(ours.found.empty());
     }
+}
+
+// Each chunk the renderer hands over for the text-mode section 0 of a file holding bytes.
+std::vector<std::string> TextChunks(const std::string& bytes, unsigned sectionSize = TEXT_SECTION_SIZE)
+{
+    std::vector<std::string> chunks;
+    CTempDir dir;
+    EXPECT_TRUE(WriteFileBytes(dir.File("chunks.txt"), bytes));
+    EXPECT_TRUE(g_viewedFile.Open(dir.File("chunks.txt")));
+    g_nFileLength = g_viewedFile.GetLength();
+    g_bHexMode = 0;
+    g_nSectionSize = sectionSize;
+    g_viewedFile.Seek(0);
+    g_nSectionLeft = sectionSize;
+    BYTE buf[4096];
+    for (int guard = 0; guard < 100000; guard++) {
+        LONG n = -1;
+        StreamSectionChunk(0, buf, sizeof buf, &n);
+        if (n <= 0) break;
+        EXPECT_LE(n, (LONG)sizeof buf);
+        chunks.emplace_back((const char*)buf, (size_t)n);
+    }
+    g_viewedFile.Close();
+    g_nSectionSize = TEXT_SECTION_SIZE;
+    return chunks;
+}
+
+// count blocks of 4 KiB, each ending in CR, the next beginning with its LF.
+std::string CrLfAcrossEveryBoundary(int count)
+{
+    std::string s;
+    for (int b = 0; b < count; b++) {
+        std::string block = b ? "\n" : "x";
+        for (int line = 0; block.size() < 4096 - 60; line++)
+            block += "block " + std::to_string(b) + " line " + std::to_string(line) + " \x01\x1B text\r\n";
+        block += std::string(4095 - block.size(), 'y') + "\r";
+        s += block;
+    }
+    return s + "\nend\r\n";
+}
+
+TEST(SectionChunks, NoChunkEndsBetweenCrAndLf)
+{
+    std::string crlf = CrLfAcrossEveryBoundary(40);
+    std::string longLine = std::string(10000, 'L') + "\r\n" + std::string(8191, 'M') + "\r\nshort\r\n";
+    std::string lonelyCr = std::string(4095, 'c') + "\r" + std::string(4095, 'd') + "\r\r\n\r";
+    std::string lfOnly = std::string(5000, 'a') + "\n\n" + std::string(3000, 'b') + "\n";
+    for (const std::string* bytes : {&crlf, &longLine, &lonelyCr, &lfOnly}) {
+        std::vector<std::string> chunks = TextChunks(*bytes);
+        std::string joined;
+        for (size_t i = 0; i < chunks.size(); i++) {
+            joined += chunks[i];
+            if (i + 1 < chunks.size()) {
+                EXPECT_FALSE(chunks[i].back() == '\r' && chunks[i + 1].front() == '\n') << "chunk " << i;
+            }
+        }
+        // Exactly the bytes the rendering rules give: control bytes as dots, nothing else changed.
+        std::string expect = *bytes;
+        for (char& c : expect)
+            if ((unsigned char)c < 0x20 && c != '\t' && c != '\n' && c != '\r') c = '.';
+        EXPECT_EQ(joined, expect);
+    }
+    // A section that ends between CR and LF still ends there: the next section starts with the LF.
+    std::vector<std::string> cut = TextChunks(std::string(4095, 'z') + "\r\nrest", 4096);
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0], std::string(4095, 'z') + "\r");
+}
+
+TEST_F(SectionLoadTest, CrLfAcrossBufferBoundariesShowsNoExtraBlankLines)
+{
+    std::string bytes = CrLfAcrossEveryBoundary(40);
+    ASSERT_TRUE(WriteFileBytes(dir.File("straddle.txt"), bytes));
+    ASSERT_NO_FATAL_FAILURE(Open(dir.File("straddle.txt")));
+    std::string expect = bytes;
+    for (char& c : expect)
+        if (c == '\x01' || c == '\x1B') c = '.';
+    std::string shown = TextOf(g_richEdit);
+    EXPECT_EQ(shown.size(), expect.size());
+    EXPECT_TRUE(shown == expect) << "the control holds other text than the file";
+    EXPECT_EQ(shown.find("\r\n\r\n"), std::string::npos);
 }
 
 }  // namespace
