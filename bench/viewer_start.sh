@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # From "brindlex.exe FILE" started to the whole first section in its text control: a 3 MiB
 # text section and a 512 KiB hex section, beside the start of the same program on a 100-byte
-# file in the same run (the goals: within 5x and 11x of it). With OTHER_EXE, another build of
-# the program (say the one before a change) takes turns with this one on the same files.
+# file in the same run (the goals: within 5x and 11x of it). "bare" is the same program with the
+# face a bare Wine prefix gives for every font ("DejaVu Sans"), beside the faces the prefix gives
+# now. With OTHER_EXE, another build of the program (say the one before a change) takes turns
+# with this one on the same files.
 # Usage: bench/viewer_start.sh BUILD_DIR [ROUNDS] [OTHER_EXE]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,16 +24,18 @@ head -c $((512 * 1024 + 4096)) /dev/urandom > "$work/hex.bin"
 declare -A file=([small]="$(winepath -w "$work/small.txt")" [text]="$(winepath -w "$work/text.txt")"
                  [hex]="$(winepath -w "$work/hex.bin")")
 declare -A exe=([ours]="$(winepath -w "$BLX_BUILD/bin/brindlex.exe")")
-sides=(ours)
+exe[bare]=${exe[ours]}
+sides=(ours bare)
 if [ -n "$other" ]; then exe[other]="$(winepath -w "$other")"; sides+=(other); fi
 
 field() { echo "$1" | tr -d '\r' | awk -v k="$2" '$1 == k { print $2 }'; }
 best() { printf '%s\n' "$@" | sort -g | head -n 1; }
 declare -A runs
 launch() {  # side kind -> seconds
-  local mode=text
+  local mode=text face=()
   [ "$2" = hex ] && mode=hex
-  field "$(wine "$bench" launch "${exe[$1]}" "${file[$2]}" "$mode")" launch
+  [ "$1" = bare ] && face=("DejaVu Sans")
+  field "$(wine "$bench" launch "${exe[$1]}" "${file[$2]}" "$mode" "${face[@]}")" launch
 }
 
 echo "== brindlex.exe FILE until the first section is in the control: $rounds rounds (seconds)"
@@ -50,6 +54,10 @@ for s in "${sides[@]}"; do
       printf "%-6s %-6s %10.3f %10.3f %10.3f   text / 100-byte %.1f (goal <= 5)  hex / 100-byte %.1f (goal <= 11)\n",
         st, s, a, b, c, b / a, c / a }'
   done
+done
+for k in text hex; do
+  awk -v k="$k" -v o="$(median ${runs[bare.$k]})" -v n="$(median ${runs[ours.$k]})" \
+    'BEGIN { printf "%s section, median: bare-prefix face %.3f -> the prefix faces %.3f (%.2fx)\n", k, o, n, o / n }'
 done
 if [ -n "$other" ]; then
   for k in text hex; do
