@@ -5,6 +5,8 @@
 //         split  a fresh control fed by StreamSectionChunk through a stopwatch: our
 //                rendering apart from the control's own work
 //         next   the model's Next from section 1 to 2 (what the user's Next does)
+//         plain  as ref, but the control's scroll bar is left to appear when the stream ends
+//                (how sections were loaded before the bar was shown first)
 //       prints one line per load: "<way> <round> total S render S paint S chars N", and
 //       for next its steps: "steps <round> font-on-old S new-control S stream S"
 //   bench_section_load.exe flat hex|text FILE
@@ -71,11 +73,14 @@ std::string RenderSection(int section)
     return text;
 }
 
-// A fresh control, as the window makes for every load, then one stream through callback.
-double StreamIntoFreshControl(CTimedViewer* dlg, EDITSTREAMCALLBACK callback, DWORD_PTR cookie)
+// A fresh control, as the window makes for every load (font, then the scroll bar shown unless
+// plain), then one stream through callback.
+double StreamIntoFreshControl(CTimedViewer* dlg, EDITSTREAMCALLBACK callback, DWORD_PTR cookie,
+                              bool plain = false)
 {
     dlg->RecreateControl();
     dlg->SelectModeFont();
+    if (!plain) ::ShowScrollBar(g_richEdit, SB_VERT, TRUE);
     BenchPump();
     EDITSTREAM es = {};
     es.dwCookie = cookie;
@@ -118,9 +123,13 @@ int Compare(CTimedViewer* dlg, const char* mode, const char* path, int rounds)
     printf("section 2: %u bytes in, %u bytes of text\n", g_nSectionSize, (unsigned)text.size());
     // Each round starts with the next way, so that no way always comes first or last.
     for (int r = 1; r <= rounds; r++) {
-        for (int i = 0; i < 3; i++) {
-            int way = (r - 1 + i) % 3;
-            if (way == 0) {
+        for (int i = 0; i < 4; i++) {
+            int way = (r - 1 + i) % 4;
+            if (way == 3) {
+                MemoryStream m = {&text, 0};
+                double s = StreamIntoFreshControl(dlg, FromMemory, (DWORD_PTR)&m, true);
+                Report("plain", r, s, 0, PaintControl());
+            } else if (way == 0) {
                 MemoryStream m = {&text, 0};
                 double s = StreamIntoFreshControl(dlg, FromMemory, (DWORD_PTR)&m);
                 Report("ref", r, s, 0, PaintControl());

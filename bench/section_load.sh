@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Section loads into the viewer's text control: one hex section (512 KiB in, about 2.5 MB of
 # text) and one text section (3 MiB), our rendering apart from the control's own work, beside
-# the same control fed the same text from one memory buffer; then 10 Nexts in a row per mode.
+# the same control fed the same text from one memory buffer, and that control as sections were
+# loaded before its scroll bar was shown first ("plain"); then 10 Nexts in a row per mode.
 # Usage: bench/section_load.sh BUILD_DIR [ROUNDS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,9 +27,10 @@ for mode in hex text; do
   echo "== $mode section: $rounds rounds, the ways taking turns (seconds)"
   out=$(wine "$exe" compare "$mode" "${files[$mode]}" "$rounds" | tr -d '\r')
   echo "$out" | head -n 1
-  printf '%-6s %10s %10s %10s %14s %12s %12s\n' round ref ours "(render)" Next "(font-old)" "(new ctl)"
+  printf '%-6s %10s %10s %10s %10s %14s %12s %12s\n' round plain ref ours "(render)" Next "(font-old)" "(new ctl)"
   for r in $(seq 1 "$rounds"); do
-    printf '%-6s %10.3f %10.3f %10.3f %14.3f %12.3f %12.3f\n' "$r" \
+    printf '%-6s %10.3f %10.3f %10.3f %10.3f %14.3f %12.3f %12.3f\n' "$r" \
+      "$(echo "$out" | awk -v r="$r" '$1 == "plain" && $2 == r { print $4 }')" \
       "$(echo "$out" | awk -v r="$r" '$1 == "ref" && $2 == r { print $4 }')" \
       "$(echo "$out" | awk -v r="$r" '$1 == "split" && $2 == r { print $4 }')" \
       "$(echo "$out" | awk -v r="$r" '$1 == "split" && $2 == r { print $6 }')" \
@@ -40,6 +42,10 @@ for mode in hex text; do
   our_b=$(best $(values "$out" split total)); our_m=$(median $(values "$out" split total))
   ren_b=$(best $(values "$out" split render))
   nxt_b=$(best $(values "$out" next total)); nxt_m=$(median $(values "$out" next total))
+  pln_b=$(best $(values "$out" plain total)); pln_m=$(median $(values "$out" plain total))
+  awk -v pb="$pln_b" -v pm="$pln_m" -v rb="$ref_b" -v rm="$ref_m" 'BEGIN {
+    printf "plain control %.3f (median %.3f) -> bar shown first %.3f (median %.3f): %.2fx faster (median %.2fx)\n",
+      pb, pm, rb, rm, pb / rb, pm / rm }'
   awk -v rb="$ref_b" -v rm="$ref_m" -v ob="$our_b" -v om="$our_m" -v nb="$nxt_b" -v nm="$nxt_m" -v rn="$ren_b" 'BEGIN {
     printf "best:   ref %.3f  ours %.3f (our rendering %.3f, the control %.3f)  Next %.3f\n", rb, ob, rn, ob - rn, nb
     printf "median: ref %.3f  ours %.3f  Next %.3f\n", rm, om, nm

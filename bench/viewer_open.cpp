@@ -10,9 +10,9 @@
 //   bench_viewer_open.exe copyex FILE TARGET
 //       CopyFileExA with a progress routine that only counts; prints "copyex S" and
 //       "callbacks N": what the platform's copy costs without the viewer's progress display.
-//   bench_viewer_open.exe launch EXE FILE
-//       starts "EXE FILE" and waits until its text control holds the first section;
-//       prints "launch S".
+//   bench_viewer_open.exe launch EXE FILE [text|hex [FACE]]
+//       starts "EXE FILE" (in hex mode with hex; the mode's font face FACE when given) and
+//       waits until its text control holds the first section; prints "launch S".
 #include "ViewerBench.h"
 #include <string.h>
 
@@ -102,9 +102,11 @@ int ControlTextLength(DWORD pid)
     return (int)len;
 }
 
-int LaunchOnce(const char* exe, const char* path)
+int LaunchOnce(const char* exe, const char* path, bool hex, const char* face)
 {
     BenchApp();  // fresh settings: text mode
+    if (hex) BenchApp().WriteProfileInt("settings", "hex", 1);
+    if (face) BenchApp().WriteProfileString("settings", hex ? "hfname" : "tfname", face);
     char cmd[1024];
     if (snprintf(cmd, sizeof cmd, "\"%s\" %s", exe, path) >= (int)sizeof cmd) return 2;
     STARTUPINFOA si = {};
@@ -138,7 +140,8 @@ int main(int argc, char** argv)
     if (argc == 3 && !strcmp(argv[1], "open")) return OpenOnce(argv[2]);
     if (argc == 3 && !strcmp(argv[1], "copy")) return CopyOnce(argv[2]);
     if (argc == 4 && !strcmp(argv[1], "copyex")) return CopyExOnce(argv[2], argv[3]);
-    if (argc == 4 && !strcmp(argv[1], "launch")) return LaunchOnce(argv[2], argv[3]);
-    fprintf(stderr, "usage: bench_viewer_open open FILE | copy FILE | copyex FILE TARGET | launch EXE FILE\n");
+    if (argc >= 4 && argc <= 6 && !strcmp(argv[1], "launch"))
+        return LaunchOnce(argv[2], argv[3], argc >= 5 && !strcmp(argv[4], "hex"), argc == 6 ? argv[5] : nullptr);
+    fprintf(stderr, "usage: bench_viewer_open open FILE | copy FILE | copyex FILE TARGET | launch EXE FILE [text|hex [FACE]]\n");
     return 2;
 }

@@ -55,6 +55,39 @@ _blx_make_prefix() {
   touch "$WINEPREFIX/.blx-ready"
 }
 
+# The faces Windows has and the program asks for: Wine's own raster MS Sans Serif and Courier,
+# and Tahoma (dialogs). Without them every face falls back to a DejaVu face, which neither looks like
+# Windows nor lays out as fast. Older prefixes get them on their next start.
+_blx_add_fonts() {
+  local src=/usr/share/wine/fonts dst="$WINEPREFIX/drive_c/windows/Fonts" key
+  key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
+  [ -d "$src" ] || return 0
+  mkdir -p "$dst"
+  local f name v views=("")
+  [ "$WINEARCH" = win64 ] && views=(/reg:64 /reg:32)
+  while IFS='|' read -r f name; do
+    [ -f "$src/$f" ] || continue
+    cp -f "$src/$f" "$dst/"
+    for v in "${views[@]}"; do
+      wine reg add "$key" /v "$name" /t REG_SZ /d "$f" /f $v >/dev/null 2>&1
+    done
+  done <<'LIST'
+sserife.fon|MS Sans Serif 8,10,12,14,18,24
+coure.fon|Courier 10,12,15
+tahoma.ttf|Tahoma (TrueType)
+tahomabd.ttf|Tahoma Bold (TrueType)
+LIST
+  # No Courier New here: the hex view gets Wine's Courier, monospaced as on Windows.
+  for v in "${views[@]}"; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'Courier New' \
+      /t REG_SZ /d Courier /f $v >/dev/null 2>&1
+  done
+  # A server started by reg must be gone before the persistent one starts; a persistent
+  # server never ends and already holds the new values.
+  kill -0 "$(cat "$BLX_STATE/server.pid" 2>/dev/null)" 2>/dev/null || wineserver -w
+  touch "$WINEPREFIX/.blx-fonts"
+}
+
 # Brings up the display, the prefix, a persistent server and a keep-alive window.
 # --use-display: use the caller's own DISPLAY when one is set (for ./run).
 wine_up() {
@@ -69,6 +102,7 @@ wine_up() {
     export DISPLAY="$disp"
   fi
   [ -f "$WINEPREFIX/.blx-ready" ] || _blx_make_prefix
+  [ -f "$WINEPREFIX/.blx-fonts" ] || _blx_add_fonts
   if ! kill -0 "$(cat "$BLX_STATE/server.pid" 2>/dev/null)" 2>/dev/null; then
     setsid wineserver -p -f >/dev/null 2>&1 < /dev/null &
     echo $! > "$BLX_STATE/server.pid"

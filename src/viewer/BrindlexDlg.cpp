@@ -14,6 +14,25 @@ int g_bViewerMaximized = 0;
 char g_szFindWhat[80];
 const UINT g_nFindReplaceMsg = ::RegisterWindowMessageA(FINDMSGSTRINGA);
 
+namespace {
+
+// True when the control's last line ends inside its client area, seen from the top.
+bool TextFitsControl(HWND ctl)
+{
+    if (::SendMessageA(ctl, EM_GETFIRSTVISIBLELINE, 0, 0) != 0) return false;
+    LONG lines = (LONG)::SendMessageA(ctl, EM_GETLINECOUNT, 0, 0);
+    if (lines <= 1) return true;
+    POINTL first = {}, second = {}, last = {};
+    ::SendMessageA(ctl, EM_POSFROMCHAR, (WPARAM)&first, ::SendMessageA(ctl, EM_LINEINDEX, 0, 0));
+    ::SendMessageA(ctl, EM_POSFROMCHAR, (WPARAM)&second, ::SendMessageA(ctl, EM_LINEINDEX, 1, 0));
+    ::SendMessageA(ctl, EM_POSFROMCHAR, (WPARAM)&last, ::SendMessageA(ctl, EM_LINEINDEX, lines - 1, 0));
+    RECT rc;
+    ::GetClientRect(ctl, &rc);
+    return last.y + (second.y - first.y) <= rc.bottom;
+}
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CBrindlexDlg, CFrameWnd)
     ON_MESSAGE(WM_PAINT, OnPaint)
     ON_MESSAGE(WM_CLOSE, OnClose)
@@ -150,9 +169,14 @@ void CBrindlexDlg::StreamSection()
     }
     if (!g_richEdit) return;
     CWaitCursor wait;
+    // An empty control gets its scroll bar only when the stream ends, and then wraps the whole
+    // text again for the narrower client area; with the bar there from the start it wraps once.
+    // A section that fits on one page hides the bar again at the end.
+    ::ShowScrollBar(g_richEdit, SB_VERT, TRUE);
     EDITSTREAM es = {};
     es.pfnCallback = StreamSectionChunk;
     ::SendMessageA(g_richEdit, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
+    if (TextFitsControl(g_richEdit)) ::ShowScrollBar(g_richEdit, SB_VERT, FALSE);
 }
 
 void CBrindlexDlg::SetFileMenuItem(int pos, UINT id, const char* text)

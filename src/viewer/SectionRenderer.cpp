@@ -72,12 +72,27 @@ void DotControlBytes(BYTE* buf, unsigned n)
         DotControlBytesPlain(buf, n);
 }
 
+// The bytes of a chunk that go out now: up to its last LF, so that no CR LF pair is split
+// between two calls (the control takes a CR at the end of one and an LF at the start of the
+// next for two line breaks). A chunk without an LF keeps back only a CR at its end.
+unsigned LineAlignedCount(const BYTE* buf, unsigned got)
+{
+    for (unsigned i = got; i > 0; i--)
+        if (buf[i - 1] == '\n') return i;
+    return got > 1 && buf[got - 1] == '\r' ? got - 1 : got;
+}
+
 LONG StreamText(LPBYTE buf, unsigned n)
 {
+    unsigned __int64 start = g_viewedFile.GetPosition();
     unsigned got = g_viewedFile.Read(buf, n);
-    g_nSectionLeft -= got;
-    DotControlBytes(buf, got);
-    return (LONG)got;
+    unsigned keep = got;
+    // Only a full chunk can have more of its line to come; what is kept back starts the next.
+    if (got == n && got < g_nSectionLeft) keep = LineAlignedCount(buf, got);
+    if (keep < got) g_viewedFile.Seek(start + keep);
+    g_nSectionLeft -= keep;
+    DotControlBytes(buf, keep);
+    return (LONG)keep;
 }
 
 LONG StreamHex(LPBYTE buf, LONG cb, unsigned n)

@@ -1,0 +1,241 @@
+// Section loads into the real text control: what the control ends up holding and showing.
+#include "RecordingWindow.h"
+#include "viewer/BrindlexDlg.h"
+#include "viewer/ViewerFonts.h"
+#include <string>
+#include <vector>
+
+namespace {
+
+class SectionLoadTest : public ::testing::Test {
+protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override
+    {
+        Close();
+        Pump();
+    }
+    // A fresh viewer window started on path, as the program starts on a command line.
+    void Open(const char* path)
+    {
+        Close();
+        dlg = new CBrindlexDlg;
+        ASSERT_TRUE(dlg->LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+        TestApp().m_pMainWnd = dlg;
+        dlg->StartUp(path);
+        Pump();
+        ASSERT_NE(g_richEdit, nullptr);
+    }
+    void Close()
+    {
+        if (reference) ::DestroyWindow(reference);
+        reference = nullptr;
+        if (!dlg) return;
+        if (dlg->m_hWnd) dlg->SendMessage(WM_CLOSE);
+        TestApp().m_pMainWnd = nullptr;
+        delete dlg;
+        dlg = nullptr;
+    }
+    static void Pump()
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    static std::string TextOf(HWND ctl)
+    {
+        int n = ::GetWindowTextLengthA(ctl);
+        std::string s((size_t)n + 1, '\0');
+        ::GetWindowTextA(ctl, &s[0], n + 1);
+        s.resize(strlen(s.c_str()));
+        return s;
+    }
+    // The section on show streamed again into a second control made as the viewer makes its
+    // own (style, rectangle, font), but fed without any preparation of the control.
+    HWND StreamPlainReference()
+    {
+        reference = ::CreateWindowExA(0, "RichEdit20A", "", g_bHexMode ? VIEWER_HEX_STYLE : VIEWER_TEXT_STYLE,
+                                      g_rcClient.left, g_rcClient.top, g_rcClient.right - g_rcClient.left,
+                                      g_rcClient.bottom - g_rcClient.top, dlg->m_hWnd, (HMENU)1001,
+                                      ::GetModuleHandleA(nullptr), nullptr);
+        EXPECT_NE(reference, nullptr);
+        ::SendMessageA(reference, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+        ::SendMessageA(reference, WM_SETFONT, (WPARAM)(g_bHexMode ? g_hexFont.Get() : g_textFont.Get()), FALSE);
+        g_viewedFile.Seek((unsigned __int64)(unsigned)g_nSection * g_nSectionSize);
+        g_nSectionLeft = g_nSectionSize;
+        EDITSTREAM es = {};
+        es.pfnCallback = StreamSectionChunk;
+        ::SendMessageA(reference, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
+        return reference;
+    }
+    struct Shown {
+        std::string text;
+        LRESULT lines;
+        int scrollMax;
+        bool bar;
+        std::vector<LONG> found, foundLines;
+    };
+    static Shown Inspect(HWND ctl, const char* what)
+    {
+        Shown s;
+        s.text = TextOf(ctl);
+        s.lines = ::SendMessageA(ctl, EM_GETLINECOUNT, 0, 0);
+        int lo = 0;
+        s.scrollMax = 0;
+        ::GetScrollRange(ctl, SB_VERT, &lo, &s.scrollMax);
+        s.bar = (::GetWindowLongA(ctl, GWL_STYLE) & WS_VSCROLL) != 0;
+        FINDTEXTEXA ft = {};
+        ft.lpstrText = what;
+        ft.chrg.cpMin = 0;
+        ft.chrg.cpMax = -1;
+        for (;;) {
+            LONG at = (LONG)::SendMessageA(ctl, EM_FINDTEXTEX, FR_DOWN | FR_MATCHCASE, (LPARAM)&ft);
+            if (at < 0) break;
+            s.found.push_back(at);
+            s.foundLines.push_back((LONG)::SendMessageA(ctl, EM_EXLINEFROMCHAR, 0, at));
+            ft.chrg.cpMin = ft.chrgText.cpMax;
+        }
+        return s;
+    }
+    static void ExpectSame(const Shown& a, const Shown& b)
+    {
+        EXPECT_EQ(a.text, b.text);
+        EXPECT_EQ(a.lines, b.lines);
+        EXPECT_EQ(a.bar, b.bar);
+        if (a.bar && b.bar) {
+            EXPECT_EQ(a.scrollMax, b.scrollMax);  // a hidden bar's range shows nowhere
+        }
+        EXPECT_EQ(a.found, b.found);
+        EXPECT_EQ(a.foundLines, b.foundLines);
+    }
+    CBrindlexDlg* dlg = nullptr;
+    HWND reference = nullptr;
+    CTempDir dir;
+};
+
+// Lines of many lengths, some much wider than the window, with a marker every 37th line.
+std::string MixedLines(int count)
+{
+    std::string s;
+    for (int i = 0; i < count; i++) {
+        size_t width = (size_t)(i * 53 % 400);
+        s += "line " + std::to_string(i) + (i % 37 == 0 ? " MARK " : " ") + std::string(width, (char)('a' + i % 26));
+        for (size_t w = 0; w < width; w += 9) s[s.size() - 1 - w] = ' ';  // words to wrap at
+        s += "\r\n";
+    }
+    return s;
+}
+
+TEST_F(SectionLoadTest, ScrollBarShownBeforeTheStreamChangesNothingTheUserSees)
+{
+    struct Case {
+        const char* name;
+        int hex;
+        std::string bytes;
+        const char* find;
+    } cases[] = {
+        {"long.txt", 0, MixedLines(1200), "MARK"},
+        {"long.bin", 1, MixedLines(400), "0D 0A"},
+        {"short.txt", 0, "one line\r\nand another\r\n", "line"},
+        {"short.bin", 1, "sixteen bytes.\r\n", "65"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteFileBytes(dir.File(c.name), c.bytes));
+        TestApp().WriteProfileInt("settings", "hex", c.hex);
+        ASSERT_NO_FATAL_FAILURE(Open(dir.File(c.name)));
+        Shown ours = Inspect(g_richEdit, c.find);
+        Shown plain = Inspect(StreamPlainReference(), c.find);
+        ExpectSame(ours, plain);
+        EXPECT_EQ(ours.bar, c.bytes.size() > 100) << "the bar shows only when the text does not fit";
+        if (c.hex == 0) {
+            EXPECT_TRUE(ours.text == c.bytes) << "the control holds other text than the file";
+        }
+        EXPECT_FALSE(ours.found.empty());
+    }
+}
+
+// Each chunk the renderer hands over for the text-mode section 0 of a file holding bytes.
+std::vector<std::string> TextChunks(const std::string& bytes, unsigned sectionSize = TEXT_SECTION_SIZE)
+{
+    std::vector<std::string> chunks;
+    CTempDir dir;
+    EXPECT_TRUE(WriteFileBytes(dir.File("chunks.txt"), bytes));
+    EXPECT_TRUE(g_viewedFile.Open(dir.File("chunks.txt")));
+    g_nFileLength = g_viewedFile.GetLength();
+    g_bHexMode = 0;
+    g_nSectionSize = sectionSize;
+    g_viewedFile.Seek(0);
+    g_nSectionLeft = sectionSize;
+    BYTE buf[4096];
+    for (int guard = 0; guard < 100000; guard++) {
+        LONG n = -1;
+        StreamSectionChunk(0, buf, sizeof buf, &n);
+        if (n <= 0) break;
+        EXPECT_LE(n, (LONG)sizeof buf);
+        chunks.emplace_back((const char*)buf, (size_t)n);
+    }
+    g_viewedFile.Close();
+    g_nSectionSize = TEXT_SECTION_SIZE;
+    return chunks;
+}
+
+// count blocks of 4 KiB, each ending in CR, the next beginning with its LF.
+std::string CrLfAcrossEveryBoundary(int count)
+{
+    std::string s;
+    for (int b = 0; b < count; b++) {
+        std::string block = b ? "\n" : "x";
+        for (int line = 0; block.size() < 4096 - 60; line++)
+            block += "block " + std::to_string(b) + " line " + std::to_string(line) + " \x01\x1B text\r\n";
+        block += std::string(4095 - block.size(), 'y') + "\r";
+        s += block;
+    }
+    return s + "\nend\r\n";
+}
+
+TEST(SectionChunks, NoChunkEndsBetweenCrAndLf)
+{
+    std::string crlf = CrLfAcrossEveryBoundary(40);
+    std::string longLine = std::string(10000, 'L') + "\r\n" + std::string(8191, 'M') + "\r\nshort\r\n";
+    std::string lonelyCr = std::string(4095, 'c') + "\r" + std::string(4095, 'd') + "\r\r\n\r";
+    std::string lfOnly = std::string(5000, 'a') + "\n\n" + std::string(3000, 'b') + "\n";
+    for (const std::string* bytes : {&crlf, &longLine, &lonelyCr, &lfOnly}) {
+        std::vector<std::string> chunks = TextChunks(*bytes);
+        std::string joined;
+        for (size_t i = 0; i < chunks.size(); i++) {
+            joined += chunks[i];
+            if (i + 1 < chunks.size()) {
+                EXPECT_FALSE(chunks[i].back() == '\r' && chunks[i + 1].front() == '\n') << "chunk " << i;
+            }
+        }
+        // Exactly the bytes the rendering rules give: control bytes as dots, nothing else changed.
+        std::string expect = *bytes;
+        for (char& c : expect)
+            if ((unsigned char)c < 0x20 && c != '\t' && c != '\n' && c != '\r') c = '.';
+        EXPECT_EQ(joined, expect);
+    }
+    // A section that ends between CR and LF still ends there: the next section starts with the LF.
+    std::vector<std::string> cut = TextChunks(std::string(4095, 'z') + "\r\nrest", 4096);
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0], std::string(4095, 'z') + "\r");
+}
+
+TEST_F(SectionLoadTest, CrLfAcrossBufferBoundariesShowsNoExtraBlankLines)
+{
+    std::string bytes = CrLfAcrossEveryBoundary(40);
+    ASSERT_TRUE(WriteFileBytes(dir.File("straddle.txt"), bytes));
+    ASSERT_NO_FATAL_FAILURE(Open(dir.File("straddle.txt")));
+    std::string expect = bytes;
+    for (char& c : expect)
+        if (c == '\x01' || c == '\x1B') c = '.';
+    std::string shown = TextOf(g_richEdit);
+    EXPECT_EQ(shown.size(), expect.size());
+    EXPECT_TRUE(shown == expect) << "the control holds other text than the file";
+    EXPECT_EQ(shown.find("\r\n\r\n"), std::string::npos);
+}
+
+}  // namespace
