@@ -60,6 +60,10 @@ public:
     // Opens the selected rows: the first, when a folder, in the tree; the rest with their programs.
     void OpenSelected();
 
+    // The shell's context menu of the named entries of strFolder (ending with a backslash) at
+    // screen (x, y); the Find Files dialog uses it through the frame as well.
+    void ShowShellContextMenu(const CString& strFolder, const CArray<CString>& names, int x, int y);
+
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnInitialUpdate() override;
 
@@ -78,6 +82,10 @@ protected:
     LRESULT OnLButtonDblClk(WPARAM wp, LPARAM lp);
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
     void OnUp();
+    // Handed to the shell's context menu while it is shown.
+    LRESULT OnInitMenuPopup(WPARAM wp, LPARAM lp);
+    LRESULT OnDrawItem(WPARAM wp, LPARAM lp);
+    LRESULT OnMeasureItem(WPARAM wp, LPARAM lp);
     void OnRefresh();
 
     // Inserts the row for entry nEntry of the model at the same index; the shell is asked
