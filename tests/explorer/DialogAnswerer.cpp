@@ -54,8 +54,10 @@ HWND FindDialogOf(DWORD pid, bool bSkipNameDialog)
 
 bool Exists(const char* path) { return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
-CDialogAnswerer::CDialogAnswerer(int button, DWORD pid, int timeoutMs)
-    : m_button(button), m_pid(pid ? pid : ::GetCurrentProcessId()), m_timeoutMs(timeoutMs)
+CDialogAnswerer::CDialogAnswerer(int button, DWORD pid, int timeoutMs) : CDialogAnswerer({button}, pid, timeoutMs) {}
+
+CDialogAnswerer::CDialogAnswerer(std::initializer_list<int> buttons, DWORD pid, int timeoutMs)
+    : m_buttons(buttons), m_pid(pid ? pid : ::GetCurrentProcessId()), m_timeoutMs(timeoutMs)
 {
     m_thread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr);
 }
@@ -65,20 +67,31 @@ CDialogAnswerer::~CDialogAnswerer() { Wait(); }
 DWORD WINAPI CDialogAnswerer::Run(LPVOID self)
 {
     CDialogAnswerer* a = (CDialogAnswerer*)self;
-    DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < (DWORD)a->m_timeoutMs) {
-        HWND h = FindDialogOf(a->m_pid, true);
-        if (h) {
-            char buf[512] = "";
-            ::SendMessageA(h, WM_GETTEXT, sizeof buf, (LPARAM)buf);
-            a->m_caption = buf;
-            ::EnumChildWindows(h, CollectStatic, (LPARAM)&a->m_text);
-            HWND button = ::GetDlgItem(h, a->m_button);
-            ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(a->m_button, BN_CLICKED), (LPARAM)button);
-            a->m_bAnswered = true;
-            return 0;
+    for (int button : a->m_buttons) {
+        HWND h = nullptr;
+        DWORD start = ::GetTickCount();
+        while (!(h = FindDialogOf(a->m_pid, true))) {
+            if (::GetTickCount() - start > (DWORD)a->m_timeoutMs) return 0;
+            ::Sleep(20);
         }
-        ::Sleep(20);
+        char buf[512] = "";
+        ::SendMessageA(h, WM_GETTEXT, sizeof buf, (LPARAM)buf);
+        std::string text;
+        ::EnumChildWindows(h, CollectStatic, (LPARAM)&text);
+        a->m_captions.push_back(buf);
+        a->m_texts.push_back(text);
+        if (a->m_captions.size() == 1) {
+            a->m_caption = buf;
+            a->m_text = text;
+        }
+        ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), (LPARAM)::GetDlgItem(h, button));
+        a->m_bAnswered = true;
+        // The next dialog is another window: wait for this one to go.
+        start = ::GetTickCount();
+        while (::IsWindow(h) && ::IsWindowVisible(h)) {
+            if (::GetTickCount() - start > (DWORD)a->m_timeoutMs) return 0;
+            ::Sleep(20);
+        }
     }
     return 0;
 }
