@@ -15,6 +15,10 @@ public:
     virtual void SortRows(int nColumn) = 0;
     virtual void DeleteRow(int nRow) = 0;
     virtual HWND GetListWindow() const = 0;
+    // New Folder / New File into the folder on show: returns the new row or -1.
+    virtual int CreateNewItem(const char* name, bool bFolder) = 0;
+    // View: this program in viewer mode for each selected file.
+    virtual void ViewSelected() = 0;
 
 protected:
     ~IFileList() = default;

@@ -167,3 +167,69 @@ bool CExplorerProcess::SelectPath(const char* path)
     }
     return h && ::SendMessageA(Tree(), TVM_SELECTITEM, TVGN_CARET, (LPARAM)h);
 }
+
+bool CExplorerProcess::SelectRows(const std::vector<std::string>& names) const
+{
+    std::vector<std::string> rows = Rows();
+    LVITEMA* remote = (LVITEMA*)Remote(sizeof(LVITEMA));
+    if (!remote) return false;
+    std::vector<bool> wanted(rows.size(), false);
+    for (const std::string& n : names) {
+        size_t i = 0;
+        while (i < rows.size() && rows[i] != n) i++;
+        if (i == rows.size()) return false;
+        wanted[i] = true;
+    }
+    for (size_t i = 0; i < rows.size(); i++) {
+        LVITEMA local = {};
+        local.stateMask = LVIS_SELECTED;
+        local.state = wanted[i] ? LVIS_SELECTED : 0;
+        SIZE_T done = 0;
+        ::WriteProcessMemory(m_pi.hProcess, remote, &local, sizeof local, &done);
+        ::SendMessageA(List(), LVM_SETITEMSTATE, i, (LPARAM)remote);
+    }
+    return true;
+}
+
+bool CExplorerProcess::ClickPane(HWND pane) const
+{
+    ::SetForegroundWindow(m_hFrame);
+    RECT rc;
+    if (!::GetWindowRect(pane, &rc)) return false;
+    // Low in the pane, where no row or item is.
+    POINT pt = {(rc.left + rc.right) / 2, rc.bottom - 30};
+    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT in[3] = {};
+    for (INPUT& i : in) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = (LONG)(pt.x * 65535 / (cx - 1));
+        i.mi.dy = (LONG)(pt.y * 65535 / (cy - 1));
+    }
+    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(3, in, sizeof(INPUT));
+    return WaitUntil([&] {
+        GUITHREADINFO gti = {};
+        gti.cbSize = sizeof gti;
+        return ::GetGUIThreadInfo(m_pi.dwThreadId, &gti) && gti.hwndFocus == pane;
+    }, 5000);
+}
+
+void CExplorerProcess::PressKey(WORD vk, bool ctrl) const
+{
+    ::SetForegroundWindow(m_hFrame);
+    std::vector<INPUT> in;
+    auto key = [&](WORD k, bool up) {
+        INPUT i = {};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = k;
+        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        in.push_back(i);
+    };
+    if (ctrl) key(VK_CONTROL, false);
+    key(vk, false);
+    key(vk, true);
+    if (ctrl) key(VK_CONTROL, true);
+    ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
+}

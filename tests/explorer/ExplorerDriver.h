@@ -32,6 +32,14 @@ public:
     bool SelectPath(const char* path);
 
     LRESULT Command(UINT id) const { return ::SendMessageA(m_hFrame, WM_COMMAND, id, 0); }
+    DWORD ProcessId() const { return m_pi.dwProcessId; }
+    // Selects exactly the rows with these names; false when one is missing.
+    bool SelectRows(const std::vector<std::string>& names) const;
+    // Brings the frame forward and clicks the pane (the list below its rows), which makes it
+    // the pane that gets the commands, as a user's click does.
+    bool ClickPane(HWND pane) const;
+    // Presses a key with Ctrl held or not, as the keyboard would.
+    void PressKey(WORD vk, bool ctrl) const;
 
 private:
     HTREEITEM FindItem(HTREEITEM parent, const std::string& text) const;

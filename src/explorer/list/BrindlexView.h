@@ -33,6 +33,11 @@ public:
     void SortRows(int nColumn) override;
     void DeleteRow(int nRow) override;
     HWND GetListWindow() const override { return m_hWnd; }
+    // Makes a file or folder of that name (one leading and one trailing backslash dropped) in
+    // the folder on show and appends its row; returns the row or -1 (after a message).
+    int CreateNewItem(const char* name, bool bFolder) override;
+    // Starts this program in viewer mode for each selected file.
+    void ViewSelected() override;
 
     void DeleteAllEntries();
     // Appends a row for an entry just made by a command: name as given, no look for an
@@ -59,6 +64,14 @@ public:
 
     // Opens the selected rows: the first, when a folder, in the tree; the rest with their programs.
     void OpenSelected();
+    // Opens the selected files with recent program k (1 to 8) of Open With.
+    void OpenWithRecentProgram(int k);
+    // The context menu with the recent programs under Open With; *pPopup is its popup.
+    HMENU LoadListContextMenu(HMENU* pPopup);
+
+    // The shell's context menu of the named entries of strFolder (ending with a backslash) at
+    // screen (x, y); the Find Files dialog uses it through the frame as well.
+    void ShowShellContextMenu(const CString& strFolder, const CArray<CString>& names, int x, int y);
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnInitialUpdate() override;
@@ -78,6 +91,24 @@ protected:
     LRESULT OnLButtonDblClk(WPARAM wp, LPARAM lp);
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
     void OnUp();
+    void OnNewFolder();
+    void OnNewFile();
+    void OnOpen() { OpenSelected(); }
+    void OnView() { ViewSelected(); }
+    void OnRename();
+    void OnCopyRename();
+    void OnDelete();
+    void OnRecycle();
+    void OnOpenWith();
+    void OnRecentProgram(UINT nID);
+    void OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
+    int GetFirstSelectedRow() const;
+    // Delete of one row: a file through the shell, a folder after a question.
+    void DeleteOneRow(int nRow);
+    // Handed to the shell's context menu while it is shown.
+    LRESULT OnInitMenuPopup(WPARAM wp, LPARAM lp);
+    LRESULT OnDrawItem(WPARAM wp, LPARAM lp);
+    LRESULT OnMeasureItem(WPARAM wp, LPARAM lp);
     void OnRefresh();
 
     // Inserts the row for entry nEntry of the model at the same index; the shell is asked

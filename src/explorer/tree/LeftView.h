@@ -41,6 +41,8 @@ public:
     void RebuildTree() override;
     // A "FileWatchNotify" for the watch whose path is notifiedPath.
     LRESULT OnFileWatchNotify(WPARAM wp, const CString& notifiedPath);
+    // The shell's context menu of the selected folder (of the drive at a root) at (x, y).
+    void ShowSelectedFolderShellMenu(int x, int y);
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnInitialUpdate() override;
@@ -60,6 +62,21 @@ protected:
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
     LRESULT OnFileWatchMessage(WPARAM wp, LPARAM lp);
     void OnRefresh() { RebuildTree(); }
+    void OnUp() { SelectParentFolder(); }
+    void OnNewFolder();
+    void OnNewFile();
+    void OnView();
+    void OnRename();
+    void OnCopyRename();
+    void OnDelete();
+    void OnRecycle();
+    void OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
+    // Handed to the shell's context menu while it is shown.
+    LRESULT OnInitMenuPopup(WPARAM wp, LPARAM lp);
+    LRESULT OnDrawItem(WPARAM wp, LPARAM lp);
+    LRESULT OnMeasureItem(WPARAM wp, LPARAM lp);
+    // The selected item unless it is a drive root (those are never changed), or none.
+    HTREEITEM GetSelectedFolderItem() const;
 
     // A folder item under hParent (sorted, or at the end when bSorted is false) with the
     // icons of fullPath and a placeholder child when that folder has sub-folders. attributes:
@@ -84,6 +101,9 @@ protected:
 
 // The icons of a path in the system small-icon list: normal and open; 0 when unknown.
 void GetFolderIcons(const char* path, int* pImage, int* pSelectedImage);
+// The folder that holds path, with its backslash ("C:\Data\Sub" gives "C:\Data\"), from the
+// whole path however long; empty without a backslash.
+CString ParentFolderOf(const CString& path);
 // The entry exists (file or folder), looked up without wildcards of our own.
 bool PathExists(const char* path);
 // Folders that are directory + hidden + system and nothing else stay out of both panes.

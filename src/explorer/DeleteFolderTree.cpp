@@ -1,0 +1,66 @@
+#include "explorer/DeleteFolderTree.h"
+#include "fw/Handle.h"
+
+namespace {
+
+const DWORD KEEPING_ATTRIBUTES = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+bool DeleteOneFile(const CString& path, DWORD attributes)
+{
+    if (attributes & KEEPING_ATTRIBUTES) ::SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+    return ::DeleteFileA(path) != FALSE;
+}
+
+// A folder link goes as a link: its target is never entered.
+bool RemoveLink(const CString& path, DWORD attributes)
+{
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return ::RemoveDirectoryA(path) != FALSE;
+    return ::DeleteFileA(path) != FALSE;
+}
+
+bool RemoveFolder(const CString& path, DWORD attributes)
+{
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        ::SetFileAttributesA(path, attributes & ~FILE_ATTRIBUTE_READONLY);
+    return ::RemoveDirectoryA(path) != FALSE;
+}
+
+bool DeleteContents(const CString& prefix)
+{
+    WIN32_FIND_DATAA fd;
+    CFindHandle find(::FindFirstFileA(prefix + "*.*", &fd));
+    if (!find.IsValid()) return false;
+    bool ok = true;
+    do {
+        const char* name = fd.cFileName;
+        if (!strcmp(name, ".") || !strcmp(name, "..")) continue;
+        CString path = prefix + name;
+        DWORD attributes = fd.dwFileAttributes;
+        bool done;
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+            done = RemoveLink(path, attributes);
+        else if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+            done = DeleteContents(path + "\\") && RemoveFolder(path, attributes);
+        else
+            done = DeleteOneFile(path, attributes);
+        if (!done) ok = false;
+    } while (::FindNextFileA(find, &fd));
+    return ok;
+}
+
+}  // namespace
+
+bool DeleteFolderTree(const char* folderPath)
+{
+    CString path(folderPath);
+    CString prefix = path;
+    if (prefix.IsEmpty() || prefix[prefix.GetLength() - 1] != '\\') prefix += '\\';
+    // With its trailing backslash a link would answer for its target.
+    CString bare = path;
+    while (bare.GetLength() > 3 && bare[bare.GetLength() - 1] == '\\') bare = bare.Left(bare.GetLength() - 1);
+    DWORD attributes = ::GetFileAttributesA(bare);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return ::RemoveDirectoryA(bare) != FALSE;
+    if (!DeleteContents(prefix)) return false;
+    return RemoveFolder(path, attributes);
+}

@@ -1,0 +1,70 @@
+#include "explorer/NameDialog.h"
+#include "res/resource.h"
+
+CNewf::CNewf() : CDialog(IDD_NAME) {}
+
+const char* CNewf::GetPrompt(int nMode)
+{
+    switch (nMode) {
+    case NEWF_FILE: return "New File:";
+    case NEWF_RENAME: return "Rename:";
+    case NEWF_COPY_RENAME: return "Copy and Rename:";
+    default: return "New Folder:";
+    }
+}
+
+BOOL CNewf::OnInitDialog()
+{
+    CString label(GetPrompt(m_nMode));
+    CString caption(std::string((const char*)label, (size_t)label.GetLength() - 1).c_str());
+    SetWindowText(caption);
+    SetDlgItemText(IDC_NAME_LABEL, label);
+    SetDlgItemText(IDC_NAME_EDIT, m_strName);
+    HWND edit = GetDlgItem(IDC_NAME_EDIT);
+    ::SetFocus(edit);
+    ::SendMessageA(edit, EM_SETSEL, 0, -1);
+    CDialog::OnInitDialog();
+    return FALSE;
+}
+
+void CNewf::OnOK()
+{
+    m_strName = GetDlgItemText(IDC_NAME_EDIT);
+    CDialog::OnOK();
+}
+
+CString RunNameDialog(int nMode, const CString& strInitial)
+{
+    CNewf dlg;
+    dlg.m_strName = strInitial;
+    dlg.m_nMode = nMode;
+    if (dlg.DoModal() == IDOK) return dlg.m_strName;
+    return CString();
+}
+
+CString TrimEnteredName(const CString& strName)
+{
+    std::string s((const char*)strName);
+    if (!s.empty() && s.front() == '\\') s.erase(0, 1);
+    if (!s.empty() && s.back() == '\\') s.pop_back();
+    return CString(s.c_str());
+}
+
+bool IsValidEntryName(const char* name)
+{
+    if (!name || !*name) return false;
+    for (const unsigned char* p = (const unsigned char*)name; *p; p++)
+        if (*p < 0x20 || strchr("\\/:*?\"<>|", *p)) return false;
+    char last = name[strlen(name) - 1];
+    if (last == '.' || last == ' ') return false;
+    // Device names stay devices whatever extension follows.
+    std::string stem(name, strcspn(name, "."));
+    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    static const char* const devices[] = {"con", "prn", "aux", "nul"};
+    for (const char* d : devices)
+        if (!lstrcmpiA(stem.c_str(), d)) return false;
+    if (stem.size() == 4 && (!_strnicmp(stem.c_str(), "com", 3) || !_strnicmp(stem.c_str(), "lpt", 3)) && stem[3] >= '1' &&
+        stem[3] <= '9')
+        return false;
+    return true;
+}

@@ -1,0 +1,43 @@
+// Right click on the list: the program's own menu with the recent programs under Open With,
+// or with a Ctrl key held the shell's menu of the selected entries.
+#include "explorer/list/BrindlexView.h"
+#include "explorer/RecentPrograms.h"
+#include "fw/WinApp.h"
+#include "res/resource.h"
+
+static bool IsCtrlDown()
+{
+    return (::GetAsyncKeyState(VK_LCONTROL) & 0x8000) || (::GetAsyncKeyState(VK_RCONTROL) & 0x8000);
+}
+
+HMENU CBrindlexView::LoadListContextMenu(HMENU* pPopup)
+{
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_LIST_CONTEXT));
+    *pPopup = menu ? ::GetSubMenu(menu, 0) : nullptr;
+    if (!*pPopup) return menu;
+    HMENU openWith = ::GetSubMenu(*pPopup, 4);
+    CArray<CString> programs = ReadRecentPrograms(AfxGetApp());
+    for (int i = 0; openWith && i < programs.GetSize(); i++)
+        ::AppendMenuA(openWith, MF_STRING, (UINT_PTR)(ID_RECENT_PROGRAM_FIRST + i), RecentProgramText(programs[i]));
+    return menu;
+}
+
+void CBrindlexView::OnRClick(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 0;
+    POINT pt;
+    ::GetCursorPos(&pt);
+    if (!IsCtrlDown()) {
+        HMENU popup = nullptr;
+        CMenuHandle menu(LoadListContextMenu(&popup));
+        if (!popup) return;
+        ::SetForegroundWindow(m_hWnd);
+        ::TrackPopupMenu(popup, TPM_LEFTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
+        return;
+    }
+    CArray<int> rows = GetSelectedRows();
+    if (rows.IsEmpty()) return;
+    CArray<CString> names;
+    for (int i = 0; i < rows.GetSize(); i++) names.Add(GetModel().GetAt(rows[i]).strName);
+    ShowShellContextMenu(m_strFolder, names, pt.x, pt.y);
+}

@@ -1,0 +1,69 @@
+// View, Open With and the recent programs: other programs started for the selected files.
+#include "explorer/list/BrindlexView.h"
+#include "explorer/ChosenProgram.h"
+#include "explorer/CommandLines.h"
+#include "explorer/RecentPrograms.h"
+#include "fw/WinApp.h"
+#include "res/resource.h"
+
+void CBrindlexView::ViewSelected()
+{
+    char program[MAX_PATH];
+    DWORD n = ::GetModuleFileNameA(nullptr, program, sizeof program);
+    if (n == 0 || n >= sizeof program) return;
+    CArray<CString> paths = GetSelectedPaths();
+    for (int i = 0; i < paths.GetSize(); i++) {
+        DWORD attributes = ::GetFileAttributesA(paths[i]);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+        CString line = MakeViewCommandLine(program, paths[i]);
+        if (!line.IsEmpty()) ::WinExec(line, SW_SHOWNORMAL);
+    }
+}
+
+// A failing call gives all bits set: the entry counts as a folder.
+static bool IsFolderPath(const char* path) { return (::GetFileAttributesA(path) & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+
+void CBrindlexView::OnOpenWith()
+{
+    CArray<int> rows = GetSelectedRows();
+    CArray<CString> paths = GetModel().GetPaths(rows);
+    bool chosen = false;
+    for (int i = 0; i < paths.GetSize(); i++) {
+        if (IsFolderPath(paths[i])) {
+            if (!chosen) return;
+            continue;
+        }
+        if (!chosen) {
+            g_szChosenFile[0] = '\0';
+            CString title = CString("Open ") + GetModel().GetAt(rows[i]).strName;
+            if (!ChooseFile(title, 1)) return;
+            chosen = true;
+        }
+        CString line = MakeQuotedCommandLine(g_szChosenFile, paths[i], OPEN_WITH_COMMAND_BUFFER);
+        if (!line.IsEmpty()) ::WinExec(line, SW_SHOWNORMAL);
+        AddRecentProgram(AfxGetApp(), g_szChosenFile);
+    }
+}
+
+void CBrindlexView::OnRecentProgram(UINT nID)
+{
+    OpenWithRecentProgram((int)nID - (ID_RECENT_PROGRAM_FIRST - 1));
+}
+
+void CBrindlexView::OpenWithRecentProgram(int k)
+{
+    CString program = ReadRecentProgram(AfxGetApp(), k);
+    if (program.IsEmpty()) return;
+    CArray<CString> paths = GetSelectedPaths();
+    int started = 0;
+    for (int i = 0; i < paths.GetSize(); i++) {
+        if (IsFolderPath(paths[i])) {
+            if (started == 0) return;
+            continue;
+        }
+        CString line = MakeQuotedCommandLine(program, paths[i], RECENT_COMMAND_BUFFER);
+        if (line.IsEmpty()) continue;
+        ::WinExec(line, SW_SHOWNORMAL);
+        started++;
+    }
+}

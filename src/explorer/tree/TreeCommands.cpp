@@ -1,0 +1,122 @@
+// The tree's file commands. They act on the selected folder, never on the item under the
+// mouse; drive roots are never renamed, copied, deleted or recycled. Most leave the updating
+// of both panes to the change notifications.
+#include "explorer/tree/LeftView.h"
+#include "explorer/DeleteFolderTree.h"
+#include "explorer/NameDialog.h"
+#include "explorer/ShellFileOp.h"
+#include "fw/WinApp.h"
+#include "watch/FileWatch.h"
+
+CString ParentFolderOf(const CString& path)
+{
+    int slash = path.ReverseFind('\\');
+    return slash < 0 ? CString() : path.Left(slash + 1);
+}
+
+HTREEITEM CLeftView::GetSelectedFolderItem() const
+{
+    CTreeCtrl tree = GetTreeCtrl();
+    HTREEITEM sel = tree.GetSelectedItem();
+    if (!sel || !tree.GetParentItem(sel)) return nullptr;
+    return sel;
+}
+
+void CLeftView::OnNewFolder()
+{
+    CString name = RunNameDialog(NEWF_FOLDER, "NewFolder");
+    if (IFileList* list = GetFileList()) list->CreateNewItem(name, true);
+}
+
+void CLeftView::OnNewFile()
+{
+    CString name = RunNameDialog(NEWF_FILE, "NewFile.txt");
+    if (IFileList* list = GetFileList()) list->CreateNewItem(name, false);
+}
+
+void CLeftView::OnView()
+{
+    if (IFileList* list = GetFileList()) list->ViewSelected();
+}
+
+void CLeftView::OnRename()
+{
+    HTREEITEM sel = GetSelectedFolderItem();
+    if (!sel) return;
+    CTreeCtrl tree = GetTreeCtrl();
+    CString newName = RunNameDialog(NEWF_RENAME, tree.GetItemText(sel));
+    if (newName.IsEmpty()) return;
+    newName = TrimEnteredName(newName);
+    if (newName.IsEmpty()) return;
+    // The selection may have moved while the dialog was open.
+    if (tree.GetSelectedItem() != sel) return;
+    CString source = GetItemPath(sel);
+    CShellFileOp op;
+    op.SetParent(m_hWnd);
+    op.SetFlags(FOF_NOCONFIRMMKDIR);
+    op.SetProgressTitle("Renaming");
+    op.AddFile(0, source);
+    op.AddFile(1, ParentFolderOf(source) + newName);
+    if (op.Rename() != 0 || op.GetOperation().fAnyOperationsAborted) return;
+    m_bSkipNextNotify = 1;
+    tree.SetItemText(sel, newName);
+    m_strCurrentPath = GetItemPath(sel);
+}
+
+void CLeftView::OnCopyRename()
+{
+    HTREEITEM sel = GetSelectedFolderItem();
+    if (!sel) return;
+    CTreeCtrl tree = GetTreeCtrl();
+    CString newName = RunNameDialog(NEWF_COPY_RENAME, tree.GetItemText(sel));
+    if (newName.IsEmpty()) return;
+    CWaitCursor wait;
+    newName = TrimEnteredName(newName);
+    if (newName.IsEmpty() || tree.GetSelectedItem() != sel) return;
+    CString source = GetItemPath(sel);
+    CString destination = ParentFolderOf(source) + newName;
+    CShellFileOp op;
+    op.SetParent(m_hWnd);
+    op.SetFlags(FOF_NOCONFIRMMKDIR);
+    op.SetProgressTitle("Copy and Rename");
+    op.AddFile(0, source);
+    op.AddFile(1, destination);
+    if (op.Copy() != 0 || op.GetOperation().fAnyOperationsAborted) return;
+    InsertFolderItem(tree.GetParentItem(sel), newName, destination);
+}
+
+void CLeftView::OnDelete()
+{
+    HTREEITEM sel = GetSelectedFolderItem();
+    if (!sel) return;
+    CWaitCursor wait;
+    CString name = GetTreeCtrl().GetItemText(sel);
+    if (MessageBox("Delete this folder and all its files?", name, MB_YESNOCANCEL) != IDYES) return;
+    // Our own watch holds the folder open, and an open folder is not removed until it closes.
+    // The watch on the parent stays: its notice selects the parent once the folder is gone.
+    RemoveFileWatch(m_dwWatchFolder);
+    m_dwWatchFolder = 0;
+    CString path = GetItemPath(sel);
+    if (!DeleteFolderTree(path)) {
+        if (GetTreeCtrl().GetSelectedItem() == sel) {
+            RemoveWatches();
+            ArmSelectionWatches(sel, path);
+        }
+        char text[300];
+        wsprintfA(text, "%.260s could not be removed!", (const char*)name);
+        MessageBox(text, "File Error!", MB_OK);
+    }
+}
+
+void CLeftView::OnRecycle()
+{
+    HTREEITEM sel = GetSelectedFolderItem();
+    if (!sel) return;
+    CShellFileOp op;
+    op.SetParent(m_hWnd);
+    op.SetFlags(FOF_ALLOWUNDO);
+    op.SetProgressTitle("Sending to Recycle Bin");
+    op.AddFile(0, GetItemPath(sel));
+    CWaitCursor wait;
+    op.Delete();
+}

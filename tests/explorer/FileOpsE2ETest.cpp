@@ -1,0 +1,216 @@
+// The file commands as a user gives them to brindlex.exe: keys and menu commands, the name
+// dialog filled in, questions answered, and the disk checked after each.
+#include "DialogAnswerer.h"
+#include "ExplorerDriver.h"
+#include "ExplorerFixture.h"
+#include "NameAnswerer.h"
+#include "res/resource.h"
+#include <algorithm>
+
+namespace {
+
+class FileOpsE2E : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearSettings();
+        ASSERT_TRUE(drive.IsReady());
+        for (const char* d : {"Data", "Data\\Sub"}) ASSERT_TRUE(drive.MakeDir(d));
+        ASSERT_TRUE(drive.MakeFile("Data\\a.txt", "alpha"));
+        ASSERT_TRUE(drive.MakeFile("Data\\b.txt", "beta"));
+        ASSERT_TRUE(drive.MakeFile("Data\\Sub\\inner.txt", "inner"));
+        ASSERT_TRUE(app.Start());
+        ASSERT_TRUE(app.SelectPath("S:\\Data"));
+    }
+    bool ShowsRow(const std::string& name)
+    {
+        std::vector<std::string> rows = app.Rows();
+        return std::find(rows.begin(), rows.end(), name) != rows.end();
+    }
+    // A command to the list window itself, as its context menu sends it.
+    LRESULT ListCommand(UINT id) { return ::SendMessageA(app.List(), WM_COMMAND, id, 0); }
+    static std::string Beside(const char* name)
+    {
+        char exe[MAX_PATH];
+        DWORD n = ::GetModuleFileNameA(nullptr, exe, sizeof exe);
+        std::string s(exe, n);
+        return s.substr(0, s.rfind('\\') + 1) + name;
+    }
+
+    CTestDrive drive{'S'};
+    CExplorerProcess app;
+};
+
+}  // namespace
+
+TEST_F(FileOpsE2E, CtrlLAndCtrlIMakeWhatIsTyped)
+{
+    CNameAnswerer folder("Made", IDOK, app.ProcessId());
+    app.PressKey('L', true);
+    ASSERT_TRUE(folder.Wait());
+    EXPECT_EQ(folder.Caption(), "New Folder");
+    ASSERT_TRUE(WaitUntil([&] { return ShowsRow("Made"); }, 5000));
+    EXPECT_TRUE(::GetFileAttributesA(drive.Path("Data\\Made")) & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_TRUE(Exists(drive.Path("Data\\Made")));
+
+    CNameAnswerer file("\\made.txt\\", IDOK, app.ProcessId());
+    app.PressKey('I', true);
+    ASSERT_TRUE(file.Wait());
+    EXPECT_EQ(file.Initial(), "NewFile.txt");
+    ASSERT_TRUE(WaitUntil([&] { return ShowsRow("made.txt"); }, 5000));
+    EXPECT_TRUE(Exists(drive.Path("Data\\made.txt")));
+}
+
+TEST_F(FileOpsE2E, RenameCopyAndDeleteInTheList)
+{
+    ASSERT_TRUE(app.ClickPane(app.List()));
+    ASSERT_TRUE(app.SelectRows({"a.txt"}));
+    {
+        CNameAnswerer name("renamed.txt", IDOK, app.ProcessId());
+        app.PressKey('R', true);
+        ASSERT_TRUE(name.Wait());
+        EXPECT_EQ(name.Initial(), "a.txt");
+    }
+    ASSERT_TRUE(WaitUntil([&] { return ShowsRow("renamed.txt"); }, 5000));
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\renamed.txt")), "alpha");
+    EXPECT_FALSE(Exists(drive.Path("Data\\a.txt")));
+
+    ASSERT_TRUE(app.SelectRows({"renamed.txt"}));
+    {
+        CNameAnswerer name("copy.txt", IDOK, app.ProcessId());
+        app.Command(ID_COPY_RENAME);
+        ASSERT_TRUE(name.Wait());
+    }
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\copy.txt")), "alpha");
+    EXPECT_TRUE(WaitUntil([&] { return ShowsRow("copy.txt"); }, 5000));
+
+    // Several rows, a file first: asked; No keeps everything, Yes removes it.
+    ASSERT_TRUE(app.SelectRows({"b.txt", "copy.txt", "Sub"}));
+    {
+        CDialogAnswerer no(IDNO, app.ProcessId());
+        app.PressKey(VK_DELETE, false);
+        ASSERT_TRUE(no.Wait());
+        EXPECT_EQ(no.Text(), "Delete these 3 folders and files?");
+    }
+    EXPECT_TRUE(Exists(drive.Path("Data\\b.txt")));
+    EXPECT_TRUE(Exists(drive.Path("Data\\Sub\\inner.txt")));
+    {
+        CDialogAnswerer yes(IDYES, app.ProcessId());
+        app.PressKey(VK_DELETE, false);
+        ASSERT_TRUE(yes.Wait());
+    }
+    EXPECT_TRUE(WaitUntil([&] { return app.Rows() == std::vector<std::string>{"renamed.txt"}; }, 5000));
+    EXPECT_FALSE(Exists(drive.Path("Data\\b.txt")));
+    EXPECT_FALSE(Exists(drive.Path("Data\\copy.txt")));
+    EXPECT_FALSE(Exists(drive.Path("Data\\Sub")));
+}
+
+TEST_F(FileOpsE2E, ViewStartsAViewerProcess)
+{
+    ASSERT_TRUE(app.SelectRows({"Sub", "a.txt"}));
+    ListCommand(ID_VIEW_FILE);
+    HWND viewer = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (viewer = ::FindWindowA(nullptr, "Brindlex - a.txt")) != nullptr; }, 15000));
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(viewer, &pid);
+    EXPECT_NE(pid, app.ProcessId());
+    ::PostMessageA(viewer, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(viewer); }, 10000));
+}
+
+TEST_F(FileOpsE2E, ARecentProgramGetsEachFileQuoted)
+{
+    std::string recorder = Beside("argsrecorder.exe");
+    ASSERT_TRUE(Exists(recorder.c_str()));
+    TestApp().WriteProfileString("mre", "mre1", recorder.c_str());
+    ASSERT_TRUE(drive.MakeFile("Data\\with blank.txt", "w"));
+    ASSERT_TRUE(WaitUntil([&] { return ShowsRow("with blank.txt"); }, 5000));
+    // Recorded command lines land beside the recorder: start from none.
+    std::string pattern = Beside("args-*.txt");
+    WIN32_FIND_DATAA fd;
+    auto recorded = [&] {
+        std::vector<std::string> lines;
+        HANDLE h = ::FindFirstFileA(pattern.c_str(), &fd);
+        if (h == INVALID_HANDLE_VALUE) return lines;
+        do lines.push_back(ReadFileBytes(Beside(fd.cFileName).c_str()));
+        while (::FindNextFileA(h, &fd));
+        ::FindClose(h);
+        return lines;
+    };
+    auto clear = [&] {
+        HANDLE h = ::FindFirstFileA(pattern.c_str(), &fd);
+        if (h == INVALID_HANDLE_VALUE) return;
+        do ::DeleteFileA(Beside(fd.cFileName).c_str());
+        while (::FindNextFileA(h, &fd));
+        ::FindClose(h);
+    };
+    clear();
+    ASSERT_TRUE(app.SelectRows({"a.txt", "with blank.txt"}));
+    ListCommand(ID_RECENT_PROGRAM_FIRST);
+    ASSERT_TRUE(WaitUntil([&] { return recorded().size() == 2; }, 10000));
+    std::vector<std::string> lines = recorded();
+    std::sort(lines.begin(), lines.end());
+    std::string q = "\"" + recorder + "\" ";
+    EXPECT_EQ(lines[0], q + "\"S:\\Data\\a.txt\"");
+    EXPECT_EQ(lines[1], q + "\"S:\\Data\\with blank.txt\"");
+    clear();
+    // A folder first (folders are listed first): nothing starts.
+    ASSERT_TRUE(app.SelectRows({"Sub", "a.txt"}));
+    ListCommand(ID_RECENT_PROGRAM_FIRST);
+    ListCommand(ID_RECENT_PROGRAM_FIRST + 1);  // no second program: nothing
+    EXPECT_TRUE(recorded().empty());
+    ClearSettings();
+}
+
+TEST_F(FileOpsE2E, TreeCommandsOnADriveRootDoNothing)
+{
+    ASSERT_TRUE(app.SelectPath("S:\\"));
+    for (UINT id : {ID_RENAME, ID_COPY_RENAME, ID_DELETE, ID_RECYCLE}) {
+        // Sent to the tree: a dialog would keep the call from returning.
+        CDialogAnswerer safety(IDCANCEL, app.ProcessId(), 1500);
+        CNameAnswerer name("x", IDCANCEL, app.ProcessId(), 1500);
+        ::SendMessageA(app.Tree(), WM_COMMAND, id, 0);
+        EXPECT_FALSE(safety.Wait()) << id;
+        EXPECT_FALSE(name.Wait()) << id;
+    }
+    EXPECT_TRUE(Exists(drive.Path("Data\\a.txt")));
+    EXPECT_EQ(app.SelectedPath(), "S:\\");
+}
+
+TEST_F(FileOpsE2E, TreeRenameCopyAndDeleteOfTheSelectedFolder)
+{
+    ASSERT_TRUE(app.SelectPath("S:\\Data\\Sub"));
+    {
+        CNameAnswerer name("Copied", IDOK, app.ProcessId());
+        ::SendMessageA(app.Tree(), WM_COMMAND, ID_COPY_RENAME, 0);
+        ASSERT_TRUE(name.Wait());
+        EXPECT_EQ(name.Initial(), "Sub");
+    }
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\Copied\\inner.txt")), "inner");
+    EXPECT_EQ(app.SelectedPath(), "S:\\Data\\Sub");
+    {
+        CNameAnswerer name("Renamed", IDOK, app.ProcessId());
+        ::SendMessageA(app.Tree(), WM_COMMAND, ID_RENAME, 0);
+        ASSERT_TRUE(name.Wait());
+    }
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\Renamed\\inner.txt")), "inner");
+    EXPECT_FALSE(Exists(drive.Path("Data\\Sub")));
+    EXPECT_EQ(app.SelectedPath(), "S:\\Data\\Renamed");
+    {
+        CDialogAnswerer no(IDNO, app.ProcessId());
+        ::SendMessageA(app.Tree(), WM_COMMAND, ID_DELETE, 0);
+        ASSERT_TRUE(no.Wait());
+        EXPECT_EQ(no.Caption(), "Renamed");
+        EXPECT_EQ(no.Text(), "Delete this folder and all its files?");
+    }
+    EXPECT_TRUE(Exists(drive.Path("Data\\Renamed\\inner.txt")));
+    ASSERT_TRUE(app.SelectPath("S:\\Data\\Copied"));
+    {
+        CDialogAnswerer yes(IDYES, app.ProcessId());
+        ::SendMessageA(app.Tree(), WM_COMMAND, ID_DELETE, 0);
+        ASSERT_TRUE(yes.Wait());
+    }
+    EXPECT_TRUE(WaitUntil([&] { return !Exists(drive.Path("Data\\Copied")); }, 5000));
+    // The change notification selects the parent.
+    EXPECT_TRUE(WaitUntil([&] { return app.SelectedPath() == "S:\\Data"; }, 5000)) << app.SelectedPath();
+}
