@@ -75,3 +75,7 @@
 #define IDC_HEX_FONT                1009
 #define IDC_VIEWER_MAX              1012
 #define IDC_FULL_PATH               1013
+
+// ---- Name entry (IDD_NAME) ----
+#define IDC_NAME_EDIT               1000
+#define IDC_NAME_LABEL              1001
