@@ -16,6 +16,9 @@ BEGIN_MESSAGE_MAP(CBrindlexView, CListView)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
     ON_COMMAND(ID_UP, OnUp)
     ON_COMMAND(ID_REFRESH, OnRefresh)
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_NOTIFY_REFLECT(LVN_BEGINDRAG, OnBeginDrag)
 END_MESSAGE_MAP()
 
 CBrindlexView::~CBrindlexView()
@@ -70,6 +73,7 @@ void CBrindlexView::OnInitialUpdate()
     CWinApp* app = AfxGetApp();
     int listSetting = app ? (int)app->GetProfileInt("settings", "list", 0) : 0;
     CListView::OnInitialUpdate();
+    m_dropTarget.Register(this);
 
     m_font.Attach(MakeTallerTahoma(m_hWnd));
     if (m_font) SendMessage(WM_SETFONT, (WPARAM)(HFONT)m_font, TRUE);

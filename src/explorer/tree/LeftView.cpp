@@ -9,6 +9,9 @@ BEGIN_MESSAGE_MAP(CLeftView, CTreeView)
     ON_NOTIFY_REFLECT(TVN_SELCHANGINGA, OnSelChanging)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
     ON_COMMAND(ID_REFRESH, OnRefresh)
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_NOTIFY_REFLECT(TVN_BEGINDRAGA, OnBeginDrag)
 END_MESSAGE_MAP()
 
 CLeftView::~CLeftView()
@@ -44,6 +47,7 @@ BOOL CLeftView::PreCreateWindow(CREATESTRUCTA& cs)
 void CLeftView::OnInitialUpdate()
 {
     m_hStartItem = nullptr;
+    m_dropTarget.Register(this);
     GetTreeCtrl().SetImageList(g_systemImageList, TVSIL_NORMAL);
     InitTree();
     CTreeView::OnInitialUpdate();

@@ -5,6 +5,7 @@
 
 #include "fw/TreeView.h"
 #include "fw/Handle.h"
+#include "fw/OleDropTarget.h"
 #include "explorer/PaneLinks.h"
 
 class CBrindlexDoc;
@@ -45,6 +46,19 @@ public:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnInitialUpdate() override;
     void OnDraw(HDC) override {}
+
+    // Clipboard and drag and drop of folders.
+    void OnEditCopy();
+    void OnEditPaste();
+    DROPEFFECT OnDragEnter(COleDataObject* pData, DWORD dwKeyState, POINT point) override;
+    DROPEFFECT OnDragOver(COleDataObject* pData, DWORD dwKeyState, POINT point) override;
+    void OnDragLeave() override;
+    BOOL OnDrop(COleDataObject* pData, DROPEFFECT dropEffect, POINT point) override;
+    // Copies (or moves) the data's files into the item's folder; dropped folders get items.
+    // False when there is no item or no file-drop block.
+    bool DropOnItem(COleDataObject* pData, HTREEITEM hTarget, DROPEFFECT dropEffect);
+    // The item shown for a path ("T:\Data\Sub"), found through the loaded items; none if not loaded.
+    HTREEITEM FindItemByPath(const char* path) const;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
     CString m_strCurrentPath;         // the selected folder, as GetItemPath gives it
@@ -54,12 +68,14 @@ public:
     DWORD m_dwWatchParent = 0;        // watch on its parent
     int m_bSkipNextNotify = 0;        // set by the tree's own Rename
     CFont m_font;
+    COleDropTarget m_dropTarget;
 
 protected:
     void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
     void OnSelChanging(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
     void OnRefresh() { RebuildTree(); }
+    void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
 
     // A folder item under hParent (sorted, or at the end when bSorted is false) with the
     // icons of fullPath and a placeholder child when that folder has sub-folders. attributes:
