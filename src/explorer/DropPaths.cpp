@@ -2,8 +2,6 @@
 #include "explorer/ReadOnlyTree.h"
 #include "explorer/ShellFileOp.h"
 #include "util/PathText.h"
-#include <shellapi.h>
-#include <shlobj.h>
 
 bool IsPathGone(const char* path)
 {
@@ -49,9 +47,6 @@ int DropPathsInto(HWND hOwner, const CArray<CString>& paths, const CString& targ
         if (item.strNewPath.CompareNoCase(item.strSource) == 0) continue;
         // A folder into itself or one of its sub-folders would never end.
         if (item.bFolder && IsAtOrBelow(dir, item.strSource)) continue;
-        SHFILEINFOA sfi = {};
-        ::SHGetFileInfoA(item.strSource, 0, &sfi, sizeof sfi, SHGFI_SYSICONINDEX | SHGFI_ATTRIBUTES | SHGFI_TYPENAME);
-
         CShellFileOp op;
         op.SetParent(hOwner);
         op.SetFlags(FOF_NOCONFIRMMKDIR);
@@ -61,7 +56,9 @@ int DropPathsInto(HWND hOwner, const CArray<CString>& paths, const CString& targ
         int result = bMove ? op.Move() : op.Copy();
         // The shell reported any failure itself; only what truly arrived goes on.
         if (result != 0 || ::GetFileAttributesA(item.strNewPath) == INVALID_FILE_ATTRIBUTES) continue;
-        if (item.bFolder || (sfi.dwAttributes & SFGAO_FOLDER))
+        // The attributes were read before the operation, straight from the file system: the
+        // shell's own look-up costs time in proportion to the size of the source's folder.
+        if (item.bFolder)
             ClearReadOnlyTree(item.strNewPath);
         else
             ClearReadOnly(item.strNewPath);
