@@ -2,6 +2,7 @@
 #include "fw/View.h"
 #include "fw/Document.h"
 #include "fw/DocFrameWnd.h"
+#include "fw/OleDropTarget.h"
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
     ON_MESSAGE(WM_SETFOCUS, OnSetFocus)
@@ -11,6 +12,7 @@ END_MESSAGE_MAP()
 
 CView::~CView()
 {
+    if (m_pDropTarget) m_pDropTarget->Revoke();
     if (m_pDocument) m_pDocument->RemoveView(this);
 }
 
@@ -53,6 +55,7 @@ LRESULT CView::OnSetFocus(WPARAM wp, LPARAM lp)
 
 LRESULT CView::OnDestroy(WPARAM wp, LPARAM lp)
 {
+    if (m_pDropTarget) m_pDropTarget->Revoke();
     if (CDocFrameWnd* f = GetParentFrame())
         if (f->GetActiveView() == this) f->SetActiveView(nullptr, FALSE);
     return DefWindowProc(WM_DESTROY, wp, lp);

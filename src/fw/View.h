@@ -6,6 +6,8 @@
 class CDocument;
 class CDocFrameWnd;
 class CView;
+class COleDataObject;
+class COleDropTarget;
 
 // Makes a new view object (not yet a window).
 typedef CView* (*AFX_NEWVIEW)();
@@ -39,7 +41,15 @@ public:
     // The document frame this view lives in, or none.
     CDocFrameWnd* GetParentFrame() const;
 
+    // Drag and drop over the view, from its registered COleDropTarget; points in client
+    // coordinates; effects are DROPEFFECT values (a DWORD). By default the view takes nothing.
+    virtual DWORD OnDragEnter(COleDataObject*, DWORD, POINT) { return 0; }
+    virtual DWORD OnDragOver(COleDataObject*, DWORD, POINT) { return 0; }
+    virtual void OnDragLeave() {}
+    virtual BOOL OnDrop(COleDataObject*, DWORD, POINT) { return FALSE; }
+
     CDocument* m_pDocument = nullptr;
+    COleDropTarget* m_pDropTarget = nullptr;  // registered for this window; revoked when it goes
 
 protected:
     LRESULT OnSetFocus(WPARAM wp, LPARAM lp);

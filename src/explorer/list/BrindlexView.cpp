@@ -31,6 +31,9 @@ BEGIN_MESSAGE_MAP(CBrindlexView, CListView)
     ON_COMMAND(ID_OPEN_WITH, OnOpenWith)
     ON_COMMAND_RANGE(ID_RECENT_PROGRAM_FIRST, ID_RECENT_PROGRAM_LAST, OnRecentProgram)
     ON_COMMAND(ID_REFRESH, OnRefresh)
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_NOTIFY_REFLECT(LVN_BEGINDRAG, OnBeginDrag)
 END_MESSAGE_MAP()
 
 CBrindlexView::~CBrindlexView()
@@ -73,6 +76,7 @@ void CBrindlexView::OnInitialUpdate()
     CWinApp* app = AfxGetApp();
     int listSetting = app ? (int)app->GetProfileInt("settings", "list", 0) : 0;
     CListView::OnInitialUpdate();
+    m_dropTarget.Register(this);
 
     m_font.Attach(CreateTallerTahoma(m_hWnd));
     if (m_font) SendMessage(WM_SETFONT, (WPARAM)(HFONT)m_font, TRUE);

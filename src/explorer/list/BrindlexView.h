@@ -5,6 +5,7 @@
 
 #include "fw/ListView.h"
 #include "fw/Handle.h"
+#include "fw/OleDropTarget.h"
 #include "explorer/FolderModel.h"
 #include "explorer/PaneLinks.h"
 
@@ -76,7 +77,22 @@ public:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnInitialUpdate() override;
 
+    // Clipboard and drag and drop of files.
+    void OnEditCopy();
+    void OnEditPaste();
+    DROPEFFECT OnDragEnter(COleDataObject* pData, DWORD dwKeyState, POINT point) override;
+    DROPEFFECT OnDragOver(COleDataObject* pData, DWORD dwKeyState, POINT point) override;
+    void OnDragLeave() override;
+    BOOL OnDrop(COleDataObject* pData, DROPEFFECT dropEffect, POINT point) override;
+    // Copies (or moves) the data's files into the folder row at point, or into the folder on
+    // show. 1 when a file-drop block was read.
+    BOOL DropFiles(COleDataObject* pData, POINT point, DROPEFFECT dropEffect);
+    BOOL DropFilesOnRow(COleDataObject* pData, int nRow, DROPEFFECT dropEffect);
+    // Sets the drop highlight on one row (none: -1).
+    void SetDropHighlight(int nRow);
+
     CFont m_font;
+    COleDropTarget m_dropTarget;
     CString m_strFolder;  // the model's folder: the one on show, always ending with a backslash
     int m_nListWidth = 0;
     int m_nNameWidth = 0;
@@ -110,6 +126,9 @@ protected:
     LRESULT OnDrawItem(WPARAM wp, LPARAM lp);
     LRESULT OnMeasureItem(WPARAM wp, LPARAM lp);
     void OnRefresh();
+    void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
+    // Removes the rows of these names of the folder whose entries are gone from the disk.
+    void DeleteRowsOfVanishedEntries(const CString& folder, const CArray<CString>& names);
 
     // Inserts the row for entry nEntry of the model at the same index; the shell is asked
     // about the entry's icon in folder.

@@ -25,6 +25,9 @@ BEGIN_MESSAGE_MAP(CLeftView, CTreeView)
     ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
     ON_MESSAGE(WM_DRAWITEM, OnDrawItem)
     ON_MESSAGE(WM_MEASUREITEM, OnMeasureItem)
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_NOTIFY_REFLECT(TVN_BEGINDRAGA, OnBeginDrag)
 END_MESSAGE_MAP()
 
 CLeftView::~CLeftView()
@@ -60,6 +63,7 @@ BOOL CLeftView::PreCreateWindow(CREATESTRUCTA& cs)
 void CLeftView::OnInitialUpdate()
 {
     m_hStartItem = nullptr;
+    m_dropTarget.Register(this);
     GetTreeCtrl().SetImageList(g_systemImageList, TVSIL_NORMAL);
     InitTree();
     CTreeView::OnInitialUpdate();

@@ -5,6 +5,7 @@
 
 #include "fw/TreeView.h"
 #include "fw/Handle.h"
+#include "fw/OleDropTarget.h"
 #include "explorer/PaneLinks.h"
 
 class CBrindlexDoc;
@@ -48,6 +49,19 @@ public:
     void OnInitialUpdate() override;
     void OnDraw(HDC) override {}
 
+    // Clipboard and drag and drop of folders.
+    void OnEditCopy();
+    void OnEditPaste();
+    DROPEFFECT OnDragEnter(COleDataObject* pData, DWORD dwKeyState, POINT point) override;
+    DROPEFFECT OnDragOver(COleDataObject* pData, DWORD dwKeyState, POINT point) override;
+    void OnDragLeave() override;
+    BOOL OnDrop(COleDataObject* pData, DROPEFFECT dropEffect, POINT point) override;
+    // Copies (or moves) the data's files into the item's folder; dropped folders get items.
+    // False when there is no item or no file-drop block.
+    bool DropOnItem(COleDataObject* pData, HTREEITEM hTarget, DROPEFFECT dropEffect);
+    // The item shown for a path ("T:\Data\Sub"), found through the loaded items; none if not loaded.
+    HTREEITEM FindItemByPath(const char* path) const;
+
     CString m_strCurrentPath;         // the selected folder, as GetItemPath gives it
     int m_bRedirectSelection = 1;     // the next selection change goes to m_hStartItem
     HTREEITEM m_hStartItem = nullptr;
@@ -55,6 +69,7 @@ public:
     DWORD m_dwWatchParent = 0;        // watch on its parent
     int m_bSkipNextNotify = 0;        // set by the tree's own Rename
     CFont m_font;
+    COleDropTarget m_dropTarget;
 
 protected:
     void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
@@ -77,6 +92,7 @@ protected:
     LRESULT OnMeasureItem(WPARAM wp, LPARAM lp);
     // The selected item unless it is a drive root (those are never changed), or none.
     HTREEITEM GetSelectedFolderItem() const;
+    void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
 
     // A folder item under hParent (sorted, or at the end when bSorted is false) with the
     // icons of fullPath and a placeholder child when that folder has sub-folders. attributes:

@@ -1,0 +1,42 @@
+#include "explorer/ReadOnlyTree.h"
+#include "fw/Handle.h"
+#include "util/PathText.h"
+
+// The attributes SetFileAttributesA takes.
+static const DWORD SETTABLE_ATTRIBUTES = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                         FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE |
+                                         FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+static bool ClearReadOnlyBit(const char* path, DWORD attributes)
+{
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    DWORD rest = attributes & SETTABLE_ATTRIBUTES & ~FILE_ATTRIBUTE_READONLY;
+    return ::SetFileAttributesA(path, rest ? rest : FILE_ATTRIBUTE_NORMAL) != FALSE;
+}
+
+bool ClearReadOnly(const char* path) { return ClearReadOnlyBit(path, ::GetFileAttributesA(path)); }
+
+static void ClearBelow(const CString& dir)
+{
+    WIN32_FIND_DATAA fd;
+    CFindHandle find(::FindFirstFileA(dir + "*.*", &fd));
+    if (!find.IsValid()) return;
+    do {
+        if (!strcmp(fd.cFileName, ".") || !strcmp(fd.cFileName, "..")) continue;
+        CString path = dir + fd.cFileName;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) ClearBelow(path + "\\");
+        } else {
+            ClearReadOnlyBit(path, fd.dwFileAttributes);
+        }
+    } while (::FindNextFileA(find, &fd));
+}
+
+void ClearReadOnlyTree(const char* folderPath)
+{
+    DWORD attributes = ::GetFileAttributesA(folderPath);
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return;
+    ClearBelow(WithBackslash(folderPath));
+}
