@@ -1,0 +1,90 @@
+#include "search/FindFilesDlg.h"
+#include "search/ResultText.h"
+#include "res/resource.h"
+
+void CFindFilesDlg::OnSearch()
+{
+    if (m_bSearching) {
+        m_finder.StopSearch();
+        return;
+    }
+    FILEFINDPARAMS params;
+    if (!UpdateData(TRUE)) return;
+    if (!MakeParams(params)) {
+        char text[256] = "";
+        ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_INVALID_PARAMETER,
+                         0, text, sizeof text, nullptr);
+        MessageBox(text, nullptr, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    SetDlgItemText(IDC_FIND_LOOK_IN, m_strLookIn);
+    if (m_nListMode == LIST_REPLACE) {
+        m_results.DeleteAll();
+        SetStatus(0);
+    }
+
+    m_bSearching = TRUE;
+    SetDlgItemText(IDOK, "Cancel");
+    m_finder.RemoveAll();
+    // A Look in that is no folder (a file, a device, a missing path) finds nothing.
+    if (IsSearchableFolder(m_strLookIn.IsEmpty() ? "" : CPath::AddBackslash(m_strLookIn)))
+        m_finder.FindFiles(params);
+    m_bSearching = FALSE;
+
+    if (!m_hWnd) return;  // destroyed with its owner while searching
+    if (m_bCloseAfterSearch) {
+        m_bCloseAfterSearch = FALSE;
+        HWND next = m_hCloseNext;
+        m_hCloseNext = nullptr;
+        DestroyWindow();
+        if (next) ::PostMessageA(next, WM_CLOSE, 0, 0);
+    } else {
+        SetDlgItemText(IDOK, "Search");
+        SetStatus(m_finder.GetFileCount());
+    }
+    if (m_bQuit) {
+        m_bQuit = FALSE;
+        ::PostQuitMessage(m_nQuitCode);
+    }
+}
+
+void CFindFilesDlg::SetStatus(int count, const char* folder)
+{
+    SetDlgItemText(IDC_FIND_STATUS, FormatFindStatus(count, folder));
+}
+
+void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDlg)
+{
+    CFindFilesDlg* dlg = (CFindFilesDlg*)pDlg;
+    if (!dlg->m_hWnd) {
+        // The window went while searching: nothing to show, the search only unwinds.
+        pFinder->StopSearch();
+        return;
+    }
+    if (nCode == FIND_NOTIFY_MATCH) {
+        CPath match = pFinder->GetFilePath(pFinder->GetFileCount() - 1);
+        CString path = match.GetLongPath();
+        if (path.IsEmpty()) path = match.GetPath();  // gone again already
+        dlg->m_results.OnMatch(dlg->m_nListMode, path);
+    }
+    if (nCode == FIND_NOTIFY_MATCH || nCode == FIND_NOTIFY_FOLDER)
+        dlg->SetStatus(pFinder->GetFileCount(), pFinder->GetSearchingFolder());
+    dlg->PumpMessages();
+}
+
+// Every waiting message of the thread, without dialog keys or accelerators.
+void CFindFilesDlg::PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // The application is ending: stop, and hand the quit on once the search is over.
+            m_bQuit = TRUE;
+            m_nQuitCode = (int)msg.wParam;
+            m_finder.StopSearch();
+            return;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
