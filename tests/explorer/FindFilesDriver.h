@@ -20,7 +20,7 @@ public:
 
     void Set(int id, const char* text) const { ::SendMessageA(::GetDlgItem(m_hDlg, id), WM_SETTEXT, 0, (LPARAM)text); }
     std::string Get(int id) const;
-    void Click(int id) const { ::PostMessageA(m_hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)::GetDlgItem(m_hDlg, id)); }
+    void Click(int id) const { ::PostMessageA(::GetDlgItem(m_hDlg, id), BM_CLICK, 0, 0); }
     // Presses Search and waits for the search to end; false when it does not.
     bool Search(DWORD ms = 20000);
     std::string Status() const;
