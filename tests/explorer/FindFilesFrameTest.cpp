@@ -1,6 +1,6 @@
 // The explorer frame's Find Files command: one window at a time, made on the folder on show.
 #include "ExplorerFixture.h"
-#include "app/AppGlobals.h"
+#include "explorer/ShellIcons.h"
 #include "app/BrindlexApp.h"
 #include "app/MainFrame.h"
 #include "res/resource.h"
@@ -13,11 +13,7 @@ protected:
     void SetUp() override
     {
         ClearSettings();
-        if (!g_systemImageList.m_hImageList) {
-            SHFILEINFOA sfi = {};
-            g_systemImageList.Attach((HIMAGELIST)::SHGetFileInfoA("", 0, &sfi, sizeof sfi,
-                                                                  SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-        }
+        AttachSystemImageList();
         ASSERT_TRUE(CreateExplorerFrame(&TestApp()));
         frame = dynamic_cast<CMainFrame*>(TestApp().m_pMainWnd);
         ASSERT_TRUE(frame);
