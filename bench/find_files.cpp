@@ -39,7 +39,17 @@ static double Dialog(CFindFilesDlg& dlg, const char* folder, int mode, int& rows
     ::CheckDlgButton(dlg.m_hWnd, IDC_FIND_SUBFOLDERS, BST_CHECKED);
     for (int id = IDC_FIND_REPLACE; id <= IDC_FIND_REMOVE; id++)
         ::CheckDlgButton(dlg.m_hWnd, id, id == IDC_FIND_REPLACE + mode ? BST_CHECKED : BST_UNCHECKED);
-    if (mode != LIST_REPLACE) ::SendMessageA(dlg.GetDlgItem(IDC_FIND_RESULTS), LVM_DELETEALLITEMS, 0, 0);
+    ::SetDlgItemTextA(dlg.m_hWnd, IDC_FIND_NAMED, "");
+    if (mode != LIST_REPLACE) {
+        // Emptied the window's own way: a Replace search that finds nothing.
+        ::SetDlgItemTextA(dlg.m_hWnd, IDC_FIND_NAMED, "|");
+        ::CheckDlgButton(dlg.m_hWnd, IDC_FIND_REPLACE + mode, BST_UNCHECKED);
+        ::CheckDlgButton(dlg.m_hWnd, IDC_FIND_REPLACE, BST_CHECKED);
+        dlg.OnSearch();
+        ::SetDlgItemTextA(dlg.m_hWnd, IDC_FIND_NAMED, "");
+        ::CheckDlgButton(dlg.m_hWnd, IDC_FIND_REPLACE, BST_UNCHECKED);
+        ::CheckDlgButton(dlg.m_hWnd, IDC_FIND_REPLACE + mode, BST_CHECKED);
+    }
     double t0 = Now();
     dlg.OnSearch();
     double t = Now() - t0;
@@ -71,7 +81,10 @@ int main(int argc, char** argv)
     }
     ::InitCommonControls();
     CFindFilesDlg dlg;
-    if (!dlg.Create(nullptr, nullptr)) return 1;
+    if (!dlg.Create(nullptr, nullptr)) {
+        printf("no window (error %lu)\n", ::GetLastError());
+        return 1;
+    }
 
     if (!strcmp(argv[1], "--gap")) {
         CPath file(argv[2]);

@@ -12,6 +12,7 @@ source "$root/tools/wine-env.sh" "$1"
 source "$root/bench/common.sh"
 wine_up
 rounds=${ROUNDS:-2}
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) (the window's path waits on the display and the server; a loaded machine stretches it)"
 
 work=$(mktemp -d /tmp/blx-findfiles.XXXXXX)
 trap 'rm -rf "$work"' EXIT
