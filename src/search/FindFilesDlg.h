@@ -75,6 +75,7 @@ protected:
     void MakeResizable();
     void EnableSizeFields();
     void PumpMessages();
+    CString LongPathOf(const CString& path);
 
     IFindFilesHost* m_pHost = nullptr;
     CResultListCtrl m_rows;
@@ -86,6 +87,8 @@ protected:
     HWND m_hCloseNext = nullptr;
     BOOL m_bQuit = FALSE;      // WM_QUIT met while pumping
     int m_nQuitCode = 0;
+    CString m_strLongFolderOf;  // the folder whose long form m_strLongFolder holds
+    CString m_strLongFolder;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -24,6 +24,7 @@ void CFindFilesDlg::OnSearch()
     }
 
     m_bSearching = TRUE;
+    m_strLongFolderOf.Empty();
     SetDlgItemText(IDOK, "Cancel");
     m_finder.RemoveAll();
     // A Look in that is no folder (a file, a device, a missing path) finds nothing.
@@ -62,14 +63,31 @@ void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDl
         return;
     }
     if (nCode == FIND_NOTIFY_MATCH) {
-        CPath match = pFinder->GetFilePath(pFinder->GetFileCount() - 1);
-        CString path = match.GetLongPath();
-        if (path.IsEmpty()) path = match.GetPath();  // gone again already
+        CString path = dlg->LongPathOf(pFinder->GetFilePath(pFinder->GetFileCount() - 1).GetPath());
         dlg->m_results.OnMatch(dlg->m_nListMode, path);
     }
     if (nCode == FIND_NOTIFY_MATCH || nCode == FIND_NOTIFY_FOLDER)
         dlg->SetStatus(pFinder->GetFileCount(), pFinder->GetSearchingFolder());
     dlg->PumpMessages();
+}
+
+// The engine's names come from the folder's listing and are long already: only the folder
+// part is converted, once per folder.
+CString CFindFilesDlg::LongPathOf(const CString& path)
+{
+    int slash = path.ReverseFind('\\');
+    if (slash < 0 || slash == path.GetLength() - 1) {
+        CString whole = CPath(path).GetLongPath();
+        return whole.IsEmpty() ? path : whole;  // gone again already
+    }
+    CString folder = path.Left(slash + 1);
+    if (folder != m_strLongFolderOf) {
+        m_strLongFolderOf = folder;
+        m_strLongFolder = CPath(folder).GetLongPath();
+        if (m_strLongFolder.IsEmpty()) m_strLongFolder = folder;
+        if (m_strLongFolder[m_strLongFolder.GetLength() - 1] != '\\') m_strLongFolder += '\\';
+    }
+    return m_strLongFolder + path.Mid(slash + 1);
 }
 
 // Every waiting message of the thread, without dialog keys or accelerators.

@@ -65,7 +65,9 @@ TEST(FindFields, IntegerFieldsTakeSigned32BitNumbersOnly)
     for (const Case& c : cases) {
         int v = -99;
         EXPECT_EQ(ParseInteger(c.text, v) != FALSE, c.ok) << c.text;
-        if (c.ok) EXPECT_EQ(v, c.value) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(v, c.value) << c.text;
+        }
     }
 }
 
