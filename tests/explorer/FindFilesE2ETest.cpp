@@ -168,14 +168,14 @@ TEST_F(FindFilesE2E, AddTwiceKeepsOneRowEachAndRemoveTakesRowsOut)
 
 TEST_F(FindFilesE2E, CancelDuringALongContentScan)
 {
-    ASSERT_TRUE(MakeZeroFile("Data\\Sub\\huge.bin", 1LL << 30));
+    ASSERT_TRUE(MakeZeroFile("Data\\Sub\\huge.bin", 128LL << 20));
     ASSERT_TRUE(Open());
     find.Set(IDC_FIND_CONTAINING, "figures");
     find.Click(IDC_FIND_SUBFOLDERS);
     find.Click(IDOK);
     ASSERT_TRUE(WaitUntil([&] { return find.Get(IDOK) == "Cancel" && find.Status()[0] == '('; }, 10000)) << find.Status();
     find.Click(IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return find.Get(IDOK) == "Search"; }, 30000));
+    ASSERT_TRUE(WaitUntil([&] { return find.Get(IDOK) == "Search"; }, 90000));
     std::string status = find.Status();
     EXPECT_TRUE(status == "0 items found" || status == "1 items found" || status == "2 items found") << status;
     EXPECT_EQ(std::to_string(find.Names().size()) + " items found", status);
