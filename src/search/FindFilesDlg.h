@@ -87,6 +87,7 @@ protected:
     HWND m_hCloseNext = nullptr;
     BOOL m_bQuit = FALSE;      // WM_QUIT met while pumping
     int m_nQuitCode = 0;
+    DWORD m_dwLastPump = 0;     // tick of the last look at the queue
     CString m_strLongFolderOf;  // the folder whose long form m_strLongFolder holds
     CString m_strLongFolder;
 

@@ -54,6 +54,8 @@ void CFindFilesDlg::SetStatus(int count, const char* folder)
     SetDlgItemText(IDC_FIND_STATUS, FormatFindStatus(count, folder));
 }
 
+static const DWORD kPumpIntervalMs = 10;
+
 void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDlg)
 {
     CFindFilesDlg* dlg = (CFindFilesDlg*)pDlg;
@@ -68,6 +70,13 @@ void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDl
     }
     if (nCode == FIND_NOTIFY_MATCH || nCode == FIND_NOTIFY_FOLDER)
         dlg->SetStatus(pFinder->GetFileCount(), pFinder->GetSearchingFolder());
+    // A content scan reports every kilobyte or so, and each look at the queue is a trip to
+    // the window server: between two of those reports the queue waits a few milliseconds,
+    // which the user never notices and the scan does.
+    DWORD now = ::GetTickCount();
+    if ((nCode == FIND_NOTIFY_NOMATCH || nCode == FIND_NOTIFY_SCANNING) && now - dlg->m_dwLastPump < kPumpIntervalMs)
+        return;
+    dlg->m_dwLastPump = now;
     dlg->PumpMessages();
 }
 
