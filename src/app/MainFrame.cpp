@@ -85,10 +85,7 @@ LRESULT CMainFrame::OnClose(WPARAM wp, LPARAM lp)
 
 void CMainFrame::ShowShellContextMenu(const CString& folder, const CArray<CString>& names, int x, int y)
 {
-    (void)folder;
-    (void)names;
-    (void)x;
-    (void)y;
+    if (CBrindlexView* list = GetListView()) list->ShowShellContextMenu(folder, names, x, y);
 }
 
 
