@@ -5,3 +5,7 @@ foreach(_b viewer_open section_load)
     target_sources(bench_${_b} PRIVATE $<TARGET_OBJECTS:brindlex_res>)
   endif()
 endforeach()
+# Find Files runs its real window.
+if(TARGET bench_find_files)
+  target_sources(bench_find_files PRIVATE $<TARGET_OBJECTS:brindlex_res>)
+endif()

@@ -22,3 +22,12 @@ for s in 16 32; do
     -resize ${s}x${s} "$tmp/e$s.png"
 done
 convert "$tmp/e16.png" "$tmp/e32.png" explorer.ico
+
+# Find Files result row (149): a sheet with a found line marked.
+for s in 16 32; do
+  convert -size 32x32 xc:none -fill white -stroke '#303030' -draw 'rectangle 6,2 25,29' \
+    -stroke '#808080' -strokewidth 2 -draw 'line 10,8 21,8' -draw 'line 10,22 21,22' \
+    -fill '#f0c020' -stroke '#c08000' -draw 'rectangle 8,12 23,17' \
+    -resize ${s}x${s} "$tmp/f$s.png"
+done
+convert "$tmp/f16.png" "$tmp/f32.png" findresult.ico

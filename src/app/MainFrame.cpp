@@ -5,6 +5,7 @@
 
 BEGIN_MESSAGE_MAP(CMainFrame, CDocFrameWnd)
     ON_MESSAGE(WM_CREATE, OnCreate)
+    ON_MESSAGE(WM_CLOSE, OnClose)
     ON_COMMAND(ID_FIND_FILES, OnFindFiles)
     ON_COMMAND_RANGE(ID_VIEW_LIST, ID_VIEW_DETAILS, OnViewStyle)
     ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_LIST, ID_VIEW_DETAILS, OnUpdateViewStyle)
@@ -58,8 +59,34 @@ CBrindlexView* CMainFrame::GetListView() const
     return dynamic_cast<CBrindlexView*>(m_wndSplitter.GetPane(0, 1));
 }
 
-// The Find Files dialog is not part of the explorer yet; the command has nothing to show.
-void CMainFrame::OnFindFiles() {}
+void CMainFrame::OnFindFiles()
+{
+    if (m_bFindFilesCreated) {
+        m_dlgFindFiles.ShowWindow(SW_SHOW);
+        ::SetForegroundWindow(m_dlgFindFiles.m_hWnd);
+        return;
+    }
+    m_bFindFilesCreated = 1;
+    CBrindlexView* list = GetListView();
+    m_dlgFindFiles.m_strLookIn = list ? list->m_strFolder : CString();
+    if (!m_dlgFindFiles.Create(m_hWnd, this)) m_bFindFilesCreated = 0;
+}
+
+// A search in the Find Files window runs inside this frame's message loop: the frame goes
+// only after the search has unwound and its window is gone.
+LRESULT CMainFrame::OnClose(WPARAM wp, LPARAM lp)
+{
+    if (m_bFindFilesCreated && m_dlgFindFiles.IsSearching()) {
+        m_dlgFindFiles.CloseAfterSearch(m_hWnd);
+        return 0;
+    }
+    return DefWindowProc(WM_CLOSE, wp, lp);
+}
+
+void CMainFrame::ShowShellContextMenu(const CString& folder, const CArray<CString>& names, int x, int y)
+{
+    if (CBrindlexView* list = GetListView()) list->ShowShellContextMenu(folder, names, x, y);
+}
 
 
 void CMainFrame::OnViewStyle(UINT nID)

@@ -6,10 +6,11 @@
 #include "fw/ImageList.h"
 #include "fw/SplitterWnd.h"
 #include "fw/ToolBar.h"
+#include "search/FindFilesDlg.h"
 
 class CBrindlexView;
 
-class CMainFrame : public CDocFrameWnd {
+class CMainFrame : public CDocFrameWnd, public IFindFilesHost {
 public:
     CMainFrame() {}
     ~CMainFrame() override {}
@@ -17,7 +18,12 @@ public:
     // Pane (0, 1) when it is the file list, else none.
     CBrindlexView* GetListView() const;
 
+    // The shell's menu of the file list, for names in a folder, at a screen point.
+    void ShowShellContextMenu(const CString& folder, const CArray<CString>& names, int x, int y) override;
+    void OnFindFilesDestroyed() override { m_bFindFilesCreated = 0; }
+
     CSplitterWnd m_wndSplitter;
+    CFindFilesDlg m_dlgFindFiles;
     int m_bFindFilesCreated = 0;  // the Find Files window exists
     CToolBar m_wndToolBar;
     CReBar m_wndReBar;
@@ -25,6 +31,7 @@ public:
 protected:
     BOOL OnCreateClient(CREATESTRUCTA* cs, CCreateContext* pContext) override;
     LRESULT OnCreate(WPARAM wp, LPARAM lp);
+    LRESULT OnClose(WPARAM wp, LPARAM lp);
     void OnFindFiles();
     void OnViewStyle(UINT nID);
     void OnUpdateViewStyle(CCmdUI* pCmdUI);

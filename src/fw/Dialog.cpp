@@ -1,5 +1,6 @@
 #include "fw/afx.h"
 #include "fw/Dialog.h"
+#include "fw/DataExchange.h"
 #include "fw/WinApp.h"
 #include <new>
 #include <exception>
@@ -28,6 +29,13 @@ void CDialog::EndDialog(INT_PTR result)
         ::EndDialog(m_hWnd, result);
     else
         DestroyWindow();
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return !dx.m_bFailed;
 }
 
 CString CDialog::GetDlgItemText(int id) const
@@ -64,5 +72,7 @@ INT_PTR CALLBACK CDialog::DlgProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp)
     LRESULT r = Dispatch(dlg, hDlg, msg, wp, lp, &handled);
     if (msg == WM_NCDESTROY) return FALSE;
     if (handled && msg == WM_NOTIFY) ::SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, r);
+    // These answer through the procedure's own result.
+    if (handled && (msg == WM_QUERYDRAGICON || (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC))) return (INT_PTR)r;
     return handled;
 }

@@ -3,6 +3,8 @@
 
 #include "fw/Wnd.h"
 
+class CDataExchange;
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nIDTemplate = 0) : m_nIDTemplate(nIDTemplate) {}
@@ -14,6 +16,9 @@ public:
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // Members to controls (FALSE) or controls to members (TRUE); FALSE when a field fails.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange*) {}
 
     LRESULT DefWindowProc(UINT, WPARAM, LPARAM) override { return 0; }
     BOOL OnCommand(WPARAM wp, LPARAM lp) override;

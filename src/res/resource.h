@@ -79,3 +79,18 @@
 // ---- Name entry (IDD_NAME) ----
 #define IDC_NAME_EDIT               1000
 #define IDC_NAME_LABEL              1001
+
+// ---- Find Files (dialog 102) ----
+#define IDC_FIND_SUBFOLDERS         1000
+#define IDC_FIND_NAMED              1001
+#define IDC_FIND_LOOK_IN            1002
+#define IDC_FIND_CONTAINING         1003
+#define IDC_FIND_BROWSE             1004
+#define IDC_FIND_RESULTS            1006
+#define IDC_FIND_SIZE_LIMITS        1007
+#define IDC_FIND_MIN_KB             1008
+#define IDC_FIND_MAX_KB             1009
+#define IDC_FIND_STATUS             1011
+#define IDC_FIND_REPLACE            1013
+#define IDC_FIND_ADD                1014
+#define IDC_FIND_REMOVE             1015

@@ -1,0 +1,117 @@
+#include "search/FindFilesDlg.h"
+#include "search/ResultText.h"
+#include "res/resource.h"
+
+void CFindFilesDlg::OnSearch()
+{
+    if (m_bSearching) {
+        m_finder.StopSearch();
+        return;
+    }
+    FILEFINDPARAMS params;
+    if (!UpdateData(TRUE)) return;
+    if (!MakeParams(params)) {
+        char text[256] = "";
+        ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_INVALID_PARAMETER,
+                         0, text, sizeof text, nullptr);
+        MessageBox(text, nullptr, MB_OK | MB_ICONSTOP);
+        return;
+    }
+    SetDlgItemText(IDC_FIND_LOOK_IN, m_strLookIn);
+    if (m_nListMode == LIST_REPLACE) {
+        m_results.DeleteAll();
+        SetStatus(0);
+    }
+
+    m_bSearching = TRUE;
+    m_strLongFolderOf.Empty();
+    SetDlgItemText(IDOK, "Cancel");
+    m_finder.RemoveAll();
+    // A Look in that is no folder (a file, a device, a missing path) finds nothing.
+    if (IsSearchableFolder(m_strLookIn.IsEmpty() ? "" : CPath::AddBackslash(m_strLookIn)))
+        m_finder.FindFiles(params);
+    m_bSearching = FALSE;
+
+    if (!m_hWnd) return;  // destroyed with its owner while searching
+    if (m_bCloseAfterSearch) {
+        m_bCloseAfterSearch = FALSE;
+        HWND next = m_hCloseNext;
+        m_hCloseNext = nullptr;
+        DestroyWindow();
+        if (next) ::PostMessageA(next, WM_CLOSE, 0, 0);
+    } else {
+        SetDlgItemText(IDOK, "Search");
+        SetStatus(m_finder.GetFileCount());
+    }
+    if (m_bQuit) {
+        m_bQuit = FALSE;
+        ::PostQuitMessage(m_nQuitCode);
+    }
+}
+
+void CFindFilesDlg::SetStatus(int count, const char* folder)
+{
+    SetDlgItemText(IDC_FIND_STATUS, FormatFindStatus(count, folder));
+}
+
+static const DWORD kPumpIntervalMs = 10;
+
+void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDlg)
+{
+    CFindFilesDlg* dlg = (CFindFilesDlg*)pDlg;
+    if (!dlg->m_hWnd) {
+        // The window went while searching: nothing to show, the search only unwinds.
+        pFinder->StopSearch();
+        return;
+    }
+    if (nCode == FIND_NOTIFY_MATCH) {
+        CString path = dlg->LongPathOf(pFinder->GetFilePath(pFinder->GetFileCount() - 1).GetPath());
+        dlg->m_results.OnMatch(dlg->m_nListMode, path);
+    }
+    if (nCode == FIND_NOTIFY_MATCH || nCode == FIND_NOTIFY_FOLDER)
+        dlg->SetStatus(pFinder->GetFileCount(), pFinder->GetSearchingFolder());
+    // A content scan reports every kilobyte or so, and each look at the queue is a trip to
+    // the window server: between two of those reports the queue waits a few milliseconds,
+    // which the user never notices and the scan does.
+    DWORD now = ::GetTickCount();
+    if ((nCode == FIND_NOTIFY_NOMATCH || nCode == FIND_NOTIFY_SCANNING) && now - dlg->m_dwLastPump < kPumpIntervalMs)
+        return;
+    dlg->m_dwLastPump = now;
+    dlg->PumpMessages();
+}
+
+// The engine's names come from the folder's listing and are long already: only the folder
+// part is converted, once per folder.
+CString CFindFilesDlg::LongPathOf(const CString& path)
+{
+    int slash = path.ReverseFind('\\');
+    if (slash < 0 || slash == path.GetLength() - 1) {
+        CString whole = CPath(path).GetLongPath();
+        return whole.IsEmpty() ? path : whole;  // gone again already
+    }
+    CString folder = path.Left(slash + 1);
+    if (folder != m_strLongFolderOf) {
+        m_strLongFolderOf = folder;
+        m_strLongFolder = CPath(folder).GetLongPath();
+        if (m_strLongFolder.IsEmpty()) m_strLongFolder = folder;
+        if (m_strLongFolder[m_strLongFolder.GetLength() - 1] != '\\') m_strLongFolder += '\\';
+    }
+    return m_strLongFolder + path.Mid(slash + 1);
+}
+
+// Every waiting message of the thread, without dialog keys or accelerators.
+void CFindFilesDlg::PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // The application is ending: stop, and hand the quit on once the search is over.
+            m_bQuit = TRUE;
+            m_nQuitCode = (int)msg.wParam;
+            m_finder.StopSearch();
+            return;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}

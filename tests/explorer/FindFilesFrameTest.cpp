@@ -1,0 +1,110 @@
+// The explorer frame's Find Files command: one window at a time, made on the folder on show.
+#include "ExplorerFixture.h"
+#include "explorer/ShellIcons.h"
+#include "app/BrindlexApp.h"
+#include "app/MainFrame.h"
+#include "res/resource.h"
+#include <shellapi.h>
+
+namespace {
+
+class FindFilesFrame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearSettings();
+        AttachSystemImageList();
+        ASSERT_TRUE(CreateExplorerFrame(&TestApp()));
+        frame = dynamic_cast<CMainFrame*>(TestApp().m_pMainWnd);
+        ASSERT_TRUE(frame);
+        // Not the main window: closing it must not end the test's message loop.
+        TestApp().m_pMainWnd = nullptr;
+        frame->ShowWindow(SW_SHOWNORMAL);
+    }
+    void TearDown() override
+    {
+        if (frame && ::IsWindow(frame->m_hWnd)) ::DestroyWindow(frame->m_hWnd);
+    }
+    void Command() { ::SendMessageA(frame->m_hWnd, WM_COMMAND, ID_FIND_FILES, 0); }
+    CFindFilesDlg& Dlg() { return frame->m_dlgFindFiles; }
+    std::string Field(int id) { return Dlg().GetDlgItemText(id).str(); }
+
+    CMainFrame* frame = nullptr;
+};
+
+}  // namespace
+
+TEST_F(FindFilesFrame, CommandShowsOneWindowOnTheFolderOnShow)
+{
+    CString folder = frame->GetListView()->m_strFolder;
+    ASSERT_FALSE(folder.IsEmpty());
+    Command();
+    ASSERT_TRUE(frame->m_bFindFilesCreated);
+    HWND first = Dlg().m_hWnd;
+    ASSERT_TRUE(::IsWindowVisible(first));
+    EXPECT_EQ(::GetWindow(first, GW_OWNER), frame->m_hWnd);
+    EXPECT_EQ(Field(IDC_FIND_LOOK_IN), folder.str());
+
+    ::SetDlgItemTextA(first, IDC_FIND_LOOK_IN, "C:\\elsewhere");
+    ::SetDlgItemTextA(first, IDC_FIND_NAMED, "part");
+    ::SendMessageA(first, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_FALSE(::IsWindowVisible(first));
+    Command();
+    EXPECT_EQ(Dlg().m_hWnd, first);
+    EXPECT_TRUE(::IsWindowVisible(first));
+    EXPECT_EQ(Field(IDC_FIND_LOOK_IN), "C:\\elsewhere");
+
+    // The close box: the window goes, the values stay, Look in follows the folder on show.
+    ::SendMessageA(first, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(::IsWindow(first));
+    EXPECT_FALSE(frame->m_bFindFilesCreated);
+    Command();
+    ASSERT_TRUE(frame->m_bFindFilesCreated);
+    EXPECT_TRUE(::IsWindow(Dlg().m_hWnd));
+    EXPECT_EQ(Field(IDC_FIND_LOOK_IN), folder.str());
+    EXPECT_EQ(Field(IDC_FIND_NAMED), "");  // typed, never searched: not taken into the values
+}
+
+TEST_F(FindFilesFrame, ClosingTheExplorerDuringASearchWaitsForItToUnwind)
+{
+    CTempDir dir;
+    {
+        CFileHandle h(::CreateFileA(dir.File("big.bin"), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        LARGE_INTEGER end;
+        end.QuadPart = 512LL << 20;
+        ASSERT_TRUE(h.IsValid() && ::SetFilePointerEx(h, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(h));
+    }
+    Command();
+    HWND dlg = Dlg().m_hWnd;
+    HWND main = frame->m_hWnd;
+    ::SetDlgItemTextA(dlg, IDC_FIND_LOOK_IN, dir.Path());
+    ::SetDlgItemTextA(dlg, IDC_FIND_CONTAINING, "not in there");
+    struct Closer {
+        HWND dlg, main;
+        static DWORD WINAPI Run(LPVOID p)
+        {
+            Closer* c = (Closer*)p;
+            for (int i = 0; i < 1500; i++) {
+                char status[300] = "";
+                ::GetDlgItemTextA(c->dlg, IDC_FIND_STATUS, status, sizeof status);
+                if (status[0] == '(') {
+                    ::PostMessageA(c->main, WM_CLOSE, 0, 0);
+                    return 0;
+                }
+                ::Sleep(5);
+            }
+            return 1;
+        }
+    } closer{dlg, main};
+    HANDLE t = ::CreateThread(nullptr, 0, &Closer::Run, &closer, 0, nullptr);
+    ::SendMessageA(dlg, WM_COMMAND, IDOK, 0);
+    DWORD code = 1;
+    ::WaitForSingleObject(t, 10000);
+    ::GetExitCodeThread(t, &code);
+    ::CloseHandle(t);
+    EXPECT_EQ(code, 0u);
+    EXPECT_FALSE(::IsWindow(dlg));
+    // The frame's close comes back once the search is over.
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(main); }, 5000));
+    frame = nullptr;
+}
