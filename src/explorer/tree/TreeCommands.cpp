@@ -100,7 +100,7 @@ void CLeftView::OnDelete()
     if (!DeleteFolderTree(path)) {
         if (GetTreeCtrl().GetSelectedItem() == sel) {
             RemoveWatches();
-            ArmSelectionWatches(sel, path);
+            ArmSelectionWatches(sel, path, true);
         }
         char text[300];
         wsprintfA(text, "%.260s could not be removed!", (const char*)name);
