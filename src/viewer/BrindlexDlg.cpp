@@ -36,6 +36,7 @@ bool TextFitsControl(HWND ctl)
 BEGIN_MESSAGE_MAP(CBrindlexDlg, CFrameWnd)
     ON_MESSAGE(WM_PAINT, OnPaint)
     ON_MESSAGE(WM_CLOSE, OnClose)
+    ON_MESSAGE(WM_ENDSESSION, OnEndSession)
     ON_MESSAGE(WM_TIMER, OnTimer)
     ON_MESSAGE(WM_DROPFILES, OnDropFiles)
     ON_REGISTERED_MESSAGE(g_nFindReplaceMsg, OnFindReplace)
@@ -90,13 +91,17 @@ void CBrindlexDlg::StartUp(const char* cmdLine)
     int top = (int)app->GetProfileInt("settings", "top", 60);
     int width = (int)app->GetProfileInt("settings", "width", 520);
     int height = (int)app->GetProfileInt("settings", "height", 360);
-    if (g_bViewerMaximized) {
+    // A viewer started by a viewer maximises only for 1. The show state it was started with
+    // cannot say so: a process's first maximise request may win over its launcher's.
+    bool maximise = TakeStartedByViewerMark() ? g_bViewerMaximized == 1 : g_bViewerMaximized != 0;
+    if (maximise) {
         ShowWindow(SW_SHOWMAXIMIZED);
     } else {
         ::SetWindowPos(m_hWnd, HWND_TOP, left, top, width, height, SWP_SHOWWINDOW);
     }
 
-    g_bHexMode = (int)app->GetProfileInt("settings", "hex", 0);
+    // Any stored value but 0 means hex: the mode switches test for exactly 1.
+    g_bHexMode = app->GetProfileInt("settings", "hex", 0) != 0 ? 1 : 0;
     g_bFileLoaded = 0;
     g_nSectionSize = g_bHexMode ? HEX_SECTION_SIZE : TEXT_SECTION_SIZE;
     BuildRecentEntries();
@@ -109,7 +114,8 @@ void CBrindlexDlg::StartUp(const char* cmdLine)
         SplitViewerCommandLine(cmdLine, names);
         for (int i = 0; i + 1 < names.GetSize(); i++) StartViewer(names[i]);
         CString name = names.GetSize() ? names[names.GetSize() - 1] : CString();
-        OpenViewedFile(LookUpLongName(name));
+        OpenViewedFile(ResolveViewerName(name));
+        if (!m_hWnd) return;  // closed while a message was up
     }
 
     BringToForeground();
@@ -126,7 +132,9 @@ void CBrindlexDlg::StartViewer(const char* path)
     if (n == 0 || n >= sizeof exe) return;
     if (strlen(path) >= 512) return;  // longer than any path the viewer accepts
     CString cmd = MakeViewerCommandLine(exe, path);
+    SetStartedByViewerMark(true);
     ::WinExec(cmd, g_bViewerMaximized == 1 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    SetStartedByViewerMark(false);
 }
 
 void CBrindlexDlg::RecreateControl()
@@ -223,13 +231,31 @@ void CBrindlexDlg::PlaceControl()
 
 LRESULT CBrindlexDlg::OnClose(WPARAM wp, LPARAM lp)
 {
+    ReleaseViewer();
+    return DefWindowProc(WM_CLOSE, wp, lp);
+}
+
+LRESULT CBrindlexDlg::OnEndSession(WPARAM wp, LPARAM)
+{
+    // No close comes at log-off or shut-down: the copy goes now, and the window with it,
+    // which ends the process.
+    if (wp) {
+        ReleaseViewer();
+        DestroyWindow();
+    }
+    return 0;
+}
+
+void CBrindlexDlg::ReleaseViewer()
+{
     CloseViewedFile();
     if (g_szTempCopy[0]) ::DeleteFileA(g_szTempCopy);
+    // Once deleted, the unique name may be handed to another process: never touch it again.
+    g_szTempCopy[0] = '\0';
     g_hexFont.DeleteObject();
     g_textFont.DeleteObject();
     if (g_richEdit) ::DestroyWindow(g_richEdit);
     g_richEdit = nullptr;
-    return DefWindowProc(WM_CLOSE, wp, lp);
 }
 
 void CBrindlexDlg::OnText() { SwitchToText(); }

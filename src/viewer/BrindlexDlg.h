@@ -49,6 +49,7 @@ public:
 protected:
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnClose(WPARAM, LPARAM);
+    LRESULT OnEndSession(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM, LPARAM);
     LRESULT OnDropFiles(WPARAM, LPARAM);
     LRESULT OnFindReplace(WPARAM, LPARAM);
@@ -73,6 +74,8 @@ protected:
     void OnRecentFile(UINT nID);
 
     void PlaceControl();
+    // Closes the file, deletes the temporary copy, the fonts and the control.
+    void ReleaseViewer();
     HWND m_hFindDlg = nullptr;
     FINDREPLACEA m_fr = {};
 

@@ -1,6 +1,8 @@
 #include "viewer/CommandLine.h"
+#include "viewer/PathName.h"
 #include "fw/Handle.h"
 #include <string>
+#include <vector>
 
 void SplitViewerCommandLine(const char* cmdLine, CArray<CString>& names)
 {
@@ -18,23 +20,52 @@ void SplitViewerCommandLine(const char* cmdLine, CArray<CString>& names)
         if (i + 1 < n - 1 && s[i + 1] == ' ') s[i + 1] = '\0';
     }
     for (size_t i = 0; i < n;) {
-        size_t len = strlen(s.c_str() + i);
-        if (len) names.Add(CString(s.c_str() + i, (int)len));
+        const char* name = s.c_str() + i;
+        size_t len = strlen(name);
+        // A second blank between two quoted names is no name: as one it would start an explorer.
+        if (strspn(name, " \t") < len) names.Add(CString(name, (int)len));
         i += len + 1;
     }
 }
 
 CString LookUpLongName(const CString& name)
 {
+    if (name.IsEmpty() || HasWildcard(name)) return name;
     WIN32_FIND_DATAA fd;
     CFindHandle h(::FindFirstFileA(name, &fd));
-    if (!h.IsValid()) return name;
-    int slash = name.ReverseFind('\\');
-    CString result = name.Left(slash + 1) + fd.cFileName;
+    // A long name outside the code page comes back with '?' in it: the name given (a short
+    // name, say) is the one that reaches the file.
+    if (!h.IsValid() || HasWildcard(fd.cFileName)) return name;
+    int dir = (int)(PathNamePart(name) - name.c_str());
+    CString result = name.Left(dir) + fd.cFileName;
     return result.GetLength() < 256 ? result : name;
+}
+
+CString ResolveViewerName(const CString& name)
+{
+    if (name.IsEmpty() || HasWildcard(name)) return name;
+    DWORD need = ::GetFullPathNameA(name, 0, nullptr, nullptr);
+    if (need == 0) return name;
+    std::vector<char> full((size_t)need + 1);
+    DWORD n = ::GetFullPathNameA(name, (DWORD)full.size(), full.data(), nullptr);
+    if (n == 0 || n >= full.size()) return name;
+    return LookUpLongName(CString(full.data()));
 }
 
 CString MakeViewerCommandLine(const char* exePath, const char* filePath)
 {
     return CString("\"") + exePath + "\" " + filePath;
+}
+
+static const char kStartedByViewer[] = "BRINDLEX_STARTED_BY_VIEWER";
+
+void SetStartedByViewerMark(bool on) { ::SetEnvironmentVariableA(kStartedByViewer, on ? "1" : nullptr); }
+
+bool TakeStartedByViewerMark()
+{
+    char value[4];
+    DWORD n = ::GetEnvironmentVariableA(kStartedByViewer, value, sizeof value);
+    if (n == 0) return false;
+    ::SetEnvironmentVariableA(kStartedByViewer, nullptr);
+    return true;
 }

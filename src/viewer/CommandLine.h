@@ -5,10 +5,21 @@
 
 // A line that begins with a double quote holds quoted names; anything else is one name,
 // blanks included. The last name is this window's file; the others go to new viewers.
+// Names made only of blanks (left between quoted names) are skipped.
 void SplitViewerCommandLine(const char* cmdLine, CArray<CString>& names);
 // The name with its last component as the directory listing stores it (long name, case).
-// Unchanged when the name is not found or the result would not fit 256 characters.
+// Unchanged when the name is not found, holds '?' or '*' (never a pattern), the listing's
+// name is not representable in the code page, or the result would not fit 256 characters.
 CString LookUpLongName(const CString& name);
+// A command-line name made into the path the viewer opens and stores: full (a relative
+// name or one written with '/' resolves against the working folder), then its long name.
+CString ResolveViewerName(const CString& name);
 // "\"exe\" path": the program's own path quoted so that blanks in it cannot start
 // another program; the file path follows unquoted, as the command line expects.
 CString MakeViewerCommandLine(const char* exePath, const char* filePath);
+
+// Tells the processes started meanwhile that a viewer started them (they inherit it).
+void SetStartedByViewerMark(bool on);
+// TRUE when a viewer started this process; the mark is then taken away, so that programs
+// this process starts do not inherit it.
+bool TakeStartedByViewerMark();

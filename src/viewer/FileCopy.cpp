@@ -9,6 +9,8 @@ FileCopyResult CopyFileContent(const char* source, const char* target, IFileCopy
     CFileHandle in(::CreateFileA(source, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!in.IsValid()) return FILECOPY_FAILED;
+    // Ports, pipes and consoles would block the read for good: only disk files are copied.
+    if (::GetFileType(in) != FILE_TYPE_DISK) return FILECOPY_FAILED;
     LARGE_INTEGER size;
     if (!::GetFileSizeEx(in, &size)) return FILECOPY_FAILED;
     ::SetFileAttributesA(target, FILE_ATTRIBUTE_NORMAL);  // a read-only target would refuse the write

@@ -12,5 +12,6 @@ public:
 
 enum FileCopyResult { FILECOPY_FAILED = 0, FILECOPY_DONE = 1, FILECOPY_CANCELLED = -1 };
 
-// Replaces target's content with source's. A cancelled or failed copy leaves the target empty.
+// Replaces target's content with source's. A cancelled or failed copy leaves the target empty;
+// a source that is not a disk file (device, pipe, console) fails without touching the target.
 FileCopyResult CopyFileContent(const char* source, const char* target, IFileCopyProgress* progress);

@@ -1,4 +1,6 @@
 #include "viewer/FileModel.h"
+#include "viewer/FileCopy.h"
+#include "viewer/PathName.h"
 #include "fw/WinApp.h"
 
 static IViewerWindow* g_pViewerWindow = nullptr;
@@ -8,7 +10,7 @@ IViewerWindow* GetViewerWindow() { return g_pViewerWindow; }
 
 int IViewerWindow::CopyForViewing(const char* source, const char* target)
 {
-    return ::CopyFileA(source, target, FALSE) ? 1 : 0;
+    return CopyFileContent(source, target, nullptr) == FILECOPY_DONE ? 1 : 0;
 }
 
 namespace {
@@ -77,9 +79,10 @@ BOOL OpenViewedFile(const char* path)
 {
     CloseViewedFile();
     if (!path) path = "";
-    // Paths that do not fit the viewer's buffers are refused like any file that cannot be opened.
-    bool fits = strlen(path) < VIEWER_PATH_SIZE;
-    int copied = fits && g_szTempCopy[0] ? Wnd().CopyForViewing(path, g_szTempCopy) : 0;
+    // Paths that do not fit the viewer's buffers are refused like any file that cannot be opened,
+    // and so are patterns: "??.txt" must never open whatever file happens to match.
+    bool usable = strlen(path) < VIEWER_PATH_SIZE && !HasWildcard(path);
+    int copied = usable && g_szTempCopy[0] ? Wnd().CopyForViewing(path, g_szTempCopy) : 0;
     if (copied < 0) return FALSE;  // cancelled by the user: nothing loaded, nothing to report
     if (copied == 0 || !g_viewedFile.Open(g_szTempCopy)) {
         // The temporary copy's name stays: the next open copies onto it and closing deletes it.
@@ -94,8 +97,7 @@ BOOL OpenViewedFile(const char* path)
     g_nSection = 0;
     lstrcpynA(g_szViewedPath, path, sizeof g_szViewedPath);
 
-    const char* slash = strrchr(path, '\\');
-    Wnd().SetTitle(CString("Brindlex - ") + (slash ? slash + 1 : path));
+    Wnd().SetTitle(CString("Brindlex - ") + PathNamePart(path));
     LoadSection();
 
     CWinApp* app = AfxGetApp();
@@ -188,8 +190,7 @@ void SwitchToText()
 CString RecentDisplayText(const char* path)
 {
     if (g_bFullPathInRecent == 1) return CString(path);
-    const char* slash = strrchr(path, '\\');
-    return CString(slash ? slash + 1 : path);
+    return CString(PathNamePart(path));
 }
 
 void BuildRecentEntries()

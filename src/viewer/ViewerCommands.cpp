@@ -4,10 +4,12 @@
 #include "viewer/Placement.h"
 #include "viewer/PrintView.h"
 #include "viewer/FileCopy.h"
+#include "viewer/PathName.h"
 #include "fw/ChooseFile.h"
 #include "fw/WinApp.h"
 #include <richedit.h>
 #include <shellapi.h>
+#include <dlgs.h>
 
 void CBrindlexDlg::OnOpen()
 {
@@ -17,8 +19,7 @@ void CBrindlexDlg::OnOpen()
 
 void CBrindlexDlg::OnOpenWith()
 {
-    const char* slash = strrchr(g_szViewedPath, '\\');
-    CString title = CString("Open ") + (slash ? slash + 1 : g_szViewedPath) + " with:";
+    CString title = CString("Open ") + PathNamePart(g_szViewedPath) + " with:";
     if (!ChooseFile(title, 1)) return;
     // Both paths quoted: an unquoted path with blanks would start the wrong program.
     CString cmd = CString("\"") + g_szChosenFile + "\" \"" + g_szViewedPath + "\"";
@@ -71,12 +72,24 @@ void CBrindlexDlg::OnFind()
     m_fr.lStructSize = sizeof m_fr;
     m_fr.hwndOwner = m_hWnd;
     m_fr.lpstrFindWhat = g_szFindWhat;
-    m_fr.wFindWhatLen = sizeof g_szFindWhat;  // 80: the dialog takes at most 79 characters
+    m_fr.wFindWhatLen = sizeof g_szFindWhat;
     m_fr.Flags = FR_HIDEUPDOWN | FR_DOWN;
     m_hFindDlg = ::FindTextA(&m_fr);
     if (!m_hFindDlg) return;
+    // The box may take no more than the buffer holds besides its zero: a longer text would be
+    // cut short without a word and the search would look for something else.
+    ::SendDlgItemMessageA(m_hFindDlg, edt1, EM_LIMITTEXT, sizeof g_szFindWhat - 1, 0);
     AfxAddModeless(m_hFindDlg);
     m_bFindOpen = 1;
+}
+
+// Scrolls so that line becomes the first visible line, as far as the text allows. The
+// control scrolls by itself when the caret or the selection moves, so the distance is
+// measured from where it really is now.
+static void ScrollToFirstVisibleLine(LONG line)
+{
+    LONG now = (LONG)::SendMessageA(g_richEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
+    if (line != now) ::SendMessageA(g_richEdit, EM_LINESCROLL, 0, line - now);
 }
 
 LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
@@ -110,13 +123,14 @@ LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
     ft.lpstrText = fr->lpstrFindWhat;
     LONG at = (LONG)::SendMessageA(g_richEdit, EM_FINDTEXTEX, options, (LPARAM)&ft);
     if (at < 0) {
+        // Placing the caret scrolled the control: the user keeps the place they were at.
+        ScrollToFirstVisibleLine(first);
         MessageBox("No match was found!", nullptr, MB_OK);
         return 0;
     }
     LONG line = (LONG)::SendMessageA(g_richEdit, EM_EXLINEFROMCHAR, 0, at);
-    ::SendMessageA(g_richEdit, EM_LINESCROLL, 0, 1);
-    ::SendMessageA(g_richEdit, EM_LINESCROLL, 0, line - first - 1);
     ::SendMessageA(g_richEdit, EM_EXSETSEL, 0, (LPARAM)&ft.chrgText);
+    ScrollToFirstVisibleLine(line);
     ::SetFocus(g_richEdit);
     ::UpdateWindow(g_richEdit);
     return 0;
@@ -146,10 +160,18 @@ void CBrindlexDlg::OnSavePosition()
 LRESULT CBrindlexDlg::OnDropFiles(WPARAM wp, LPARAM)
 {
     HDROP drop = (HDROP)wp;
-    char path[512];
-    UINT need = ::DragQueryFileA(drop, 0, nullptr, 0);
-    // A path that does not fit the buffer is refused rather than cut short.
-    if (need > 0 && need < sizeof path && ::DragQueryFileA(drop, 0, path, sizeof path)) StartViewer(path);
+    wchar_t wide[512];
+    UINT need = ::DragQueryFileW(drop, 0, nullptr, 0);
+    // A path that does not fit the buffer is refused rather than cut short. A name outside
+    // the code page goes by its short form; without one it is refused, never passed on as
+    // "??.txt", which could name another file.
+    if (need > 0 && need < 512 && ::DragQueryFileW(drop, 0, wide, 512)) {
+        CString path = AnsiPathOf(wide);
+        if (!path.IsEmpty() && path.GetLength() < 512)
+            StartViewer(path);
+        else
+            ShowMessage("Can't open file!");
+    }
     ::DragFinish(drop);
     return 0;
 }

@@ -92,14 +92,28 @@ std::vector<std::string> TempCopies()
     return found;
 }
 
-bool CBrindlex::Start(const std::string& args, const char* titlePrefix)
+bool CBrindlex::Start(const std::string& args, const char* titlePrefix, const char* workDir)
 {
     std::string cmd = "\"" + BrindlexExe() + "\"" + (args.empty() ? "" : " " + args);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     std::vector<char> buf(cmd.begin(), cmd.end());
     buf.push_back('\0');
-    if (!::CreateProcessA(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi)) return false;
+    if (!::CreateProcessA(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, workDir, &si, &m_pi)) return false;
+    ::WaitForInputIdle(m_pi.hProcess, 10000);
+    m_frame = WaitTopWindow(m_pi.dwProcessId, titlePrefix);
+    return m_frame != nullptr;
+}
+
+bool CBrindlex::StartWide(const std::wstring& args, const char* titlePrefix)
+{
+    std::string exe = BrindlexExe();
+    std::wstring cmd = L"\"" + std::wstring(exe.begin(), exe.end()) + L"\"" + (args.empty() ? L"" : L" " + args);
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    std::vector<wchar_t> buf(cmd.begin(), cmd.end());
+    buf.push_back(L'\0');
+    if (!::CreateProcessW(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi)) return false;
     ::WaitForInputIdle(m_pi.hProcess, 10000);
     m_frame = WaitTopWindow(m_pi.dwProcessId, titlePrefix);
     return m_frame != nullptr;

@@ -35,8 +35,11 @@ public:
     CBrindlex(const CBrindlex&) = delete;
     CBrindlex& operator=(const CBrindlex&) = delete;
 
-    // Starts "brindlex.exe args" and waits for its main window with the given title prefix.
-    bool Start(const std::string& args, const char* titlePrefix = "Brindlex");
+    // Starts "brindlex.exe args" and waits for its main window with the given title prefix;
+    // in workDir when given, else in the test's own working folder.
+    bool Start(const std::string& args, const char* titlePrefix = "Brindlex", const char* workDir = nullptr);
+    // The same with a Unicode command line, as the shell starts a program for any name.
+    bool StartWide(const std::wstring& args, const char* titlePrefix = "Brindlex");
     // Waits until the text control has content (or timeoutMs passes).
     bool WaitForText(int timeoutMs = 30000);
 

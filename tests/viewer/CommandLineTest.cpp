@@ -13,8 +13,11 @@ TEST(CommandLine, QuotedNamesAndPlainNames)
         {"\"C:\\only one.txt\"", {"C:\\only one.txt"}},
         {"\"a\"\"b\"", {"a", "b"}},
         {"\" \"", {}},         // a blank right after a quote separates names
-        {"\"a\" ", {"a", " "}},  // ... unless it is the last character
-        {"\"\"  \"\" ", {" ", " "}},
+        {"\"a\" ", {"a"}},  // ... unless it is the last character; a blank name is no name
+        {"\"\"  \"\" ", {}},
+        {"\"A.txt\"  \"B.txt\"", {"A.txt", "B.txt"}},  // a second blank is skipped
+        {"\"A.txt\"   \t \"B.txt\"", {"A.txt", "B.txt"}},
+        {"\"a  b.txt\" \"B.txt\"", {"a  b.txt", "B.txt"}},  // blanks inside a name stay
         {"\"", {}},
         {"", {}},
     };
@@ -43,7 +46,10 @@ TEST(CommandLine, LongNameLookupUsesTheStoredName)
     CTempDir dir;
     ASSERT_TRUE(WriteFileBytes(dir.File("ReadMe.TXT"), "x"));
     EXPECT_EQ(std::string(LookUpLongName(dir.File("readme.txt"))), std::string(dir.File("ReadMe.TXT")));
-    EXPECT_EQ(std::string(LookUpLongName(dir.File("read*"))), std::string(dir.File("ReadMe.TXT")));
+    // Never a pattern: "??.txt" is what a name outside the code page becomes.
+    EXPECT_EQ(std::string(LookUpLongName(dir.File("read*"))), std::string(dir.File("read*")));
+    EXPECT_EQ(std::string(LookUpLongName(dir.File("ReadMe.TX?"))), std::string(dir.File("ReadMe.TX?")));
+    EXPECT_EQ(std::string(LookUpLongName(dir.Path() + "/readme.txt")), std::string(dir.Path() + "/ReadMe.TXT"));
     EXPECT_EQ(std::string(LookUpLongName("C:\\missing\\x.txt")), "C:\\missing\\x.txt");
     EXPECT_EQ(std::string(LookUpLongName("")), "");
 }
@@ -52,4 +58,40 @@ TEST(CommandLine, NewViewersGetTheProgramPathQuoted)
 {
     EXPECT_EQ(std::string(MakeViewerCommandLine("C:\\Program Files\\B\\brindlex.exe", "C:\\a b.txt")),
               "\"C:\\Program Files\\B\\brindlex.exe\" C:\\a b.txt");
+}
+
+TEST(CommandLine, NamesResolveToTheFullLongPath)
+{
+    CTempDir dir;
+    ASSERT_TRUE(::CreateDirectoryA(dir.File("sub"), nullptr));
+    ASSERT_TRUE(WriteFileBytes(dir.File("sub\\ReadMe.TXT"), "x"));
+    std::string want = dir.File("sub\\ReadMe.TXT").c_str();
+    char saved[MAX_PATH];
+    ::GetCurrentDirectoryA(sizeof saved, saved);
+    ASSERT_TRUE(::SetCurrentDirectoryA(dir.Path()));
+    std::string slashed = want;
+    for (char& c : slashed)
+        if (c == '\\') c = '/';
+    struct Case { std::string name, expect; } cases[] = {
+        {"sub\\readme.txt", want},
+        {"sub/readme.txt", want},
+        {slashed, want},
+        {".\\sub\\..\\sub/README.TXT", want},
+        {"sub\\missing.txt", std::string(dir.File("sub\\missing.txt"))},  // full, even when absent
+        {"sub\\*.txt", "sub\\*.txt"},  // never a pattern
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(std::string(ResolveViewerName(c.name.c_str())), c.expect) << c.name;
+    ::SetCurrentDirectoryA(saved);
+}
+
+TEST(CommandLine, StartedByViewerMarkIsTakenOnce)
+{
+    EXPECT_FALSE(TakeStartedByViewerMark());
+    SetStartedByViewerMark(true);
+    EXPECT_TRUE(TakeStartedByViewerMark());
+    EXPECT_FALSE(TakeStartedByViewerMark());  // programs this one starts do not inherit it
+    SetStartedByViewerMark(true);
+    SetStartedByViewerMark(false);
+    EXPECT_FALSE(TakeStartedByViewerMark());
 }

@@ -53,3 +53,17 @@ TEST(FileCopy, CancelAndFailuresLeaveTheTargetEmpty)
     EXPECT_EQ(CopyFileContent(dir.File("src.bin"), dir.File("dst.tmp"), nullptr), FILECOPY_DONE);
     EXPECT_EQ(ReadFileBytes(dir.File("dst.tmp")).size(), 9u << 20);
 }
+
+TEST(FileCopy, OnlyDiskFilesAreCopied)
+{
+    CTempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.File("dst.tmp"), "old"));
+    // A listening pipe that never writes would hold a read for good.
+    std::string pipeName = "\\\\.\\pipe\\blxcopy-" + std::to_string(::GetCurrentProcessId());
+    CHandle pipe(::CreateNamedPipeA(pipeName.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0,
+                                    nullptr));
+    ASSERT_TRUE(pipe.IsValid());
+    for (const char* src : {pipeName.c_str(), "NUL", "CON", "COM1", "\\\\.\\NUL"})
+        EXPECT_EQ(CopyFileContent(src, dir.File("dst.tmp"), nullptr), FILECOPY_FAILED) << src;
+    EXPECT_EQ(ReadFileBytes(dir.File("dst.tmp")), "old");  // refused before the target is touched
+}

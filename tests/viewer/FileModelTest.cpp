@@ -170,9 +170,12 @@ TEST_F(FileModelTest, FailedOpensReportAndKeepTheTemporaryCopy)
     ASSERT_TRUE(lock.IsValid());
     std::string tooLong = std::string(dir.Path()) + "\\" + std::string(300, 'n');
     std::string justTooLong = std::string("C:\\") + std::string(253, 'x');  // 256 characters
-    const char* bad[] = {"C:\\no\\such\\file.txt", "", dir.Path(), tooLong.c_str(), justTooLong.c_str(),
-                         dir.File("locked.txt")};
-    for (const char* path : bad) {
+    // "g??d.txt" and "*.txt" would match good.txt: a name is never taken as a pattern.
+    const std::string bad[] = {"C:\\no\\such\\file.txt", "", dir.Path().c_str(), tooLong, justTooLong,
+                               dir.File("locked.txt").c_str(), dir.File("g??d.txt").c_str(),
+                               dir.File("*.txt").c_str(), "NUL"};
+    for (const std::string& name : bad) {
+        const char* path = name.c_str();
         wnd.messages.clear();
         EXPECT_FALSE(OpenViewedFile(path)) << path;
         ASSERT_EQ(wnd.messages.size(), 1u) << path;

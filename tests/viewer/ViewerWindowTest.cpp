@@ -151,6 +151,21 @@ TEST_F(ViewerWindowTest, TextAndHexSwitchTheControlAndTheCheckMarks)
     EXPECT_EQ(TestApp().GetProfileInt("settings", "hex", -1), 0u);
 }
 
+TEST_F(ViewerWindowTest, AnyNonZeroStoredHexIsHexMode)
+{
+    TestApp().WriteProfileInt("settings", "hex", 5);
+    ASSERT_TRUE(WriteFileBytes(dir.File("small.txt"), "ab\n"));
+    dlg->StartUp(dir.File("small.txt"));
+    EXPECT_EQ(g_bHexMode, 1);
+    EXPECT_TRUE(CheckState(ID_VIEWER_HEX));
+    EXPECT_FALSE(CheckState(ID_VIEWER_TEXT));
+    EXPECT_EQ(ControlText().substr(0, 17), "000000  61 62 0A ");
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_TEXT);
+    EXPECT_EQ(ControlText(), "ab\r\n");
+    EXPECT_TRUE(CheckState(ID_VIEWER_TEXT));
+    EXPECT_EQ(TestApp().GetProfileInt("settings", "hex", 9), 0u);
+}
+
 TEST_F(ViewerWindowTest, CloseDeletesTheTemporaryCopy)
 {
     ASSERT_TRUE(WriteFileBytes(dir.File("c.txt"), "close me"));
@@ -244,6 +259,52 @@ TEST(ViewerDrop, ThreeDroppedFilesStartOneViewerForTheFirst)
     ASSERT_EQ(dlg.started.size(), 2u);
     EXPECT_EQ(dlg.started[1], longest);
     dlg.DestroyWindow();
+}
+
+HDROP MakeWideDrop(const std::wstring& path)
+{
+    std::wstring list = path + L'\0' + L'\0';
+    size_t bytes = list.size() * sizeof(wchar_t);
+    HGLOBAL mem = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + bytes);
+    DROPFILES* df = (DROPFILES*)::GlobalLock(mem);
+    df->pFiles = sizeof(DROPFILES);
+    df->fWide = TRUE;
+    memcpy((char*)df + sizeof(DROPFILES), list.data(), bytes);
+    ::GlobalUnlock(mem);
+    return (HDROP)mem;
+}
+
+TEST(ViewerDrop, ADroppedNameOutsideTheCodePageGoesByItsShortName)
+{
+    ClearSettings();
+    CTempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.File("ab.txt"), "decoy"));  // what "??.txt" would match
+    int n = ::MultiByteToWideChar(CP_ACP, 0, dir.Path(), -1, nullptr, 0);
+    std::wstring wide((size_t)n, L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, dir.Path(), -1, &wide[0], n);
+    wide.resize(wcslen(wide.c_str()));
+    std::wstring missing = wide + L"\\\x65e5\x672c-gone.txt";
+    wide += L"\\\x65e5\x672c.txt";
+    {
+        CFileHandle h(::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        ASSERT_TRUE(h.IsValid());
+        DWORD put = 0;
+        ASSERT_TRUE(::WriteFile(h, "right", 5, &put, nullptr));
+    }
+    CStartRecorder dlg;
+    ASSERT_TRUE(dlg.LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+    dlg.SendMessage(WM_DROPFILES, (WPARAM)MakeWideDrop(wide));
+    ASSERT_EQ(dlg.started.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(dlg.started[0].c_str()), "right") << dlg.started[0];
+    {
+        // No form of the name reaches a file: refused here, no viewer started.
+        CMessageBoxAnswerer box;
+        dlg.SendMessage(WM_DROPFILES, (WPARAM)MakeWideDrop(missing));
+        EXPECT_EQ(box.Text(), "Can't open file!");
+    }
+    EXPECT_EQ(dlg.started.size(), 1u);
+    dlg.DestroyWindow();
+    ::DeleteFileW(wide.c_str());
 }
 
 TEST(ViewerDrop, QuotedCommandLineStartsViewersForAllButTheLast)

@@ -1,0 +1,15 @@
+// Small questions asked of the path texts the viewer is given.
+#pragma once
+
+#include "fw/afx.h"
+
+// The part after the last separator ('\\' or '/'), or the whole path when there is none.
+// Double-byte characters are stepped over whole, so a trail byte is never taken for one.
+const char* PathNamePart(const char* path);
+// TRUE when the path holds '?' or '*'. The viewer never takes a name as a pattern: such a
+// name is what an ANSI program receives for a name its code page cannot represent.
+bool HasWildcard(const char* path);
+// The ANSI form of a Unicode path that names the same file: the path itself when the code
+// page represents it, else its short form when that exists and is representable. Empty when
+// neither is.
+CString AnsiPathOf(const wchar_t* path);
