@@ -186,7 +186,11 @@ void CBrindlex::Sync() const
 
 void CBrindlex::Command(UINT id)
 {
-    ::PostMessageA(m_frame, WM_COMMAND, id, 0);
+    // A sent notice, not a posted one: sent messages are handled in order, so the
+    // WM_NULL of Sync() comes back only after the command (a posted command would
+    // still be waiting behind it). A command that opens a modal dialog handles the
+    // WM_NULL from the dialog's loop, so this never waits for the dialog to close.
+    ::SendNotifyMessageA(m_frame, WM_COMMAND, id, 0);
     Sync();
 }
 

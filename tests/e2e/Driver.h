@@ -47,7 +47,7 @@ public:
     HWND Control() const;
     std::string Title() const { return WindowText(m_frame); }
     std::string Text() const;  // the control's whole text, CRLF line ends
-    void Command(UINT id);     // posts WM_COMMAND and waits until it has been handled
+    void Command(UINT id);     // sends WM_COMMAND and waits until it has been handled
     void Keys(WORD vk, bool ctrl = false, bool alt = false);  // a key press through the input queue
     // The text of the process's message box, "" when none appears; answered with OK.
     std::string AnswerMessageBox(int timeoutMs = 10000);
