@@ -6,6 +6,7 @@
 #include "viewer/FileCopy.h"
 #include "viewer/PathName.h"
 #include "fw/ChooseFile.h"
+#include "fw/Clipboard.h"
 #include "fw/WinApp.h"
 #include <richedit.h>
 #include <shellapi.h>
@@ -46,23 +47,17 @@ void CBrindlexDlg::OnCopy()
 
     CGlobalMemory mem(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, (SIZE_T)text.GetLength() + 1));
     if (!mem.IsValid()) return;
-    // Another program (Wine's clipboard manager among them) may hold the clipboard a moment.
-    bool open = false;
-    for (int attempt = 0; attempt < 10 && !open; attempt++) {
-        open = ::OpenClipboard(m_hWnd) != FALSE;
-        if (!open) ::Sleep(20);
-    }
-    if (!open) {
-        MessageBox("Clipboard not available", nullptr, MB_OK);
-        return;  // the memory is freed by its owner
-    }
     if (char* p = (char*)::GlobalLock(mem)) {
         memcpy(p, text.c_str(), (size_t)text.GetLength());
         ::GlobalUnlock(mem);
     }
-    ::EmptyClipboard();
-    if (::SetClipboardData(CF_TEXT, mem)) mem.Detach();  // the clipboard owns it now
-    ::CloseClipboard();
+    CClipboard clipboard;
+    if (!clipboard.Open(m_hWnd)) {
+        MessageBox("Clipboard not available", nullptr, MB_OK);
+        return;
+    }
+    clipboard.Empty();
+    clipboard.SetData(CF_TEXT, mem);
 }
 
 void CBrindlexDlg::OnFind()

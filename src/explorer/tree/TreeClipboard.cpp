@@ -1,8 +1,7 @@
 // Copy and Paste of the folder tree: the selected folder (never a drive) goes to the clipboard
 // as a one-path file-drop block; a pasted block is copied into the selected folder.
 #include "explorer/tree/LeftView.h"
-#include "explorer/FileDrop.h"
-#include "fw/Clipboard.h"
+#include "explorer/FileClipboard.h"
 #include "fw/OleDataObject.h"
 
 void CLeftView::OnEditCopy()
@@ -13,15 +12,7 @@ void CLeftView::OnEditCopy()
     CWaitCursor wait;
     CArray<CString> paths;
     paths.Add(GetItemPath(sel));
-    CGlobalMemory block = MakeFileDropBlock(paths);
-    if (!block.IsValid()) return;
-    CClipboard clipboard;
-    if (!clipboard.Open(m_hWnd)) {
-        MessageBox("Clipboard not available", nullptr, MB_OK);
-        return;
-    }
-    clipboard.Empty();
-    clipboard.SetData(CF_HDROP, block);
+    CopyFilesToClipboard(this, paths);
 }
 
 void CLeftView::OnEditPaste()
@@ -31,7 +22,5 @@ void CLeftView::OnEditPaste()
     CWaitCursor wait;
     DropOnItem(&data, GetTreeCtrl().GetSelectedItem(), DROPEFFECT_COPY);
     data.Release();
-    // A paste takes the list off the clipboard.
-    CClipboard clipboard;
-    if (clipboard.Open(m_hWnd)) clipboard.Empty();
+    EmptyClipboardAfterPaste(m_hWnd);
 }
