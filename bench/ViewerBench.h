@@ -2,24 +2,13 @@
 // window with a stopwatch around each request the file model makes of it.
 #pragma once
 
+#include "BenchClock.h"
 #include "fw/afx.h"
 #include "fw/WinApp.h"
 #include "viewer/BrindlexDlg.h"
 #include "viewer/FileModel.h"
 #include <shlwapi.h>
 #include <stdio.h>
-
-inline double BenchNow()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
 
 // Handles whatever is queued (paints, the start-up clicks) without waiting.
 inline void BenchPump()

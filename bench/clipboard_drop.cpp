@@ -2,6 +2,7 @@
 // folder (one shell copy per path), with the parts timed apart: building and reading the
 // file-drop block, the clipboard, the shell's copies; beside a bare CopyFileA loop.
 //   bench_clipboard_drop.exe SOURCE DEST DEST_BARE
+#include "BenchClock.h"
 #include "fw/afx.h"
 #include "fw/Handle.h"
 #include "explorer/DropPaths.h"
@@ -12,24 +13,6 @@
 #include "res/resource.h"
 #include <algorithm>
 #include <vector>
-
-static double Now()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
-
-static double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 static void ListFolder(CBrindlexView* view, const char* folder)
 {
@@ -61,12 +44,12 @@ int main(int argc, char** argv)
     // The block alone: built and read back, many times.
     std::vector<double> build, read;
     for (int r = 0; r < 21; r++) {
-        double t0 = Now();
+        double t0 = BenchNow();
         CGlobalMemory block = MakeFileDropBlock(paths);
-        double t1 = Now();
+        double t1 = BenchNow();
         FILEDROPLIST list;
         ReadFileDropBlock(block.Get(), &list);
-        double t2 = Now();
+        double t2 = BenchNow();
         build.push_back(t1 - t0);
         read.push_back(t2 - t1);
         if (list.paths.GetSize() != n) return 3;
@@ -74,35 +57,35 @@ int main(int argc, char** argv)
     // Copy: the selected rows' paths, the block, the clipboard.
     std::vector<double> copy;
     for (int r = 0; r < 5; r++) {
-        double t0 = Now();
+        double t0 = BenchNow();
         ::SendMessageA(view->m_hWnd, WM_COMMAND, ID_EDIT_COPY, 0);
-        copy.push_back(Now() - t0);
+        copy.push_back(BenchNow() - t0);
     }
     // The drop: the block from the clipboard, then one shell copy per path.
     ListFolder(view, argv[2]);
-    double t0 = Now();
+    double t0 = BenchNow();
     COleDataObject data;
     data.AttachClipboard();
     CGlobalMemory block(data.GetGlobalData(CF_HDROP));
     FILEDROPLIST list;
     ReadFileDropBlock(block.Get(), &list);
-    double tRead = Now() - t0;
-    t0 = Now();
+    double tRead = BenchNow() - t0;
+    t0 = BenchNow();
     int arrived = DropPathsInto(view->m_hWnd, list.paths, CString(argv[2]) + "\\", false);
-    double tDrop = Now() - t0;
+    double tDrop = BenchNow() - t0;
     data.Release();
     // The same files with a bare CopyFileA each.
-    t0 = Now();
+    t0 = BenchNow();
     for (int i = 0; i < paths.GetSize(); i++) {
         CString name = paths[i].Mid(paths[i].ReverseFind('\\') + 1);
         ::CopyFileA(paths[i], CString(argv[3]) + "\\" + name, TRUE);
     }
-    double tBare = Now() - t0;
+    double tBare = BenchNow() - t0;
 
     printf("paths %d\n", n);
-    printf("block build ms/1000 paths %.3f\n", Median(build) * 1000 * 1000 / n);
-    printf("block read ms/1000 paths %.3f\n", Median(read) * 1000 * 1000 / n);
-    printf("copy command s %.4f\n", Median(copy));
+    printf("block build ms/1000 paths %.3f\n", BenchMedian(build) * 1000 * 1000 / n);
+    printf("block read ms/1000 paths %.3f\n", BenchMedian(read) * 1000 * 1000 / n);
+    printf("copy command s %.4f\n", BenchMedian(copy));
     printf("clipboard read s %.4f\n", tRead);
     printf("drop s %.3f (arrived %d)\n", tDrop, arrived);
     printf("bare CopyFileA s %.3f\n", tBare);

@@ -14,3 +14,17 @@ max() { awk -v a="$1" -v b="$2" 'BEGIN { print (a + 0 > b + 0) ? a : b }'; }
 calc() { awk "BEGIN { print $* }"; }
 # median of the numbers given as arguments
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# make_tree DIR: 10 folders of 99 folders each, 1,000 folders holding 100 files each
+# (100,000 files): the tree the walk and Find Files benchmarks share.
+make_tree() {
+  local a b
+  for a in $(seq -w 0 9); do
+    mkdir -p "$1/d$a"
+    (cd "$1/d$a" && touch f{00..99}.txt)
+    for b in $(seq -w 1 99); do
+      mkdir "$1/d$a/e$b"
+      (cd "$1/d$a/e$b" && touch f{00..99}.txt)
+    done
+  done
+}

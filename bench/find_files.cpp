@@ -2,6 +2,7 @@
 //   bench_find_files FOLDER ROUNDS        "engine|replace|add <matches> <seconds>" (best rounds)
 //   bench_find_files --gap FILE           "gap <ms> <pumps> <seconds>": the longest time between
 //                                         two message-pump runs while FILE is scanned for text
+#include "BenchClock.h"
 #include "fw/afx.h"
 #include "fw/WinApp.h"
 #include "search/FindFilesDlg.h"
@@ -9,15 +10,6 @@
 #include <stdlib.h>
 
 static CWinApp g_app("Brindlex");
-
-static double Now()
-{
-    static LARGE_INTEGER freq = {};
-    if (!freq.QuadPart) ::QueryPerformanceFrequency(&freq);
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
 
 static double Engine(const char* folder, int& found)
 {
@@ -28,9 +20,9 @@ static double Engine(const char* folder, int& found)
     params.subfolders = TRUE;
     params.flags = FIND_ATTRIBUTES;
     params.attributes = FILE_ATTRIBUTE_ARCHIVE;
-    double t0 = Now();
+    double t0 = BenchNow();
     found = finder.FindFiles(params);
-    return Now() - t0;
+    return BenchNow() - t0;
 }
 
 static double Dialog(CFindFilesDlg& dlg, const char* folder, int mode, int& rows)
@@ -50,9 +42,9 @@ static double Dialog(CFindFilesDlg& dlg, const char* folder, int mode, int& rows
         ::CheckDlgButton(dlg.m_hWnd, IDC_FIND_REPLACE, BST_UNCHECKED);
         ::CheckDlgButton(dlg.m_hWnd, IDC_FIND_REPLACE + mode, BST_CHECKED);
     }
-    double t0 = Now();
+    double t0 = BenchNow();
     dlg.OnSearch();
-    double t = Now() - t0;
+    double t = BenchNow() - t0;
     rows = (int)::SendMessageA(dlg.GetDlgItem(IDC_FIND_RESULTS), LVM_GETITEMCOUNT, 0, 0);
     return t;
 }
@@ -66,7 +58,7 @@ struct GapProbe {
     {
         GapProbe* g = (GapProbe*)p;
         CFindFilesDlg::FindFilesCallback(f, code, g->dlg);
-        double now = Now();
+        double now = BenchNow();
         if (now - g->last > g->longest) g->longest = now - g->last;
         g->last = now;
         g->pumps++;
@@ -96,10 +88,10 @@ int main(int argc, char** argv)
         params.mask = file.GetFileName();
         params.flags = FIND_TEXT;
         params.text = "a text that is not there";
-        double t0 = Now();
+        double t0 = BenchNow();
         probe.last = t0;
         finder.FindFiles(params);
-        double end = Now();
+        double end = BenchNow();
         if (end - probe.last > probe.longest) probe.longest = end - probe.last;
         double t = end - t0;
         printf("gap %.2f %d %.3f\n", probe.longest * 1000, probe.pumps, t);

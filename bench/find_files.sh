@@ -17,14 +17,7 @@ echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) (the window's path waits on
 work=$(mktemp -d /tmp/blx-findfiles.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 tree="$work/tree"
-for a in $(seq -w 0 9); do
-  mkdir -p "$tree/d$a"
-  (cd "$tree/d$a" && touch f{00..99}.txt)
-  for b in $(seq -w 1 99); do
-    mkdir "$tree/d$a/e$b"
-    (cd "$tree/d$a/e$b" && touch f{00..99}.txt)
-  done
-done
+make_tree "$tree"
 truncate -s 1G "$work/big.bin"
 
 run() { wine "$BLX_BUILD/bin/bench_find_files.exe" "$@" | tr -d '\r'; }

@@ -3,6 +3,7 @@
 // created by another process until its row is in the list.
 //   bench_listing.exe FOLDER...      listing figures and change-to-screen time for each folder
 //   bench_listing.exe --creator DIR N  (internal) the other process that creates the files
+#include "BenchClock.h"
 #include "fw/afx.h"
 #include "fw/Handle.h"
 #include "app/AppGlobals.h"
@@ -16,24 +17,6 @@
 #include <algorithm>
 #include <memory>
 #include <vector>
-
-static double Now()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
-
-static double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 // The reference: enumerate the folder and nothing else.
 static int Enumerate(const char* folder)
@@ -78,11 +61,11 @@ static void ListingFigures(Panes& p, const char* folder)
     std::vector<double> bare, fill, rows, sort, clear;
     int entries = 0, shown = 0;
     for (int r = 0; r < runs; r++) {
-        double t0 = Now();
+        double t0 = BenchNow();
         entries = Enumerate(folder);
-        double t1 = Now();
+        double t1 = BenchNow();
         p.tree->FillFolder(nullptr, folder, false);
-        double t2 = Now();
+        double t2 = BenchNow();
         shown = p.list->GetListCtrl().GetItemCount();
         bare.push_back(t1 - t0);
         fill.push_back(t2 - t1);
@@ -94,31 +77,31 @@ static void ListingFigures(Panes& p, const char* folder)
             if (h.IsValid()) do found.push_back(fd);
             while (::FindNextFileA(h, &fd));
         }
-        double t3 = Now();
+        double t3 = BenchNow();
         p.list->DeleteAllEntries();
-        double t4 = Now();
+        double t4 = BenchNow();
         CRedrawOff quiet(p.list->m_hWnd);
         CShellIcons::Clear();
         for (const WIN32_FIND_DATAA& fd : found)
             if (strcmp(fd.cFileName, ".") && strcmp(fd.cFileName, "..")) p.list->AddFileEntry(fd, folder);
-        double t5 = Now();
+        double t5 = BenchNow();
         {
             CSortClass sorter(p.list, 0, false);
             sorter.Sort(true);
         }
-        double t6 = Now();
+        double t6 = BenchNow();
         clear.push_back(t4 - t3);
         rows.push_back(t5 - t4);
         sort.push_back(t6 - t5);
     }
-    double b = Median(bare), f = Median(fill);
+    double b = BenchMedian(bare), f = BenchMedian(fill);
     printf("%s: %d entries, %d rows\n", folder, entries - 2, shown);
     printf("  bare FindFirstFileA/FindNextFileA  %8.1f ms\n", b * 1000);
     printf("  FillFolder into the list, sorted   %8.1f ms   ratio %.1fx   %.1f us per row\n", f * 1000, f / b,
            f * 1e6 / (shown ? shown : 1));
     printf("    parts: emptying the list %.1f ms, rows with icons and cells %.1f ms, name sort %.1f ms"
            " (enumeration in both)\n",
-           Median(clear) * 1000, Median(rows) * 1000, Median(sort) * 1000);
+           BenchMedian(clear) * 1000, BenchMedian(rows) * 1000, BenchMedian(sort) * 1000);
 }
 
 // Selects the folder in the tree (so that it is watched), has another process create files
@@ -156,13 +139,13 @@ static void ChangeToScreen(Panes& p, const char* folder, const char* self)
         char name[32];
         snprintf(name, sizeof name, "zz-bench-%d.txt", i);
         ::SetEvent(go);
-        double start = Now();
-        while (!p.list->HasEntry(name) && Now() - start < 10) {
+        double start = BenchNow();
+        while (!p.list->HasEntry(name) && BenchNow() - start < 10) {
             ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
             MSG msg;
             while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
         }
-        double seen = Now();
+        double seen = BenchNow();
         std::string stamp = [&] {
             CFileHandle f(::CreateFileA(CString(folder) + "\\" + name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                         nullptr, OPEN_EXISTING, 0, nullptr));
@@ -183,7 +166,7 @@ static void ChangeToScreen(Panes& p, const char* folder, const char* self)
     }
     int rows = p.list->GetListCtrl().GetItemCount();
     printf("  change to screen, %d rows on show: median %.1f ms (min %.1f, max %.1f) over %d files\n", rows,
-           Median(delays) * 1000, *std::min_element(delays.begin(), delays.end()) * 1000,
+           BenchMedian(delays) * 1000, *std::min_element(delays.begin(), delays.end()) * 1000,
            *std::max_element(delays.begin(), delays.end()) * 1000, files);
 }
 
@@ -195,7 +178,7 @@ static int Creator(const char* folder, int files)
         if (::WaitForSingleObject(go, 20000) != WAIT_OBJECT_0) return 1;
         char path[600], stamp[64];
         snprintf(path, sizeof path, "%s\\zz-bench-%d.txt", folder, i);
-        snprintf(stamp, sizeof stamp, "%.9f", Now());
+        snprintf(stamp, sizeof stamp, "%.9f", BenchNow());
         CFileHandle f(::CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         DWORD done = 0;
         if (f.IsValid()) ::WriteFile(f, stamp, (DWORD)strlen(stamp), &done, nullptr);

@@ -12,15 +12,7 @@ rounds=3
 work=$(mktemp -d /tmp/blx-walk.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 tree="$work/tree"
-# 10 folders of 99 folders each: 1,000 folders, each holding 100 files.
-for a in $(seq -w 0 9); do
-  mkdir -p "$tree/d$a"
-  (cd "$tree/d$a" && touch f{00..99}.txt)
-  for b in $(seq -w 1 99); do
-    mkdir "$tree/d$a/e$b"
-    (cd "$tree/d$a/e$b" && touch f{00..99}.txt)
-  done
-done
+make_tree "$tree"
 files=$(find "$tree" -type f | wc -l)
 folders=$(find "$tree" -mindepth 1 -type d | wc -l)
 
