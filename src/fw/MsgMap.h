@@ -44,7 +44,11 @@ protected:                                           \
     static const AFX_MSGMAP* GetThisMessageMap();    \
     const AFX_MSGMAP* GetMessageMap() const override;
 
+// The table stores handlers of several signatures in one member pointer type and calls each
+// through its own signature again, so the casts in between are silenced for the table only.
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                          \
+    _Pragma("GCC diagnostic push")                                                      \
+    _Pragma("GCC diagnostic ignored \"-Wcast-function-type\"")                          \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }   \
     const AFX_MSGMAP* theClass::GetThisMessageMap()                                     \
     {                                                                                   \
@@ -57,7 +61,8 @@ protected:                                           \
         };                                                                  \
         static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, _messageEntries}; \
         return &messageMap;                                                 \
-    }
+    }                                                                       \
+    _Pragma("GCC diagnostic pop")
 
 #define AFX_FN_LWL(fn) reinterpret_cast<AFX_PMSG>(static_cast<LRESULT (CCmdTarget::*)(WPARAM, LPARAM)>(&ThisClass::fn))
 #define AFX_FN_V(fn) reinterpret_cast<AFX_PMSG>(static_cast<void (CCmdTarget::*)()>(&ThisClass::fn))
