@@ -64,19 +64,6 @@ std::string WindowText(HWND h)
     return s;
 }
 
-void Idle(int ms)
-{
-    DWORD end = ::GetTickCount() + (DWORD)ms;
-    do {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(5);
-    } while ((int)(end - ::GetTickCount()) > 0);
-}
-
 std::vector<std::string> TempCopies()
 {
     char tmp[MAX_PATH];

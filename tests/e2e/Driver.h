@@ -3,6 +3,7 @@
 #pragma once
 
 #include "support/TestSupport.h"
+#include "support/Wait.h"
 #include <string>
 #include <vector>
 
@@ -14,18 +15,6 @@ HWND FindTopWindow(DWORD pid, const char* titlePrefix, const char* className = n
 // Polls until the window appears or timeoutMs passes.
 HWND WaitTopWindow(DWORD pid, const char* titlePrefix, int timeoutMs = 20000, const char* className = nullptr);
 std::string WindowText(HWND h);  // title or control text, across processes
-// Pumps this thread's messages while waiting.
-void Idle(int ms);
-// Polls cond every 20 ms until true or timeout; returns its last value.
-template <class F>
-bool WaitFor(F cond, int timeoutMs = 20000)
-{
-    for (int t = 0; t < timeoutMs; t += 20) {
-        if (cond()) return true;
-        Idle(20);
-    }
-    return cond();
-}
 
 // A running viewer (or explorer) process, killed with any viewers it started when the test ends.
 class CBrindlex {

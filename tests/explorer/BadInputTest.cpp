@@ -48,7 +48,7 @@ TEST_F(BadInput, PathsBeyondTheLimitGiveEmptyListsNotCrashes)
     for (char& c : unixRel)
         if (c == '\\') c = '/';
     ASSERT_TRUE(RunLinux("/bin/mkdir", {"-p", std::string(drive.LinuxDir()) + "/" + unixRel}));
-    ASSERT_TRUE(PumpUntil([&] { return CLeftView::HasSubfolders(drive.Path("Data\\folder-0")); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return CLeftView::HasSubfolders(drive.Path("Data\\folder-0")); }, 5000));
     CString deep = drive.Path(rel.c_str());
     ASSERT_GT(deep.GetLength(), 260);
     host->m_pTree->FillFolder(host->Root("T:\\"), deep, false);
@@ -80,7 +80,7 @@ TEST_F(BadInput, ABigFolderListsEveryEntryOnce)
     const int n = 3000;
     ASSERT_TRUE(RunLinux("/bin/sh", {"-c", std::string("cd ") + drive.LinuxDir().c_str() +
                                                "/Data && seq -f 'f%05g.txt' 1 " + std::to_string(n) + " | xargs touch"}));
-    ASSERT_TRUE(PumpUntil([&] { return ::GetFileAttributesA(drive.Path("Data\\f03000.txt")) != INVALID_FILE_ATTRIBUTES; },
+    ASSERT_TRUE(WaitFor([&] { return ::GetFileAttributesA(drive.Path("Data\\f03000.txt")) != INVALID_FILE_ATTRIBUTES; },
                           10000));
     host->m_pTree->FillFolder(host->Root("T:\\"), "T:\\Data", false);
     std::vector<std::string> rows = host->Rows();

@@ -16,7 +16,7 @@ protected:
         for (char& c : where)
             if (c == '\\') c = '/';
         if (!RunLinux("/bin/ln", {"-s", target, where})) return false;
-        return PumpUntil([&] { return Exists(drive.Path(rel)); }, 5000);
+        return WaitFor([&] { return Exists(drive.Path(rel)); }, 5000);
     }
     CTestDrive drive{'T'};
 };

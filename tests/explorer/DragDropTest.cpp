@@ -93,9 +93,9 @@ public:
     {
         CHandle thread(::CreateThread(nullptr, 0, Script, this, 0, nullptr));
         if (!thread.IsValid()) return false;
-        PumpUntil([&] { return ::WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }, 15000);
+        WaitFor([&] { return ::WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }, 15000);
         // What the last input started finishes on this thread.
-        PumpUntil([] { return false; }, 300);
+        WaitFor([] { return false; }, 300);
         return m_bDone;
     }
 
@@ -210,11 +210,11 @@ protected:
     {
         ::SetWindowPos(host->m_host.m_hWnd, HWND_TOPMOST, 0, 0, 800, 600, SWP_SHOWWINDOW);
         ::SetForegroundWindow(host->m_host.m_hWnd);
-        PumpUntil([] { return false; }, 200);
+        WaitFor([] { return false; }, 200);
     }
     bool RowsFollow(std::initializer_list<const char*> present, std::initializer_list<const char*> absent)
     {
-        return PumpUntil(
+        return WaitFor(
             [&] {
                 for (const char* n : present)
                     if (!View()->HasEntry(n)) return false;
@@ -402,7 +402,7 @@ TEST_F(DragDrop, ClearReadOnlyTreeNeverFollowsAFolderLink)
     ASSERT_TRUE(MakeReadOnly(drive.Path("Outside\\keep.txt")));
     std::string linux = drive.LinuxDir().str();
     ASSERT_TRUE(RunLinux("/bin/ln", {"-s", linux + "/Outside", linux + "/Copy/link"}));
-    ASSERT_TRUE(PumpUntil([&] { return Exists(drive.Path("Copy\\link\\keep.txt")); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return Exists(drive.Path("Copy\\link\\keep.txt")); }, 5000));
     EXPECT_TRUE(::GetFileAttributesA(drive.Path("Copy\\link")) & FILE_ATTRIBUTE_REPARSE_POINT);
 
     ClearReadOnlyTree(drive.Path("Copy"));
@@ -412,7 +412,7 @@ TEST_F(DragDrop, ClearReadOnlyTreeNeverFollowsAFolderLink)
     ClearReadOnlyTree(drive.Path("Copy\\link"));
     EXPECT_TRUE(IsReadOnly(drive.Path("Outside\\keep.txt")));
     ASSERT_TRUE(RunLinux("/bin/rm", {"-f", linux + "/Copy/link"}));
-    PumpUntil([&] { return !Exists(drive.Path("Copy\\link")); }, 5000);
+    WaitFor([&] { return !Exists(drive.Path("Copy\\link")); }, 5000);
 }
 
 TEST_F(DragDrop, ListTargetAnswersByShiftHighlightsRowsAndRefusesOtherData)

@@ -51,7 +51,7 @@ bool CExplorerProcess::Start()
     if (!::CreateProcessA(exe, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi)) return false;
     ::WaitForInputIdle(m_pi.hProcess, 10000);
     FindFrame f = {m_pi.dwProcessId, nullptr};
-    WaitUntil([&] {
+    WaitFor([&] {
         ::EnumWindows(FindFrameProc, (LPARAM)&f);
         return f.found != nullptr;
     }, 15000);
@@ -209,7 +209,7 @@ bool CExplorerProcess::ClickPane(HWND pane) const
     in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
     in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(3, in, sizeof(INPUT));
-    return WaitUntil([&] {
+    return WaitFor([&] {
         GUITHREADINFO gti = {};
         gti.cbSize = sizeof gti;
         return ::GetGUIThreadInfo(m_pi.dwThreadId, &gti) && gti.hwndFocus == pane;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "support/TestSupport.h"
+#include "support/Wait.h"
 #include <string>
 #include <vector>
 
@@ -50,15 +51,3 @@ private:
     HWND m_hFrame = nullptr;
     mutable void* m_pRemote = nullptr;
 };
-
-// Polls until test() holds or ms pass.
-template <class Test>
-bool WaitUntil(Test test, DWORD ms)
-{
-    DWORD start = ::GetTickCount();
-    while (!test()) {
-        if (::GetTickCount() - start > ms) return false;
-        ::Sleep(20);
-    }
-    return true;
-}

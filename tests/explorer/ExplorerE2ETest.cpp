@@ -53,14 +53,14 @@ TEST_F(ExplorerE2E, FilesChangedByAnotherProgramShowUpWithoutACommand)
 {
     ASSERT_TRUE(app.SelectPath("R:\\Data"));
     ASSERT_TRUE(drive.MakeFile("Data\\fresh.txt", "new"));
-    EXPECT_TRUE(WaitUntil([&] { return ShowsRow("fresh.txt"); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return ShowsRow("fresh.txt"); }, 5000));
     EXPECT_EQ(app.Rows().back(), "fresh.txt");  // appended, not sorted in
 
     ASSERT_TRUE(::MoveFileA(drive.Path("Data\\fresh.txt"), drive.Path("Data\\renamed.txt")));
-    EXPECT_TRUE(WaitUntil([&] { return ShowsRow("renamed.txt") && !ShowsRow("fresh.txt"); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return ShowsRow("renamed.txt") && !ShowsRow("fresh.txt"); }, 5000));
 
     ASSERT_TRUE(::DeleteFileA(drive.Path("Data\\renamed.txt")));
-    EXPECT_TRUE(WaitUntil([&] { return !ShowsRow("renamed.txt"); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return !ShowsRow("renamed.txt"); }, 5000));
     EXPECT_EQ(app.Rows(), (std::vector<std::string>{"Alpha", "Sub", "big.bin", "small.txt"}));
 }
 
@@ -69,7 +69,7 @@ TEST_F(ExplorerE2E, DeletingTheFolderOnShowSelectsItsParent)
     ASSERT_TRUE(app.SelectPath("R:\\Data\\Sub"));
     ASSERT_EQ(app.Rows(), (std::vector<std::string>{"Deep", "inner.txt"}));
     ASSERT_TRUE(drive.RemoveFromLinux("Data\\Sub"));
-    EXPECT_TRUE(WaitUntil([&] { return app.Caption() == "R:\\Data - Brindlex Explorer"; }, 5000)) << app.Caption();
+    EXPECT_TRUE(WaitFor([&] { return app.Caption() == "R:\\Data - Brindlex Explorer"; }, 5000)) << app.Caption();
     EXPECT_EQ(app.SelectedPath(), "R:\\Data");
     EXPECT_EQ(app.Rows(), (std::vector<std::string>{"Alpha", "big.bin", "small.txt"}));
 }

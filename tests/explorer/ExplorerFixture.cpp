@@ -3,36 +3,6 @@
 #include "util/PathText.h"
 #include <shellapi.h>
 
-bool RunLinux(const char* program, const std::vector<std::string>& args)
-{
-    std::string cmd = program;
-    for (const std::string& a : args) cmd += " \"" + a + "\"";
-    std::string exe = std::string("Z:") + program;
-    for (char& c : exe)
-        if (c == '/') c = '\\';
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    std::vector<char> line(cmd.begin(), cmd.end());
-    line.push_back(0);
-    if (!::CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    // Wine gives no waitable handle for a Linux process: callers watch for its effect.
-    CHandle process(pi.hProcess), thread(pi.hThread);
-    return true;
-}
-
-// Polls until test() holds, for at most five seconds.
-template <class Test>
-static bool WaitFor(Test test)
-{
-    for (int i = 0; i < 500; i++) {
-        if (test()) return true;
-        ::Sleep(10);
-    }
-    return false;
-}
-
 static std::string PrefixLink(char letter)
 {
     char prefix[MAX_PATH] = "";
@@ -64,7 +34,7 @@ CTestDrive::CTestDrive(char letter) : m_letter(letter)
     CString marker = m_windowsDir + "\\.blxmark";
     if (!WriteFileBytes(marker, "")) return;
     if (!RunLinux("/bin/ln", {"-sfn", m_linuxDir.c_str(), link})) return;
-    bool linked = WaitFor([&] { return ::GetFileAttributesA(Path(".blxmark")) != INVALID_FILE_ATTRIBUTES; });
+    bool linked = WaitFor([&] { return ::GetFileAttributesA(Path(".blxmark")) != INVALID_FILE_ATTRIBUTES; }, 5000);
     ::DeleteFileA(marker);
     if (!linked) return;
     char drive[3] = {letter, ':', 0};
@@ -79,11 +49,11 @@ CTestDrive::~CTestDrive()
     // The link goes first, and is seen gone, so that a late removal cannot hit the next link.
     std::string link = PrefixLink(m_letter);
     if (!link.empty() && RunLinux("/bin/rm", {"-f", link}))
-        WaitFor([&] { return ::GetFileAttributesA(Root()) == INVALID_FILE_ATTRIBUTES; });
+        WaitFor([&] { return ::GetFileAttributesA(Root()) == INVALID_FILE_ATTRIBUTES; }, 5000);
     RemoveTree(m_windowsDir);
     // What the platform cannot reach (paths too long, names outside the code page) goes from Linux.
     if (::GetFileAttributesA(m_windowsDir) != INVALID_FILE_ATTRIBUTES && RunLinux("/bin/rm", {"-rf", m_linuxDir.c_str()}))
-        WaitFor([&] { return ::GetFileAttributesA(m_windowsDir) == INVALID_FILE_ATTRIBUTES; });
+        WaitFor([&] { return ::GetFileAttributesA(m_windowsDir) == INVALID_FILE_ATTRIBUTES; }, 5000);
 }
 
 CString CTestDrive::Root() const
@@ -106,7 +76,7 @@ bool CTestDrive::RemoveFromLinux(const char* rel) const
     for (char& c : target)
         if (c == '\\') c = '/';
     if (!RunLinux("/bin/rm", {"-rf", target})) return false;
-    return WaitFor([&] { return ::GetFileAttributesA(Path(rel)) == INVALID_FILE_ATTRIBUTES; });
+    return WaitFor([&] { return ::GetFileAttributesA(Path(rel)) == INVALID_FILE_ATTRIBUTES; }, 5000);
 }
 
 CPaneHost::CPaneHost()

@@ -2,6 +2,8 @@
 // and the two panes over one document in a hidden window.
 #pragma once
 
+#include "support/Host.h"
+#include "support/Wait.h"
 #include "support/TestSupport.h"
 #include "explorer/BrindlexDoc.h"
 #include "explorer/list/BrindlexView.h"
@@ -35,25 +37,6 @@ private:
     bool m_bReady = false;
 };
 
-// Runs a Linux program with its arguments (Wine starts it directly); true on exit code 0.
-bool RunLinux(const char* program, const std::vector<std::string>& args);
-
-// Dispatches the messages waiting for this thread, for at most ms milliseconds or until done().
-template <class Done>
-bool PumpUntil(Done done, DWORD ms)
-{
-    DWORD start = ::GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        if (done()) return true;
-        if (::GetTickCount() - start > ms) return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
 
 // The tree and the list over one document, children of a hidden window that reflects
 // their notifications, both initially updated like the frame does it.

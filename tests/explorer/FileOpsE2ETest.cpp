@@ -49,7 +49,7 @@ TEST_F(FileOpsE2E, CtrlLAndCtrlIMakeWhatIsTyped)
     app.PressKey('L', true);
     ASSERT_TRUE(folder.Wait());
     EXPECT_EQ(folder.Caption(), "New Folder");
-    ASSERT_TRUE(WaitUntil([&] { return ShowsRow("Made"); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return ShowsRow("Made"); }, 5000));
     EXPECT_TRUE(::GetFileAttributesA(drive.Path("Data\\Made")) & FILE_ATTRIBUTE_DIRECTORY);
     EXPECT_TRUE(Exists(drive.Path("Data\\Made")));
 
@@ -57,7 +57,7 @@ TEST_F(FileOpsE2E, CtrlLAndCtrlIMakeWhatIsTyped)
     app.PressKey('I', true);
     ASSERT_TRUE(file.Wait());
     EXPECT_EQ(file.Initial(), "NewFile.txt");
-    ASSERT_TRUE(WaitUntil([&] { return ShowsRow("made.txt"); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return ShowsRow("made.txt"); }, 5000));
     EXPECT_TRUE(Exists(drive.Path("Data\\made.txt")));
 }
 
@@ -71,7 +71,7 @@ TEST_F(FileOpsE2E, RenameCopyAndDeleteInTheList)
         ASSERT_TRUE(name.Wait());
         EXPECT_EQ(name.Initial(), "a.txt");
     }
-    ASSERT_TRUE(WaitUntil([&] { return ShowsRow("renamed.txt"); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return ShowsRow("renamed.txt"); }, 5000));
     EXPECT_EQ(ReadFileBytes(drive.Path("Data\\renamed.txt")), "alpha");
     EXPECT_FALSE(Exists(drive.Path("Data\\a.txt")));
 
@@ -82,7 +82,7 @@ TEST_F(FileOpsE2E, RenameCopyAndDeleteInTheList)
         ASSERT_TRUE(name.Wait());
     }
     EXPECT_EQ(ReadFileBytes(drive.Path("Data\\copy.txt")), "alpha");
-    EXPECT_TRUE(WaitUntil([&] { return ShowsRow("copy.txt"); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return ShowsRow("copy.txt"); }, 5000));
 
     // Several rows, a file first: asked; No keeps everything, Yes removes it.
     ASSERT_TRUE(app.SelectRows({"b.txt", "copy.txt", "Sub"}));
@@ -99,7 +99,7 @@ TEST_F(FileOpsE2E, RenameCopyAndDeleteInTheList)
         app.PressKey(VK_DELETE, false);
         ASSERT_TRUE(yes.Wait());
     }
-    EXPECT_TRUE(WaitUntil([&] { return app.Rows() == std::vector<std::string>{"renamed.txt"}; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return app.Rows() == std::vector<std::string>{"renamed.txt"}; }, 5000));
     EXPECT_FALSE(Exists(drive.Path("Data\\b.txt")));
     EXPECT_FALSE(Exists(drive.Path("Data\\copy.txt")));
     EXPECT_FALSE(Exists(drive.Path("Data\\Sub")));
@@ -110,12 +110,12 @@ TEST_F(FileOpsE2E, ViewStartsAViewerProcess)
     ASSERT_TRUE(app.SelectRows({"Sub", "a.txt"}));
     ListCommand(ID_VIEW_FILE);
     HWND viewer = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (viewer = ::FindWindowA(nullptr, "Brindlex - a.txt")) != nullptr; }, 15000));
+    ASSERT_TRUE(WaitFor([&] { return (viewer = ::FindWindowA(nullptr, "Brindlex - a.txt")) != nullptr; }, 15000));
     DWORD pid = 0;
     ::GetWindowThreadProcessId(viewer, &pid);
     EXPECT_NE(pid, app.ProcessId());
     ::PostMessageA(viewer, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(viewer); }, 10000));
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindow(viewer); }, 10000));
 }
 
 TEST_F(FileOpsE2E, ARecentProgramGetsEachFileQuoted)
@@ -124,7 +124,7 @@ TEST_F(FileOpsE2E, ARecentProgramGetsEachFileQuoted)
     ASSERT_TRUE(Exists(recorder.c_str()));
     TestApp().WriteProfileString("mre", "mre1", recorder.c_str());
     ASSERT_TRUE(drive.MakeFile("Data\\with blank.txt", "w"));
-    ASSERT_TRUE(WaitUntil([&] { return ShowsRow("with blank.txt"); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return ShowsRow("with blank.txt"); }, 5000));
     // Recorded command lines land beside the recorder: start from none.
     std::string pattern = Beside("args-*.txt");
     WIN32_FIND_DATAA fd;
@@ -147,7 +147,7 @@ TEST_F(FileOpsE2E, ARecentProgramGetsEachFileQuoted)
     clear();
     ASSERT_TRUE(app.SelectRows({"a.txt", "with blank.txt"}));
     ListCommand(ID_RECENT_PROGRAM_FIRST);
-    ASSERT_TRUE(WaitUntil([&] { return recorded().size() == 2; }, 10000));
+    ASSERT_TRUE(WaitFor([&] { return recorded().size() == 2; }, 10000));
     std::vector<std::string> lines = recorded();
     std::sort(lines.begin(), lines.end());
     std::string q = "\"" + recorder + "\" ";
@@ -210,7 +210,7 @@ TEST_F(FileOpsE2E, TreeRenameCopyAndDeleteOfTheSelectedFolder)
         ::SendMessageA(app.Tree(), WM_COMMAND, ID_DELETE, 0);
         ASSERT_TRUE(yes.Wait());
     }
-    EXPECT_TRUE(WaitUntil([&] { return !Exists(drive.Path("Data\\Copied")); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return !Exists(drive.Path("Data\\Copied")); }, 5000));
     // The change notification selects the parent.
-    EXPECT_TRUE(WaitUntil([&] { return app.SelectedPath() == "S:\\Data"; }, 5000)) << app.SelectedPath();
+    EXPECT_TRUE(WaitFor([&] { return app.SelectedPath() == "S:\\Data"; }, 5000)) << app.SelectedPath();
 }

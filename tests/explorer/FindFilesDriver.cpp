@@ -34,7 +34,7 @@ HWND CFindFilesWindow::Find(DWORD ms)
 {
     FindDialogSearch s = {0, nullptr};
     ::GetWindowThreadProcessId(m_app.Frame(), &s.pid);
-    WaitUntil([&] {
+    WaitFor([&] {
         s.found = nullptr;
         ::EnumWindows(FindDialogProc, (LPARAM)&s);
         return s.found != nullptr;
@@ -56,11 +56,11 @@ bool CFindFilesWindow::Search(DWORD ms)
 {
     Click(IDOK);
     // The button reads Cancel while the search runs, and the final status has no folder.
-    return WaitUntil([&] {
+    return WaitFor([&] {
         std::string s = Status();
         return Get(IDOK) == "Search" && s.size() > 12 && s.compare(s.size() - 12, 12, " items found") == 0 &&
                s[0] != '(';
-    }, ms) && WaitUntil([&] { return ::SendMessageTimeoutA(m_hDlg, WM_NULL, 0, 0, SMTO_NORMAL, 100, nullptr) != 0 &&
+    }, ms) && WaitFor([&] { return ::SendMessageTimeoutA(m_hDlg, WM_NULL, 0, 0, SMTO_NORMAL, 100, nullptr) != 0 &&
                                      Get(IDOK) == "Search"; }, ms);
 }
 
@@ -151,7 +151,7 @@ void CFindFilesWindow::RightClick(int row) const
 void CFindFilesWindow::Key(HWND target, WORD vk)
 {
     ::SetForegroundWindow(target);
-    WaitUntil([&] { return ::GetForegroundWindow() == target; }, 2000);
+    WaitFor([&] { return ::GetForegroundWindow() == target; }, 2000);
     INPUT in[2] = {};
     in[0].type = in[1].type = INPUT_KEYBOARD;
     in[0].ki.wVk = in[1].ki.wVk = vk;

@@ -56,13 +56,13 @@ protected:
         ASSERT_TRUE(drive.MakeFile("Data\\Sub\\REPORT-old.txt", "old figures"));
         ASSERT_TRUE(app.Start());
         ASSERT_TRUE(app.SelectPath("F:\\Data"));
-        ASSERT_TRUE(WaitUntil([&] { return app.Caption() == "F:\\Data - Brindlex Explorer"; }, 5000));
+        ASSERT_TRUE(WaitFor([&] { return app.Caption() == "F:\\Data - Brindlex Explorer"; }, 5000));
     }
     // Opens Find Files with the menu's command and waits for it.
     bool Open()
     {
         ::PostMessageA(app.Frame(), WM_COMMAND, ID_FIND_FILES, 0);
-        return find.Find() && WaitUntil([&] { return find.IsVisible(); }, 5000);
+        return find.Find() && WaitFor([&] { return find.IsVisible(); }, 5000);
     }
     std::vector<std::string> SortedNames()
     {
@@ -122,7 +122,7 @@ TEST_F(FindFilesE2E, SizeLimitsAndAFieldThatIsNoInteger)
 {
     ASSERT_TRUE(Open());
     find.Click(IDC_FIND_SIZE_LIMITS);
-    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(::GetDlgItem(find.Handle(), IDC_FIND_MIN_KB)) != 0; }, 3000));
+    ASSERT_TRUE(WaitFor([&] { return ::IsWindowEnabled(::GetDlgItem(find.Handle(), IDC_FIND_MIN_KB)) != 0; }, 3000));
     find.Set(IDC_FIND_MIN_KB, "1");
     find.Set(IDC_FIND_MAX_KB, "2");
     ASSERT_TRUE(find.Search());
@@ -131,7 +131,7 @@ TEST_F(FindFilesE2E, SizeLimitsAndAFieldThatIsNoInteger)
     find.Set(IDC_FIND_MAX_KB, "two");
     find.Click(IDOK);
     HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
+    ASSERT_TRUE(WaitFor([&] {
         box = FindWindowTitled("Brindlex");
         char cls[32] = "";
         if (box) ::GetClassNameA(box, cls, sizeof cls);
@@ -141,7 +141,7 @@ TEST_F(FindFilesE2E, SizeLimitsAndAFieldThatIsNoInteger)
     ::SendMessageA(::GetDlgItem(box, 0xFFFF), WM_GETTEXT, sizeof text, (LPARAM)text);
     EXPECT_STREQ(text, "Enter an integer.");
     ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(box); }, 5000));
     EXPECT_EQ(find.Names(), (std::vector<std::string>{"notes.txt"}));
     EXPECT_EQ(find.Status(), "1 items found");
 }
@@ -173,9 +173,9 @@ TEST_F(FindFilesE2E, CancelDuringALongContentScan)
     find.Set(IDC_FIND_CONTAINING, "figures");
     find.Click(IDC_FIND_SUBFOLDERS);
     find.Click(IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return find.Get(IDOK) == "Cancel" && find.Status()[0] == '('; }, 10000)) << find.Status();
+    ASSERT_TRUE(WaitFor([&] { return find.Get(IDOK) == "Cancel" && find.Status()[0] == '('; }, 10000)) << find.Status();
     find.Click(IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return find.Get(IDOK) == "Search"; }, 90000));
+    ASSERT_TRUE(WaitFor([&] { return find.Get(IDOK) == "Search"; }, 90000));
     std::string status = find.Status();
     EXPECT_TRUE(status == "0 items found" || status == "1 items found" || status == "2 items found") << status;
     EXPECT_EQ(std::to_string(find.Names().size()) + " items found", status);
@@ -195,9 +195,9 @@ TEST_F(FindFilesE2E, EscHidesAndF3ShowsTheSameWindowWithItsList)
     ASSERT_EQ(find.Names().size(), 2u);
     find.Set(IDC_FIND_LOOK_IN, "F:\\Data\\Sub");
     CFindFilesWindow::Key(::GetDlgItem(first, IDC_FIND_NAMED), VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(first); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindowVisible(first); }, 5000));
     CFindFilesWindow::Key(app.Frame(), VK_F3);
-    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(first) != 0; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return ::IsWindowVisible(first) != 0; }, 5000));
     EXPECT_EQ(find.Find(), first);
     EXPECT_EQ(find.Names().size(), 2u);
     EXPECT_EQ(find.Get(IDC_FIND_LOOK_IN), "F:\\Data\\Sub");  // not reset
@@ -213,10 +213,10 @@ TEST_F(FindFilesE2E, CloseBoxAndReopenKeepsTheFieldsAndResetsLookIn)
     find.Set(IDC_FIND_LOOK_IN, "F:\\Data\\Sub");
     ASSERT_TRUE(find.Search());
     ::PostMessageA(first, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(first); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(first); }, 5000));
 
     ASSERT_TRUE(app.SelectPath("F:\\Data\\Sub"));
-    ASSERT_TRUE(WaitUntil([&] { return app.Caption() == "F:\\Data\\Sub - Brindlex Explorer"; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return app.Caption() == "F:\\Data\\Sub - Brindlex Explorer"; }, 5000));
     ASSERT_TRUE(Open());
     EXPECT_NE(find.Handle(), first);
     EXPECT_EQ(find.Get(IDC_FIND_LOOK_IN), "F:\\Data\\Sub\\");
@@ -234,6 +234,6 @@ TEST_F(FindFilesE2E, DoubleClickOpensTheResultWithItsProgram)
     ASSERT_TRUE(find.Search());
     ASSERT_EQ(find.Names(), (std::vector<std::string>{"open-me.bat"}));
     find.DoubleClick(0);
-    EXPECT_TRUE(WaitUntil([&] { return ::GetFileAttributesA(drive.Path("Data\\opened.log")) != INVALID_FILE_ATTRIBUTES; },
+    EXPECT_TRUE(WaitFor([&] { return ::GetFileAttributesA(drive.Path("Data\\opened.log")) != INVALID_FILE_ATTRIBUTES; },
                           20000)) << VisibleTitles();
 }

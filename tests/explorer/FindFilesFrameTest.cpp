@@ -105,6 +105,6 @@ TEST_F(FindFilesFrame, ClosingTheExplorerDuringASearchWaitsForItToUnwind)
     EXPECT_EQ(code, 0u);
     EXPECT_FALSE(::IsWindow(dlg));
     // The frame's close comes back once the search is over.
-    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(main); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindow(main); }, 5000));
     frame = nullptr;
 }

@@ -200,9 +200,9 @@ TEST_F(Refresh, TheWatcherDeliversChangesToTheTreeWindow)
 {
     Show("T:\\Data");
     ASSERT_TRUE(drive.MakeFile("Data\\watched.txt", "x"));
-    EXPECT_TRUE(PumpUntil([&] { return host->m_pList->HasEntry("watched.txt"); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return host->m_pList->HasEntry("watched.txt"); }, 5000));
     ASSERT_TRUE(::DeleteFileA(drive.Path("Data\\watched.txt")));
-    EXPECT_TRUE(PumpUntil([&] { return !host->m_pList->HasEntry("watched.txt"); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return !host->m_pList->HasEntry("watched.txt"); }, 5000));
 }
 
 // Rows and the disk: the names in the folder, sorted, against the list's rows, sorted.
@@ -228,18 +228,18 @@ TEST_F(Refresh, ABurstOfChangesIsFoldedAndTheRowsMatchTheDisk)
                                      drive.LinuxDir().str() + "/Data"};
     ASSERT_TRUE(RunLinux("/bin/sh", args));
     // The other program may still be writing when it reports back: wait for the disk first.
-    ASSERT_TRUE(PumpUntil([&] { return SortedNamesOnDisk(drive.Path("Data")).size() == 604u; }, 20000));
+    ASSERT_TRUE(WaitFor([&] { return SortedNamesOnDisk(drive.Path("Data")).size() == 604u; }, 20000));
     auto matches = [&] {
         std::vector<std::string> rows = host->Rows();
         std::sort(rows.begin(), rows.end());
         return rows == SortedNamesOnDisk(drive.Path("Data"));
     };
-    EXPECT_TRUE(PumpUntil(matches, 20000));
+    EXPECT_TRUE(WaitFor(matches, 20000));
     // Deleted again, all at once.
     std::vector<std::string> rm = {"-c", "rm -f \"$0\"/burst*.txt", drive.LinuxDir().str() + "/Data"};
     ASSERT_TRUE(RunLinux("/bin/sh", rm));
-    ASSERT_TRUE(PumpUntil([&] { return SortedNamesOnDisk(drive.Path("Data")).size() == 4u; }, 20000));
-    EXPECT_TRUE(PumpUntil(matches, 20000));
+    ASSERT_TRUE(WaitFor([&] { return SortedNamesOnDisk(drive.Path("Data")).size() == 4u; }, 20000));
+    EXPECT_TRUE(WaitFor(matches, 20000));
     EXPECT_EQ(host->Rows().size(), 4u);
     // Row i is still entry i of the model.
     const CFolderModel& model = host->m_pList->GetModel();

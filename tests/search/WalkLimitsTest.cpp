@@ -1,29 +1,17 @@
 #include "search/SearchFixture.h"
 #include "fw/Handle.h"
+#include "support/Host.h"
+#include "support/Wait.h"
 #include <algorithm>
 #include <string>
 
 namespace {
 
-// Wine starts Unix programs, without a process handle to wait on.
-bool RunUnix(const CString& commandLine)
-{
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    CString cmd = commandLine;
-    if (!::CreateProcessA(nullptr, cmd.GetBuffer(0), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    CHandle process(pi.hProcess), thread(pi.hThread);
-    return true;
-}
-
 bool Exists(const CString& path) { return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
-bool WaitFor(bool wanted, const CString& path)
+bool WaitExists(bool wanted, const CString& path)
 {
-    for (int i = 0; i < 1000 && Exists(path) != wanted; i++) ::Sleep(10);
-    return Exists(path) == wanted;
+    return WaitFor([&] { return Exists(path) == wanted; }, 10000);
 }
 
 // Symbolic links to folders, removed before the folder that holds them (removing the
@@ -35,7 +23,7 @@ public:
     {
         for (const CString& link : m_windowsLinks) ::RemoveDirectoryA(link);
         for (const CString& link : m_unixLinks)
-            if (RunUnix("/bin/rm -f " + UnixName(link))) WaitFor(false, link);
+            if (RunLinux("/bin/rm", {"-f", LinuxPathOf(link)})) WaitExists(false, link);
     }
     bool Make(const CString& linkPath, const char* relativeTarget, const CString& absoluteTarget)
     {
@@ -43,27 +31,13 @@ public:
             m_windowsLinks.push_back(linkPath);
             return true;
         }
-        CString unixPath = UnixName(linkPath);
-        if (unixPath.IsEmpty() || !RunUnix("/bin/ln -s " + CString(relativeTarget) + " " + unixPath)) return false;
+        std::string unixPath = LinuxPathOf(linkPath);
+        if (unixPath.empty() || !RunLinux("/bin/ln", {"-s", relativeTarget, unixPath})) return false;
         m_unixLinks.push_back(linkPath);
-        return WaitFor(true, linkPath);
+        return WaitExists(true, linkPath);
     }
 
 private:
-    static CString UnixName(const CString& path)
-    {
-        typedef char*(CDECL * UnixNameProc)(LPCWSTR);
-        UnixNameProc unixName =
-            (UnixNameProc)::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
-        if (!unixName) return CString();
-        WCHAR wide[MAX_PATH];
-        ::MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH);
-        char* name = unixName(wide);
-        if (!name) return CString();
-        CString s(name);
-        ::HeapFree(::GetProcessHeap(), 0, name);
-        return s;
-    }
     std::vector<CString> m_windowsLinks, m_unixLinks;
 };
 

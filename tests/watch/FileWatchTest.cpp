@@ -91,7 +91,7 @@ TEST_F(FileWatchTest, WatchesSharingAFolderEachGetOneMessagePerChange)
     ASSERT_TRUE(a && b);
 
     ASSERT_TRUE(WriteFileBytes(m_dir.File("one.txt"), ""));
-    ASSERT_TRUE(m_wnd.PumpUntil([&] { return m_wnd.Count(Folder()) >= 1 && m_wnd.Count(sub) >= 1; }));
+    ASSERT_TRUE(WaitFor([&] { return m_wnd.Count(Folder()) >= 1 && m_wnd.Count(sub) >= 1; }));
     Settle();
     // Each round of the worker posts once per watch, in id order.
     const std::vector<RECEIVED_NOTICE>& got = m_wnd.Notices();
@@ -221,7 +221,7 @@ TEST_F(FileWatchTest, WatchedFolderDeletedWhileWatched)
             ASSERT_TRUE(DeleteOnHost(goneDir));
         else
             RemoveTree(goneDir);
-        EXPECT_TRUE(m_wnd.PumpUntil([&] { return m_wnd.Count(Folder()) + m_wnd.Count(gone) > 0; }));
+        EXPECT_TRUE(WaitFor([&] { return m_wnd.Count(Folder()) + m_wnd.Count(gone) > 0; }));
         Settle();
 
         // The worker still serves the parent, and the dead folder does not keep it busy.

@@ -1,5 +1,6 @@
 #include "watch/WatchTestSupport.h"
 #include "watch/FileWatch.h"
+#include "support/Host.h"
 #include <tlhelp32.h>
 
 namespace {
@@ -42,28 +43,12 @@ int CNoticeWindow::Count(const char* path) const
     return n;
 }
 
-bool CNoticeWindow::PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    DWORD start = ::GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        if (done()) return true;
-        DWORD spent = ::GetTickCount() - start;
-        if (spent >= timeoutMs) return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - spent, QS_ALLINPUT);
-    }
-}
-
 void CNoticeWindow::Settle(DWORD quietMs)
 {
     DWORD start = ::GetTickCount();
     size_t seen = m_notices.size();
     while (::GetTickCount() - start < 5000) {
-        PumpUntil([&] { return m_notices.size() != seen; }, quietMs);
+        WaitFor([&] { return m_notices.size() != seen; }, (int)quietMs);
         if (m_notices.size() == seen) return;
         seen = m_notices.size();
     }
@@ -108,28 +93,7 @@ unsigned __int64 ThreadCpuTime(HANDLE hThread)
 
 bool DeleteOnHost(const char* path)
 {
-    typedef char*(__cdecl * UnixNameFn)(LPCWSTR);
-    UnixNameFn toUnix = (UnixNameFn)::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
-    if (!toUnix) return false;
-    WCHAR wide[MAX_PATH];
-    if (!::MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH)) return false;
-    char* unixPath = toUnix(wide);
-    if (!unixPath) return false;
-    bool bBlank = strchr(unixPath, ' ') != nullptr;
-    // Wine hands a host program its command line split at blanks, without unquoting.
-    CString cmd;
-    cmd.Format("/bin/rm -rf %s", unixPath);
-    ::HeapFree(::GetProcessHeap(), 0, unixPath);
-    if (bBlank) return false;
-    STARTUPINFOA si;
-    memset(&si, 0, sizeof si);
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi;
-    if (!::CreateProcessA("Z:\\bin\\rm", cmd.GetBuffer(0), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    // The handle of a host program cannot be waited on: watch the folder go instead.
-    CHandle process(pi.hProcess), thread(pi.hThread);
-    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 10000; ::Sleep(5))
-        if (::GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return true;
-    return false;
+    std::string host = LinuxPathOf(path);
+    if (host.empty() || !RunLinux("/bin/rm", {"-rf", host})) return false;
+    return WaitFor([&] { return ::GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES; }, 10000);
 }

@@ -2,6 +2,7 @@
 // messages, and a look at the worker thread from outside.
 #pragma once
 
+#include "support/Wait.h"
 #include "support/TestSupport.h"
 #include "fw/Handle.h"
 #include <functional>
@@ -24,11 +25,9 @@ public:
     int Count(const char* path) const;
     void Clear() { m_notices.clear(); }
 
-    // Pumps messages until done() holds or timeoutMs pass; returns done().
-    bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
     bool WaitForCount(const char* path, int n, DWORD timeoutMs = 5000)
     {
-        return PumpUntil([&] { return Count(path) >= n; }, timeoutMs);
+        return ::WaitFor([&] { return Count(path) >= n; }, (int)timeoutMs);
     }
     // Pumps until no message came for quietMs (at most a few seconds): later rounds of the
     // worker for changes already made have arrived by then.
