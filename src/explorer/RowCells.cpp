@@ -1,4 +1,6 @@
 #include "explorer/RowCells.h"
+#include <commctrl.h>
+#include <shlobj.h>
 
 CString FormatSizeCell(const WIN32_FIND_DATAA& fd)
 {
@@ -24,3 +26,5 @@ CString FormatDateCell(const FILETIME& ft)
     snprintf(buf, sizeof buf, "%02u-%02u-%04u", (unsigned)st.wMonth, (unsigned)st.wDay, (unsigned)st.wYear);
     return CString(buf);
 }
+
+UINT RowStateOf(DWORD shellAttributes) { return (shellAttributes & SFGAO_GHOSTED) ? LVIS_CUT : 0; }

@@ -3,6 +3,7 @@
 #include "explorer/NameIndex.h"
 #include "util/PathText.h"
 #include "explorer/tree/LeftView.h"
+#include <shlobj.h>
 
 static WIN32_FIND_DATAA Entry(DWORD attributes, DWORD sizeHigh, DWORD sizeLow)
 {
@@ -50,6 +51,22 @@ TEST(RowCells, DateIsEmptyForZeroLowPartOrUnconvertibleStamps)
     EXPECT_EQ(FormatDateCell(lowZero), "");
     FILETIME huge = {0xFFFFFFFF, 0xFFFFFFFF};
     EXPECT_EQ(FormatDateCell(huge), "");
+}
+
+// Only the shell's "ghosted" answer dims a row; hidden or system attributes alone do not.
+TEST(RowCells, RowIsDimmedExactlyWhenTheShellCallsItGhosted)
+{
+    struct {
+        DWORD shell;
+        UINT state;
+    } cases[] = {
+        {0, 0u},
+        {SFGAO_GHOSTED, (UINT)LVIS_CUT},
+        {SFGAO_GHOSTED | SFGAO_FOLDER | SFGAO_HASSUBFOLDER, (UINT)LVIS_CUT},
+        {SFGAO_FOLDER | SFGAO_LINK | SFGAO_SHARE | SFGAO_READONLY, 0u},
+        {(DWORD)~SFGAO_GHOSTED, 0u},
+    };
+    for (const auto& c : cases) EXPECT_EQ(RowStateOf(c.shell), c.state) << std::hex << c.shell;
 }
 
 TEST(NameIndex, NamesMeetIgnoringCaseAndCountRepeats)

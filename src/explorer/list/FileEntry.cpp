@@ -2,6 +2,7 @@
 #include "explorer/list/BrindlexView.h"
 #include "util/PathText.h"
 #include "explorer/ShellIcons.h"
+#include "explorer/RowCells.h"
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -27,9 +28,9 @@ int CBrindlexView::InsertRow(int nEntry, const WIN32_FIND_DATAA& fd, const char*
     it.iItem = nEntry;
     it.pszText = (LPSTR)e.strName.c_str();
     it.iImage = icon;
-    if (shellAttributes & SFGAO_GHOSTED) {
+    if (UINT state = RowStateOf(shellAttributes)) {
         it.mask |= LVIF_STATE;
-        it.state = it.stateMask = LVIS_CUT;
+        it.state = it.stateMask = state;
     }
     int row = list.InsertItem(it);
     if (row != nEntry) {
