@@ -228,7 +228,9 @@ int CFileFinder::FindFilesNamed(const char* folder, const char* mask, BOOL subfo
     params.mask = mask;
     params.subfolders = subfolders;
     params.flags = FIND_ATTRIBUTES;
-    params.attributes = 0x927;
+    // 0x927: a file of any of these kinds matches; folders do not.
+    params.attributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                        FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_COMPRESSED;
     return FindFiles(params);
 }
 
