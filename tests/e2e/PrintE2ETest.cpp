@@ -1,6 +1,6 @@
 // Printing from the viewer. The print jobs themselves are started by print_check.sh,
 // which reads the printed PDF back.
-#include "Driver.h"
+#include "support/Driver.h"
 #include <richedit.h>
 
 namespace {

@@ -1,5 +1,5 @@
 // The viewer driven from outside, as a user works it.
-#include "Driver.h"
+#include "support/Driver.h"
 #include <shlobj.h>
 
 namespace {

@@ -1,5 +1,5 @@
 // Find as the user sees it: where the view goes, and what the find box takes.
-#include "Driver.h"
+#include "support/Driver.h"
 #include <richedit.h>
 
 namespace {

@@ -1,6 +1,6 @@
 // The viewer's life as a user meets it: stored modes, maximised starts, closing while a
 // message is up, the end of the session.
-#include "Driver.h"
+#include "support/Driver.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Names a user may hand the viewer that are not plain file names: devices, pipes, forward
 // slashes, relative names, names outside the code page, stray blanks between quoted names.
-#include "Driver.h"
+#include "support/Driver.h"
 #include <algorithm>
 
 namespace {

@@ -5,11 +5,10 @@ static const DWORD kRemoteBytes = 4096;
 CExplorerProcess::~CExplorerProcess()
 {
     if (m_pRemote) ::VirtualFreeEx(m_pi.hProcess, m_pRemote, 0, MEM_RELEASE);
+    // Whatever state the test left it in: no closing questions, no saved settings.
     if (m_pi.hProcess) {
         ::TerminateProcess(m_pi.hProcess, 0);
         ::WaitForSingleObject(m_pi.hProcess, 5000);
-        ::CloseHandle(m_pi.hProcess);
-        ::CloseHandle(m_pi.hThread);
     }
 }
 
@@ -37,37 +36,18 @@ static BOOL CALLBACK FindFrameProc(HWND h, LPARAM lp)
 
 bool CExplorerProcess::Start()
 {
-    char exe[MAX_PATH];
-    DWORD n = ::GetModuleFileNameA(nullptr, exe, sizeof exe);
-    if (!n || n >= sizeof exe) return false;
-    char* slash = strrchr(exe, '\\');
-    if (!slash) return false;
-    lstrcpynA(slash + 1, "brindlex.exe", (int)(sizeof exe - (slash + 1 - exe)));
-    std::string line = std::string("\"") + exe + "\"";
-    std::vector<char> cmd(line.begin(), line.end());
-    cmd.push_back(0);
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    if (!::CreateProcessA(exe, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi)) return false;
-    ::WaitForInputIdle(m_pi.hProcess, 10000);
+    if (!Launch("")) return false;
     FindFrame f = {m_pi.dwProcessId, nullptr};
     WaitFor([&] {
         ::EnumWindows(FindFrameProc, (LPARAM)&f);
         return f.found != nullptr;
     }, 15000);
-    m_hFrame = f.found;
-    return m_hFrame != nullptr;
+    m_frame = f.found;
+    return m_frame != nullptr;
 }
 
-HWND CExplorerProcess::Tree() const { return ::GetDlgItem(::GetDlgItem(m_hFrame, 0xE900), 0xE900); }
-HWND CExplorerProcess::List() const { return ::GetDlgItem(::GetDlgItem(m_hFrame, 0xE900), 0xE901); }
-
-std::string CExplorerProcess::Caption() const
-{
-    char title[300] = "";
-    ::SendMessageA(m_hFrame, WM_GETTEXT, sizeof title, (LPARAM)title);
-    return title;
-}
+HWND CExplorerProcess::Tree() const { return ::GetDlgItem(::GetDlgItem(m_frame, 0xE900), 0xE900); }
+HWND CExplorerProcess::List() const { return ::GetDlgItem(::GetDlgItem(m_frame, 0xE900), 0xE901); }
 
 void* CExplorerProcess::Remote(size_t bytes) const
 {
@@ -193,7 +173,7 @@ bool CExplorerProcess::SelectRows(const std::vector<std::string>& names) const
 
 bool CExplorerProcess::ClickPane(HWND pane) const
 {
-    ::SetForegroundWindow(m_hFrame);
+    ::SetForegroundWindow(m_frame);
     RECT rc;
     if (!::GetWindowRect(pane, &rc)) return false;
     // Low in the pane, where no row or item is.
@@ -214,22 +194,4 @@ bool CExplorerProcess::ClickPane(HWND pane) const
         gti.cbSize = sizeof gti;
         return ::GetGUIThreadInfo(m_pi.dwThreadId, &gti) && gti.hwndFocus == pane;
     }, 5000);
-}
-
-void CExplorerProcess::PressKey(WORD vk, bool ctrl) const
-{
-    ::SetForegroundWindow(m_hFrame);
-    std::vector<INPUT> in;
-    auto key = [&](WORD k, bool up) {
-        INPUT i = {};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = k;
-        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        in.push_back(i);
-    };
-    if (ctrl) key(VK_CONTROL, false);
-    key(vk, false);
-    key(vk, true);
-    if (ctrl) key(VK_CONTROL, true);
-    ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
 }

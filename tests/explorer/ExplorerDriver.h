@@ -1,13 +1,15 @@
-// Drives a running brindlex.exe from outside, as a user and the window system would:
-// messages to its windows, control contents read through its memory.
+// Drives the explorer from outside, as a user and the window system would: the viewer's
+// driver (start, keys, message boxes) plus the list and the tree, read through the
+// process's memory.
 #pragma once
 
+#include "support/Driver.h"
 #include "support/TestSupport.h"
 #include "support/Wait.h"
 #include <string>
 #include <vector>
 
-class CExplorerProcess {
+class CExplorerProcess : public CBrindlex {
 public:
     CExplorerProcess() {}
     // Ends the process, whatever state the test left it in.
@@ -17,10 +19,9 @@ public:
 
     // Starts the explorer (no argument) beside this test program and waits for its frame.
     bool Start();
-    HWND Frame() const { return m_hFrame; }
     HWND Tree() const;
     HWND List() const;
-    std::string Caption() const;
+    std::string Caption() const { return Title(); }
 
     // Column-0 texts of the list's rows, in order.
     std::vector<std::string> Rows() const;
@@ -32,22 +33,21 @@ public:
     // Expands the items down to path ("T:\Data\Sub") and selects the last; false if one is missing.
     bool SelectPath(const char* path);
 
-    LRESULT Command(UINT id) const { return ::SendMessageA(m_hFrame, WM_COMMAND, id, 0); }
+    // Runs a command to its end (dialogs it opens are answered from another thread).
+    LRESULT Command(UINT id) const { return ::SendMessageA(m_frame, WM_COMMAND, id, 0); }
     DWORD ProcessId() const { return m_pi.dwProcessId; }
     // Selects exactly the rows with these names; false when one is missing.
     bool SelectRows(const std::vector<std::string>& names) const;
     // Brings the frame forward and clicks the pane (the list below its rows), which makes it
     // the pane that gets the commands, as a user's click does.
     bool ClickPane(HWND pane) const;
-    // Presses a key with Ctrl held or not, as the keyboard would.
-    void PressKey(WORD vk, bool ctrl) const;
+    // Presses a key with Ctrl held or not, as the keyboard would, without waiting.
+    void PressKey(WORD vk, bool ctrl) const { SendKeys(vk, ctrl); }
 
 private:
     HTREEITEM FindItem(HTREEITEM parent, const std::string& text) const;
     // A block of the process's memory for message arguments, freed with the object.
     void* Remote(size_t bytes) const;
 
-    PROCESS_INFORMATION m_pi = {};
-    HWND m_hFrame = nullptr;
     mutable void* m_pRemote = nullptr;
 };

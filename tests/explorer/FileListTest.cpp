@@ -3,6 +3,7 @@
 #include "explorer/list/SortClass.h"
 #include <shellapi.h>
 #include <shlobj.h>
+#include <functional>
 
 namespace {
 
@@ -181,43 +182,36 @@ TEST_F(FileList, HiddenEntriesAreDrawnDimmed)
     EXPECT_EQ(host->List().GetItemState(1, LVIS_CUT), 0u);
 }
 
-TEST_F(FileList, NameSortPutsFoldersFirstThenIgnoresCase)
+TEST_F(FileList, EachColumnSortsAsItsKeySays)
 {
-    Add(FileData("b.txt", 1));
-    Add(FolderData("zeta"));
-    Add(FileData("A.txt", 1));
-    SortBy(0);
-    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"zeta", "A.txt", "b.txt"}));
-}
-
-TEST_F(FileList, DateSortIsChronologicalWithUndatedFilesFirst)
-{
-    FILETIME none = {0, 0};
-    Add(FileData("new", 1, LocalDate(2024, 1, 1)));
-    Add(FileData("old", 1, LocalDate(2023, 12, 31)));
-    Add(Entry("undated", FILE_ATTRIBUTE_ARCHIVE, 1, none, none));
-    Add(FolderData("dir", LocalDate(2025, 6, 1)));
-    SortBy(3);
-    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"dir", "undated", "old", "new"}));
-}
-
-TEST_F(FileList, CreatedSortPutsAnUndatedFolderBeforeEverything)
-{
-    FILETIME none = {0, 0};
-    Add(FileData("file", 1, LocalDate(2020, 1, 1)));
-    Add(FolderData("dated", LocalDate(2001, 1, 1)));
-    Add(Entry("undated", FILE_ATTRIBUTE_DIRECTORY, 0, none, none));
-    SortBy(2);
-    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"undated", "dated", "file"}));
-}
-
-TEST_F(FileList, SizeSortIsNumeric)
-{
-    Add(FileData("ten", 10));
-    Add(FileData("nine", 9));
-    Add(FileData("hundred", 100));
-    SortBy(1);
-    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"nine", "ten", "hundred"}));
+    const FILETIME none = {0, 0};
+    struct Case {
+        const char* what;
+        int column;
+        std::vector<WIN32_FIND_DATAA> entries;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"name: folders first, then case ignored", 0,
+         {FileData("b.txt", 1), FolderData("zeta"), FileData("A.txt", 1)},
+         {"zeta", "A.txt", "b.txt"}},
+        {"modified: chronological, undated files first", 3,
+         {FileData("new", 1, LocalDate(2024, 1, 1)), FileData("old", 1, LocalDate(2023, 12, 31)),
+          Entry("undated", FILE_ATTRIBUTE_ARCHIVE, 1, none, none), FolderData("dir", LocalDate(2025, 6, 1))},
+         {"dir", "undated", "old", "new"}},
+        {"created: an undated folder before everything", 2,
+         {FileData("file", 1, LocalDate(2020, 1, 1)), FolderData("dated", LocalDate(2001, 1, 1)),
+          Entry("undated", FILE_ATTRIBUTE_DIRECTORY, 0, none, none)},
+         {"undated", "dated", "file"}},
+        {"size: numeric, not by text", 1,
+         {FileData("ten", 10), FileData("nine", 9), FileData("hundred", 100)},
+         {"nine", "ten", "hundred"}},
+    };
+    for (const Case& c : cases) {
+        view->ShowFolder("C:\\nowhere");
+        for (const WIN32_FIND_DATAA& fd : c.entries) Add(fd);
+        SortBy(c.column);
+        EXPECT_EQ(host->Rows(), c.rows) << c.what;
+    }
 }
 
 TEST_F(FileList, SizesFromTwoGigabytesSortAs64BitNumbers)
@@ -272,25 +266,47 @@ TEST_F(FileList, SortOfAnEmptyListDoesNothing)
     EXPECT_EQ(host->List().GetItemCount(), 0);
 }
 
+// A click on a column heading, however it reaches the view, sorts ascending by that column,
+// and a second click on the same heading sorts ascending again.
 TEST_F(FileList, ColumnClickSortsAscendingByThatColumn)
 {
-    Add(FileData("b", 10));
-    Add(FileData("a", 9));
-    Add(FileData("c", 100));
-    NMLISTVIEW nm = {};
-    nm.hdr.hwndFrom = host->List().m_hWnd;
-    nm.hdr.idFrom = AFX_IDW_PANE_FIRST + 1;
-    nm.hdr.code = LVN_COLUMNCLICK;
-    nm.iItem = -1;
-    nm.iSubItem = 1;
-    // As the control sends it: to its parent, which hands it back to the view.
-    ::SendMessageA(host->m_host.m_hWnd, WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
-    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"a", "b", "c"}));
-    nm.iSubItem = 0;
-    Add(FileData("B0", 1));
-    ::SendMessageA(host->m_host.m_hWnd, WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
-    ::SendMessageA(host->m_host.m_hWnd, WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);  // again: ascending again
-    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"a", "b", "B0", "c"}));
+    // As the control sends it: a notification to its parent, which hands it back to the view.
+    auto notify = [&](int column) {
+        NMLISTVIEW nm = {};
+        nm.hdr.hwndFrom = host->List().m_hWnd;
+        nm.hdr.idFrom = AFX_IDW_PANE_FIRST + 1;
+        nm.hdr.code = LVN_COLUMNCLICK;
+        nm.iItem = -1;
+        nm.iSubItem = column;
+        ::SendMessageA(host->m_host.m_hWnd, WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
+    };
+    // As the mouse does it: a press and release on the heading in Details view.
+    auto click = [&](int column) {
+        view->ShowAsDetails();
+        host->List().SetColumnWidth(0, 100);  // the Size heading within the window
+        HWND header = (HWND)::SendMessageA(host->List().m_hWnd, LVM_GETHEADER, 0, 0);
+        RECT rc = {};
+        ASSERT_TRUE(header && ::SendMessageA(header, HDM_GETITEMRECT, column, (LPARAM)&rc));
+        LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        ::SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::SendMessageA(header, WM_LBUTTONUP, 0, at);
+    };
+    struct Way {
+        const char* what;
+        std::function<void(int)> press;
+    } ways[] = {{"notification", notify}, {"mouse on the heading", click}};
+    for (const Way& w : ways) {
+        view->ShowFolder("C:\\nowhere");
+        Add(FileData("b", 10));
+        Add(FileData("a", 9));
+        Add(FileData("c", 100));
+        w.press(1);
+        EXPECT_EQ(host->Rows(), (std::vector<std::string>{"a", "b", "c"})) << w.what;
+        Add(FileData("B0", 1));
+        w.press(0);
+        w.press(0);
+        EXPECT_EQ(host->Rows(), (std::vector<std::string>{"a", "b", "B0", "c"})) << w.what;
+    }
 }
 
 TEST_F(FileList, InitialUpdateSetsStylesFontColumnsAndListMode)
@@ -371,21 +387,4 @@ TEST_F(FileList, ShadingColoursOddRowsInDetailsOnly)
     EXPECT_EQ(cd.clrTextBk, RGB(240, 240, 255));
     send(CDDS_ITEMPREPAINT, 4);
     EXPECT_EQ(cd.clrTextBk, RGB(255, 255, 255));
-}
-
-TEST_F(FileList, ClickOnAColumnHeadingSorts)
-{
-    Add(FileData("b", 10));
-    Add(FileData("a", 9));
-    Add(FileData("c", 100));
-    view->ShowAsDetails();
-    host->List().SetColumnWidth(0, 100);  // the Size heading within the window
-    HWND header = (HWND)::SendMessageA(host->List().m_hWnd, LVM_GETHEADER, 0, 0);
-    ASSERT_TRUE(header);
-    RECT rc = {};
-    ASSERT_TRUE(::SendMessageA(header, HDM_GETITEMRECT, 1, (LPARAM)&rc));
-    LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-    ::SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::SendMessageA(header, WM_LBUTTONUP, 0, at);
-    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"a", "b", "c"}));
 }

@@ -1,4 +1,4 @@
-#include "Driver.h"
+#include "support/Driver.h"
 #include <tlhelp32.h>
 #include <richedit.h>
 #include <algorithm>
@@ -79,7 +79,7 @@ std::vector<std::string> TempCopies()
     return found;
 }
 
-bool CBrindlex::Start(const std::string& args, const char* titlePrefix, const char* workDir)
+bool CBrindlex::Launch(const std::string& args, const char* workDir)
 {
     std::string cmd = "\"" + BrindlexExe() + "\"" + (args.empty() ? "" : " " + args);
     STARTUPINFOA si = {};
@@ -88,6 +88,12 @@ bool CBrindlex::Start(const std::string& args, const char* titlePrefix, const ch
     buf.push_back('\0');
     if (!::CreateProcessA(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, workDir, &si, &m_pi)) return false;
     ::WaitForInputIdle(m_pi.hProcess, 10000);
+    return true;
+}
+
+bool CBrindlex::Start(const std::string& args, const char* titlePrefix, const char* workDir)
+{
+    if (!Launch(args, workDir)) return false;
     m_frame = WaitTopWindow(m_pi.dwProcessId, titlePrefix);
     return m_frame != nullptr;
 }
@@ -185,6 +191,14 @@ void CBrindlex::Keys(WORD vk, bool ctrl, bool alt)
 {
     ::SetForegroundWindow(m_frame);
     Idle(50);
+    SendKeys(vk, ctrl, alt);
+    Idle(100);
+    Sync();
+}
+
+void CBrindlex::SendKeys(WORD vk, bool ctrl, bool alt) const
+{
+    ::SetForegroundWindow(m_frame);
     std::vector<INPUT> in;
     auto key = [&](WORD k, bool up) {
         INPUT i = {};
@@ -200,8 +214,6 @@ void CBrindlex::Keys(WORD vk, bool ctrl, bool alt)
     if (alt) key(VK_MENU, true);
     if (ctrl) key(VK_CONTROL, true);
     ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
-    Idle(100);
-    Sync();
 }
 
 HWND CBrindlex::FindDialog(const char* title, int timeoutMs)

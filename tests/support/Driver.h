@@ -1,5 +1,6 @@
 // Drives brindlex.exe from another process as a user would: start it, find its
-// windows, send commands and keys, read text, answer message boxes.
+// windows, send commands and keys, read text, answer message boxes. The explorer's
+// driver (tests/explorer/ExplorerDriver.h) builds on it to read the list and the tree.
 #pragma once
 
 #include "support/TestSupport.h"
@@ -38,6 +39,8 @@ public:
     std::string Text() const;  // the control's whole text, CRLF line ends
     void Command(UINT id);     // sends WM_COMMAND and waits until it has been handled
     void Keys(WORD vk, bool ctrl = false, bool alt = false);  // a key press through the input queue
+    // The same key press without waiting for the window to take it.
+    void SendKeys(WORD vk, bool ctrl = false, bool alt = false) const;
     // The text of the process's message box, "" when none appears; answered with OK.
     std::string AnswerMessageBox(int timeoutMs = 10000);
     HWND FindDialog(const char* title, int timeoutMs = 10000);
@@ -47,7 +50,9 @@ public:
     std::vector<DWORD> Children() const;
     static void KillChildrenOf(DWORD pid);
 
-private:
+protected:
+    // Starts "brindlex.exe args" without waiting for a window.
+    bool Launch(const std::string& args, const char* workDir = nullptr);
     void Sync() const;  // returns once the process has handled what was sent before
     PROCESS_INFORMATION m_pi = {};
     HWND m_frame = nullptr;
