@@ -16,6 +16,11 @@ const UINT g_nFindReplaceMsg = ::RegisterWindowMessageA(FINDMSGSTRINGA);
 
 namespace {
 
+// A section goes into the control in pieces of rendered text: the first holds a screenful
+// and more (painted at once), the later ones are appended behind it.
+const LONG kFirstPieceBytes = 64 * 1024;
+const LONG kLaterPieceBytes = 128 * 1024;
+
 // True when the control's last line ends inside its client area, seen from the top.
 bool TextFitsControl(HWND ctl)
 {
@@ -181,10 +186,38 @@ void CBrindlexDlg::StreamSection()
     // text again for the narrower client area; with the bar there from the start it wraps once.
     // A section that fits on one page hides the bar again at the end.
     ::ShowScrollBar(g_richEdit, SB_VERT, TRUE);
+    // The first screenful goes in alone and is painted at once; the rest of the section is
+    // appended behind it before this returns, so every command still finds the whole
+    // section (nothing is handled in between), and the user reads while it loads.
     EDITSTREAM es = {};
     es.pfnCallback = StreamSectionChunk;
+    g_nStreamPieceLeft = kFirstPieceBytes;
     ::SendMessageA(g_richEdit, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
+    if (g_nSectionLeft > 0 && g_nStreamPieceLeft == 0) AppendRestOfSection();
+    g_nStreamPieceLeft = -1;
     if (TextFitsControl(g_richEdit)) ::ShowScrollBar(g_richEdit, SB_VERT, FALSE);
+}
+
+void CBrindlexDlg::AppendRestOfSection()
+{
+    ::UpdateWindow(g_richEdit);
+    ::SendMessageA(g_richEdit, WM_SETREDRAW, FALSE, 0);
+    EDITSTREAM es = {};
+    es.pfnCallback = StreamSectionChunk;
+    while (g_nSectionLeft > 0) {
+        // Past the end: every control puts the caret at the end of the text.
+        CHARRANGE end = {0x7FFFFFFF, 0x7FFFFFFF};
+        ::SendMessageA(g_richEdit, EM_EXSETSEL, 0, (LPARAM)&end);
+        g_nStreamPieceLeft = kLaterPieceBytes;
+        ::SendMessageA(g_richEdit, EM_STREAMIN, SF_TEXT | SFF_SELECTION, (LPARAM)&es);
+        if (g_nStreamPieceLeft == kLaterPieceBytes) break;  // the file ended early: nothing came
+    }
+    // As after one stream: the caret at the top, the top in view, nothing to undo.
+    CHARRANGE top = {0, 0};
+    ::SendMessageA(g_richEdit, EM_EXSETSEL, 0, (LPARAM)&top);
+    ::SendMessageA(g_richEdit, EM_EMPTYUNDOBUFFER, 0, 0);
+    ::SendMessageA(g_richEdit, WM_SETREDRAW, TRUE, 0);
+    ::RedrawWindow(g_richEdit, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
 }
 
 void CBrindlexDlg::SetFileMenuItem(int pos, UINT id, const char* text)

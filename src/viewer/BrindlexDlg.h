@@ -47,6 +47,9 @@ public:
     virtual void StartViewer(const char* path);
 
 protected:
+    // The section after its first piece, appended at the end of the control's text.
+    void AppendRestOfSection();
+
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnClose(WPARAM, LPARAM);
     LRESULT OnEndSession(WPARAM, LPARAM);

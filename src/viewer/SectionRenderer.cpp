@@ -143,12 +143,15 @@ LONG StreamHex(LPBYTE buf, LONG cb, unsigned n)
 
 }  // namespace
 
+LONG g_nStreamPieceLeft = -1;
+
 DWORD CALLBACK StreamSectionChunk(DWORD_PTR, LPBYTE buf, LONG cb, LONG* pcb)
 {
     *pcb = 0;
-    if (cb <= 0) return 0;
+    if (cb <= 0 || g_nStreamPieceLeft == 0) return 0;
     unsigned n = g_nSectionLeft < (unsigned)cb ? g_nSectionLeft : (unsigned)cb;
     if (n == 0) return 0;
     *pcb = g_bHexMode ? StreamHex(buf, cb, n) : StreamText(buf, n);
+    if (g_nStreamPieceLeft > 0) g_nStreamPieceLeft = *pcb < g_nStreamPieceLeft ? g_nStreamPieceLeft - *pcb : 0;
     return 0;
 }

@@ -137,7 +137,8 @@ TEST_F(SectionLoadTest, ScrollBarShownBeforeTheStreamChangesNothingTheUserSees)
         std::string bytes;
         const char* find;
     } cases[] = {
-        {"long.txt", 0, MixedLines(1200), "MARK"},
+        {"long.txt", 0, MixedLines(1200), "MARK"},  // about 250 KB: the first piece and two more
+        {"longer.txt", 0, MixedLines(5000), "MARK"},
         {"long.bin", 1, MixedLines(400), "0D 0A"},
         {"short.txt", 0, "one line\r\nand another\r\n", "line"},
         {"short.bin", 1, "sixteen bytes.\r\n", "65"},
@@ -151,6 +152,11 @@ TEST_F(SectionLoadTest, ScrollBarShownBeforeTheStreamChangesNothingTheUserSees)
         Shown plain = Inspect(StreamPlainReference(), c.find);
         ExpectSame(ours, plain);
         EXPECT_EQ(ours.bar, c.bytes.size() > 100) << "the bar shows only when the text does not fit";
+        // However many pieces it came in, it ends as one stream leaves it: the view at the
+        // top, nothing to undo.
+        EXPECT_EQ(::SendMessageA(g_richEdit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+        EXPECT_EQ(::GetScrollPos(g_richEdit, SB_VERT), 0);
+        EXPECT_FALSE(::SendMessageA(g_richEdit, EM_CANUNDO, 0, 0));
         if (c.hex == 0) {
             EXPECT_TRUE(ours.text == c.bytes) << "the control holds other text than the file";
         }
