@@ -70,12 +70,12 @@ void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDl
     }
     if (nCode == FIND_NOTIFY_MATCH || nCode == FIND_NOTIFY_FOLDER)
         dlg->SetStatus(pFinder->GetFileCount(), pFinder->GetSearchingFolder());
-    // A content scan reports every kilobyte or so, and each look at the queue is a trip to
-    // the window server: between two of those reports the queue waits a few milliseconds,
-    // which the user never notices and the scan does.
+    // Each look at the queue is a trip to the window server and paints the list and the
+    // status: a content scan reports every kilobyte or so, and a wide search matches
+    // thousands of files a second. The queue waits a few milliseconds between looks, which
+    // the user never notices and the search does.
     DWORD now = ::GetTickCount();
-    if ((nCode == FIND_NOTIFY_NOMATCH || nCode == FIND_NOTIFY_SCANNING) && now - dlg->m_dwLastPump < kPumpIntervalMs)
-        return;
+    if (now - dlg->m_dwLastPump < kPumpIntervalMs) return;
     dlg->m_dwLastPump = now;
     dlg->PumpMessages();
 }
