@@ -88,6 +88,7 @@ protected:
     BOOL m_bQuit = FALSE;      // WM_QUIT met while pumping
     int m_nQuitCode = 0;
     DWORD m_dwLastPump = 0;     // tick of the last look at the queue
+    DWORD m_dwLastRowPaint = 0; // tick of the last time the results were let paint while searching
     CString m_strLongFolderOf;  // the folder whose long form m_strLongFolder holds
     CString m_strLongFolder;
 

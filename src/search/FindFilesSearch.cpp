@@ -28,8 +28,17 @@ void CFindFilesDlg::OnSearch()
     SetDlgItemText(IDOK, "Cancel");
     m_finder.RemoveAll();
     // A Look in that is no folder (a file, a device, a missing path) finds nothing.
-    if (IsSearchableFolder(m_strLookIn.IsEmpty() ? "" : CPath::AddBackslash(m_strLookIn)))
+    if (IsSearchableFolder(m_strLookIn.IsEmpty() ? "" : CPath::AddBackslash(m_strLookIn))) {
+        // Painting the results after every row would cost far more than finding them: they
+        // paint a few times a second while the search runs, and once at its end.
+        ::SendMessageA(m_rows.m_list.m_hWnd, WM_SETREDRAW, FALSE, 0);
+        m_dwLastRowPaint = ::GetTickCount();
         m_finder.FindFiles(params);
+        if (m_hWnd) {
+            ::SendMessageA(m_rows.m_list.m_hWnd, WM_SETREDRAW, TRUE, 0);
+            ::InvalidateRect(m_rows.m_list.m_hWnd, nullptr, TRUE);
+        }
+    }
     m_bSearching = FALSE;
 
     if (!m_hWnd) return;  // destroyed with its owner while searching
@@ -55,6 +64,7 @@ void CFindFilesDlg::SetStatus(int count, const char* folder)
 }
 
 static const DWORD kPumpIntervalMs = 10;
+static const DWORD kRowPaintIntervalMs = 250;
 
 void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDlg)
 {
@@ -77,7 +87,14 @@ void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDl
     DWORD now = ::GetTickCount();
     if (now - dlg->m_dwLastPump < kPumpIntervalMs) return;
     dlg->m_dwLastPump = now;
+    bool bPaintRows = now - dlg->m_dwLastRowPaint >= kRowPaintIntervalMs;
+    if (bPaintRows) {
+        dlg->m_dwLastRowPaint = now;
+        ::SendMessageA(dlg->m_rows.m_list.m_hWnd, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(dlg->m_rows.m_list.m_hWnd, nullptr, TRUE);
+    }
     dlg->PumpMessages();
+    if (bPaintRows && dlg->m_hWnd && dlg->m_bSearching) ::SendMessageA(dlg->m_rows.m_list.m_hWnd, WM_SETREDRAW, FALSE, 0);
 }
 
 // The engine's names come from the folder's listing and are long already: only the folder
