@@ -37,7 +37,8 @@ DWORD AddFileWatch(const char* path, HWND hWnd)
     CSingleLock lock(g_fileWatchLock);
     CString dir = GetWatchDirectory(path);
     unsigned __int64 time = 0;
-    if (!IsFolderPath(path) && !ReadLastWriteTime(path, &time)) return 0;
+    bool bFolder = IsFolderPath(path);
+    if (!bFolder && !ReadLastWriteTime(path, &time)) return 0;
     // A relative file name has no folder to watch.
     if (dir.IsEmpty()) return 0;
     int iDir = g_watchedDirs.Find(dir);
@@ -51,14 +52,14 @@ DWORD AddFileWatch(const char* path, HWND hWnd)
     item.ftLastWrite = time;
     item.hWnd = hWnd;
     item.dwData = 0;
+    item.bFolder = bFolder;
     g_fileWatches[id] = item;
 
     if (iDir < 0) {
         ::SetEvent(g_fileWatchEvent);
         // A folder the platform refuses to watch is kept with the failed value: it never reports.
-        HANDLE h = ::FindFirstChangeNotificationA(dir, FALSE, kChangeFilter);
         g_watchedDirs.Add(dir);
-        g_watchHandles.Add(h);
+        g_watchHandles.Add(CChangeHandle(::FindFirstChangeNotificationA(dir, FALSE, kChangeFilter)));
         ++g_dwWatchDirsGeneration;
     }
     if (!g_pFileWatchThread) StartWorker();
@@ -83,7 +84,6 @@ void RemoveFileWatch(DWORD id)
             int iDir = bShared ? -1 : g_watchedDirs.Find(dir);
             if (iDir >= 0) {
                 ::SetEvent(g_fileWatchEvent);
-                CloseWatchHandle(g_watchHandles[iDir]);
                 g_watchedDirs.RemoveAt(iDir);
                 g_watchHandles.RemoveAt(iDir);
                 ++g_dwWatchDirsGeneration;

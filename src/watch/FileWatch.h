@@ -4,7 +4,9 @@
 // A watch on a folder path ending in a backslash (or a drive root such as "C:\") fires for
 // every change of the entries directly inside that folder: created, deleted, renamed,
 // written. A watch on a file fires when the file's last-write time changes. A path without a
-// trailing backslash is watched through its parent folder. One low-priority worker thread
+// trailing backslash is watched through its parent folder. A folder watch also fires when its
+// folder vanishes (removed, renamed, gone with its parent), so that the receiver can look for
+// what is left. One low-priority worker thread
 // serves all watches; it runs from the first watch added until the last one is removed.
 // All functions are for the user-interface thread.
 //
@@ -37,6 +39,7 @@ struct FILEWATCHITEM {
     unsigned __int64 ftLastWrite = 0;  // a file's last-write time when last seen; 0 for a folder
     HWND hWnd = nullptr;               // receives the message; nothing is posted for null
     DWORD dwData = 0;                  // sent as wParam
+    bool bFolder = false;              // added as a folder: fires even once the folder is gone
 };
 
 // The id of the registered message "FileWatchNotify"; 0 until the first successful add.

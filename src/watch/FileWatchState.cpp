@@ -8,7 +8,7 @@ CHandle g_fileWatchEvent(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
 std::map<DWORD, FILEWATCHITEM> g_fileWatches;
 DWORD g_dwNextWatchId = 1;
 CArrayEx<CString> g_watchedDirs;
-CArrayEx<void*> g_watchHandles;
+CChangeHandleArray g_watchHandles;
 DWORD g_dwWatchDirsGeneration = 0;
 std::atomic<CWinThread*> g_pFileWatchThread{nullptr};
 std::atomic<bool> g_bFileWatchStop{false};
@@ -22,16 +22,10 @@ struct CFileWatchShutdown {
 } g_fileWatchShutdown;
 }  // namespace
 
-void CloseWatchHandle(void* h)
-{
-    if (h && h != INVALID_HANDLE_VALUE) ::FindCloseChangeNotification(h);
-}
-
 void ForgetAllWatches()
 {
-    for (int i = 0; i < g_watchHandles.GetSize(); ++i) CloseWatchHandle(g_watchHandles[i]);
     g_fileWatches.clear();
     g_watchedDirs = CArrayEx<CString>();
-    g_watchHandles = CArrayEx<void*>();
+    g_watchHandles = CChangeHandleArray();  // closes every notification
     ++g_dwWatchDirsGeneration;
 }

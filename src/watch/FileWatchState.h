@@ -14,7 +14,10 @@
 extern std::map<DWORD, FILEWATCHITEM> g_fileWatches;  // by watch id
 extern DWORD g_dwNextWatchId;                         // starts at 1, never reused
 extern CArrayEx<CString> g_watchedDirs;               // distinct watch directories, in order of first add
-extern CArrayEx<void*> g_watchHandles;                // change notifications, parallel to g_watchedDirs
+// Change notifications, parallel to g_watchedDirs; a folder the platform refused to watch (or
+// one that can no longer be re-armed) keeps an invalid handle.
+typedef CArrayEx<CChangeHandle, CChangeHandle&&> CChangeHandleArray;
+extern CChangeHandleArray g_watchHandles;
 // Counts every change of the two arrays, so that the worker can tell whether the wait set it
 // built still matches them.
 extern DWORD g_dwWatchDirsGeneration;
@@ -36,7 +39,5 @@ extern std::map<LPARAM, FILEWATCHNOTICE> g_fileWatchNotices;  // keyed by the co
 UINT FileWatchThreadProc(LPVOID);
 // Posts "FileWatchNotify" with a copy of path; under the lock.
 void PostFileWatchNotice(HWND hWnd, DWORD dwData, const CString& path);
-// Closes a change notification; the failed value is left alone.
-void CloseWatchHandle(void* h);
 // Closes every change notification and forgets all watches and folders; under the lock.
 void ForgetAllWatches();

@@ -26,11 +26,11 @@ void BuildWaitSet(WAITSET& ws)
 {
     BuildEventOnly(ws, g_dwWatchDirsGeneration);
     for (int i = 0; i < g_watchHandles.GetSize() && ws.count < MAXIMUM_WAIT_OBJECTS; ++i) {
-        HANDLE h = g_watchHandles[i];
+        const CChangeHandle& h = g_watchHandles[i];
         // A folder whose notification failed never reports; its failed value would also
         // repeat in the set, which the wait refuses.
-        if (!h || h == INVALID_HANDLE_VALUE) continue;
-        ws.handles[ws.count] = h;
+        if (!h.IsValid()) continue;
+        ws.handles[ws.count] = h.Get();
         ws.dirIndex[ws.count] = i;
         ++ws.count;
     }
@@ -43,7 +43,7 @@ void NotifyWatchesOf(const CString& dir)
         FILEWATCHITEM& item = kv.second;
         if (GetWatchDirectory(item.strPath) != dir) continue;
         unsigned __int64 time = 0;
-        if (!IsFolderPath(item.strPath)) {
+        if (!item.bFolder && !IsFolderPath(item.strPath)) {
             // A file fires only when its time stamp moved; one that cannot be read keeps
             // its old time and fires once it can be read again with a new one.
             if (!ReadLastWriteTime(item.strPath, &time) || time == item.ftLastWrite) continue;
@@ -79,8 +79,7 @@ UINT FileWatchThreadProc(LPVOID)
             if (!::FindNextChangeNotification(ws.handles[k])) {
                 // It cannot be re-armed (its folder is gone): it would stay signalled and
                 // the worker would spin, so the folder stops reporting instead.
-                CloseWatchHandle(g_watchHandles[iDir]);
-                g_watchHandles[iDir] = INVALID_HANDLE_VALUE;
+                g_watchHandles[iDir].Close();
                 ++g_dwWatchDirsGeneration;
                 BuildWaitSet(ws);
             }

@@ -2,6 +2,7 @@
 // its windows, with files changed by another program (this one) while it runs.
 #include "ExplorerDriver.h"
 #include "ExplorerFixture.h"
+#include <algorithm>
 
 namespace {
 
@@ -116,4 +117,67 @@ TEST_F(ExplorerE2E, RefreshReturnsToTheSelectedFolder)
     // The rebuilt tree holds the folder made meanwhile.
     ASSERT_TRUE(app.SelectPath("R:\\Data\\Zeta"));
     EXPECT_EQ(app.Caption(), "R:\\Data\\Zeta - Brindlex Explorer");
+}
+
+TEST_F(ExplorerE2E, StartsInListWithTheComputedColumnWidth)
+{
+    // No stored "list" setting: List view, its one column a third of the screen less the tree.
+    int w = ::GetSystemMetrics(SM_CXSCREEN) - 222;
+    EXPECT_EQ(::GetWindowLongA(app.List(), GWL_STYLE) & LVS_TYPEMASK, LVS_LIST);
+    EXPECT_EQ(app.ColumnWidth(0), w / 3);
+    ASSERT_TRUE(app.SelectPath("R:\\Data"));
+    EXPECT_EQ(app.ColumnWidth(0), w / 3);
+}
+
+// The names in a folder, sorted, against the rows, sorted.
+static bool RowsAreTheDisk(const CExplorerProcess& app, const CString& folder)
+{
+    std::vector<std::string> names, rows = app.Rows();
+    WIN32_FIND_DATAA fd;
+    CFindHandle h(::FindFirstFileA(folder + "\\*.*", &fd));
+    if (h.IsValid()) {
+        do
+            if (strcmp(fd.cFileName, ".") && strcmp(fd.cFileName, "..")) names.push_back(fd.cFileName);
+        while (::FindNextFileA(h, &fd));
+    }
+    std::sort(names.begin(), names.end());
+    std::sort(rows.begin(), rows.end());
+    return names == rows;
+}
+
+TEST_F(ExplorerE2E, DeletingTheParentOfTheFolderOnShowSelectsTheNearestFolderLeft)
+{
+    ASSERT_TRUE(app.SelectPath("R:\\Data\\Sub\\Deep"));
+    ASSERT_TRUE(drive.RemoveFromLinux("Data\\Sub"));
+    EXPECT_TRUE(WaitUntil([&] { return app.Caption() == "R:\\Data - Brindlex Explorer"; }, 10000)) << app.Caption();
+    EXPECT_EQ(app.SelectedPath(), "R:\\Data");
+    EXPECT_TRUE(RowsAreTheDisk(app, drive.Path("Data")));
+    // Still watching.
+    ASSERT_TRUE(drive.MakeFile("Data\\later.txt", "x"));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsRow("later.txt"); }, 5000));
+    EXPECT_TRUE(RowsAreTheDisk(app, drive.Path("Data")));
+}
+
+TEST_F(ExplorerE2E, TheFolderOnShowRemovedAndMadeAgainShowsWhatIsOnDisk)
+{
+    ASSERT_TRUE(app.SelectPath("R:\\Data\\Sub"));
+    ASSERT_EQ(app.Rows(), (std::vector<std::string>{"Deep", "inner.txt"}));
+    std::vector<std::string> args = {"-c", "cd \"$0\" && rm -rf Sub && mkdir Sub && : > Sub/fresh.txt",
+                                     drive.LinuxDir().str() + "/Data"};
+    ASSERT_TRUE(RunLinux("/bin/sh", args));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetFileAttributesA(drive.Path("Data\\Sub\\fresh.txt")) != INVALID_FILE_ATTRIBUTES; }, 10000));
+    // Whichever folder is on show in the end (the new one, or the parent when the notice came
+    // between removal and creation), the caption, the selection and the rows agree with the disk.
+    auto agrees = [&] {
+        std::string sel = app.SelectedPath();
+        return (sel == "R:\\Data\\Sub" || sel == "R:\\Data") && app.Caption() == sel + " - Brindlex Explorer" &&
+               RowsAreTheDisk(app, sel.c_str());
+    };
+    EXPECT_TRUE(WaitUntil(agrees, 10000)) << app.SelectedPath();
+    EXPECT_FALSE(ShowsRow("inner.txt"));
+    std::string sel = app.SelectedPath();
+    CString later = CString(sel.c_str()) + "\\later.txt";
+    ASSERT_TRUE(WriteFileBytes(later, "x"));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsRow("later.txt"); }, 5000));
+    EXPECT_TRUE(RowsAreTheDisk(app, sel.c_str()));
 }

@@ -1,4 +1,5 @@
 // Tree and list following the disk: change notifications and the rebuild.
+#include "ExplorerDriver.h"
 #include "ExplorerFixture.h"
 #include "watch/FileWatch.h"
 #include <algorithm>
@@ -210,7 +211,9 @@ static std::vector<std::string> SortedNamesOnDisk(const CString& folder)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA fd;
-    HANDLE h = ::FindFirstFileA(folder + "\\*.*", &fd);
+    CString pattern = folder;
+    if (pattern.IsEmpty() || pattern[pattern.GetLength() - 1] != '\\') pattern += "\\";
+    HANDLE h = ::FindFirstFileA(pattern + "*.*", &fd);
     if (h == INVALID_HANDLE_VALUE) return names;
     do {
         if (strcmp(fd.cFileName, ".") && strcmp(fd.cFileName, "..")) names.push_back(fd.cFileName);
@@ -273,4 +276,89 @@ TEST_F(Refresh, ALateNoticeOfAWatchThatIsGoneChangesNothing)
     EXPECT_EQ(SelectedPath(), "T:\\");
     EXPECT_TRUE(Tree().GetItemState(host->Child(root, "Data"), TVIS_EXPANDED) & TVIS_EXPANDED);
     EXPECT_EQ(host->Child(root, "Data"), data);
+}
+
+TEST_F(Refresh, TheFolderOnShowGoneWithItsParentHandsTheSelectionToTheNearestFolderLeft)
+{
+    ASSERT_TRUE(Show("T:\\Data\\Sub\\Deep"));
+    ASSERT_TRUE(drive.RemoveFromLinux("Data\\Sub"));
+    Notify("T:\\Data\\Sub\\Deep\\");
+    EXPECT_EQ(SelectedPath(), "T:\\Data");
+    EXPECT_EQ(host->m_pDoc->GetTitle(), "T:\\Data");
+    EXPECT_EQ(host->Rows(), (std::vector<std::string>{"A", "one.txt", "two.txt"}));
+    EXPECT_EQ(host->Children(Tree().GetSelectedItem()), (std::vector<std::string>{"A"}));
+    EXPECT_NE(tree->m_dwWatchFolder, 0u);
+}
+
+// What the selected folder lists matches what is on disk there.
+static bool ShowsTheDisk(CPaneHost& host, const CString& selected)
+{
+    std::vector<std::string> rows = host.Rows();
+    std::sort(rows.begin(), rows.end());
+    return host.m_pList->m_strFolder == selected + (selected.GetLength() == 3 ? "" : "\\") &&
+           rows == SortedNamesOnDisk(selected);
+}
+
+// Removed by another program together with its parent: the watcher reports it and the panes
+// follow, and later changes are still seen.
+TEST_F(Refresh, TheWatcherReportsTheFolderOnShowGoneWithItsParent)
+{
+    ASSERT_TRUE(Show("T:\\Data\\Sub\\Deep"));
+    ASSERT_TRUE(drive.MakeFile("Data\\Sub\\Deep\\in.txt", "x"));
+    ASSERT_TRUE(PumpUntil([&] { return host->m_pList->HasEntry("in.txt"); }, 5000));
+    ASSERT_TRUE(drive.RemoveFromLinux("Data\\Sub"));
+    EXPECT_TRUE(PumpUntil([&] { return SelectedPath() == "T:\\Data" && ShowsTheDisk(*host, "T:\\Data"); }, 10000))
+        << SelectedPath();
+    EXPECT_EQ(host->m_pDoc->GetTitle(), "T:\\Data");
+    EXPECT_FALSE(host->Child(Tree().GetSelectedItem(), "Sub"));
+    ASSERT_TRUE(drive.MakeFile("Data\\later.txt", "x"));
+    EXPECT_TRUE(PumpUntil([&] { return host->m_pList->HasEntry("later.txt"); }, 5000));
+}
+
+// Removed and made again by another program before the notices are handled: the rows are
+// those of the new folder, and changes in it are seen.
+TEST_F(Refresh, TheFolderOnShowRemovedAndMadeAgainListsTheNewFolder)
+{
+    HTREEITEM sub = Show("T:\\Data\\Sub");
+    ASSERT_TRUE(sub);
+    Tree().Expand(sub, TVE_EXPAND);
+    ASSERT_TRUE(drive.MakeFile("Data\\Sub\\old.txt", "x"));
+    ASSERT_TRUE(PumpUntil([&] { return host->m_pList->HasEntry("old.txt"); }, 5000));
+    std::vector<std::string> args = {"-c", "cd \"$0\" && rm -rf Sub && mkdir Sub && : > Sub/fresh.txt",
+                                     drive.LinuxDir().str() + "/Data"};
+    ASSERT_TRUE(RunLinux("/bin/sh", args));
+    // Not pumping meanwhile: the notices wait until the other program is done.
+    ASSERT_TRUE(WaitUntil([&] { return SortedNamesOnDisk(drive.Path("Data\\Sub")) ==
+                                           std::vector<std::string>{"fresh.txt"}; }, 10000));
+    EXPECT_TRUE(PumpUntil([&] { return host->Rows() == std::vector<std::string>{"fresh.txt"}; }, 10000));
+    EXPECT_EQ(SelectedPath(), "T:\\Data\\Sub");
+    EXPECT_EQ(host->Children(Tree().GetSelectedItem()), std::vector<std::string>());
+    ASSERT_TRUE(drive.MakeFile("Data\\Sub\\later.txt", "x"));
+    EXPECT_TRUE(PumpUntil([&] { return host->m_pList->HasEntry("later.txt"); }, 5000));
+    EXPECT_TRUE(ShowsTheDisk(*host, "T:\\Data\\Sub"));
+}
+
+// A burst at a drive root on show changes rows only: expanded folders stay as they were.
+TEST_F(Refresh, ABurstAtADriveRootOnShowCollapsesNoFolder)
+{
+    HTREEITEM root = Show("T:\\");
+    ASSERT_TRUE(root);
+    Tree().Expand(root, TVE_EXPAND);
+    HTREEITEM data = host->Child(root, "Data");
+    ASSERT_TRUE(data);
+    Tree().Expand(data, TVE_EXPAND);
+    HTREEITEM sub = host->Child(data, "Sub");
+    ASSERT_TRUE(sub);
+    Tree().Expand(sub, TVE_EXPAND);
+    std::vector<std::string> args = {"-c", "cd \"$0\" && for i in $(seq 1 400); do : > root$i.txt; done",
+                                     drive.LinuxDir().str()};
+    ASSERT_TRUE(RunLinux("/bin/sh", args));
+    ASSERT_TRUE(PumpUntil([&] { return SortedNamesOnDisk(drive.Path("")).size() == 402u; }, 20000));
+    EXPECT_TRUE(PumpUntil([&] { return ShowsTheDisk(*host, "T:\\"); }, 20000));
+    EXPECT_EQ(SelectedPath(), "T:\\");
+    EXPECT_EQ(host->Child(root, "Data"), data);
+    EXPECT_EQ(host->Child(data, "Sub"), sub);
+    EXPECT_TRUE(Tree().GetItemState(data, TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_TRUE(Tree().GetItemState(sub, TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_EQ(host->Children(sub), (std::vector<std::string>{"Deep"}));
 }

@@ -242,6 +242,28 @@ TEST_F(FileWatchTest, WatchedFolderDeletedWhileWatched)
     }
 }
 
+// Another program removes a watched folder together with its parent: the watches on both
+// are reported although neither folder exists when the worker looks, so that the receiver
+// can find out what is left.
+TEST_F(FileWatchTest, FoldersThatVanishWithTheirParentAreReported)
+{
+    CString parentDir = MakeFolder("Up");
+    CString parent = parentDir + "\\";
+    CString child = parent + "Sib\\";
+    ASSERT_TRUE(::CreateDirectoryA(parent + "Sib", nullptr));
+    ASSERT_TRUE(WriteFileBytes(child + "inside.txt", "x"));
+    DWORD parentId = AddFileWatch(parent, m_wnd.Handle());
+    DWORD childId = AddFileWatch(child, m_wnd.Handle());
+    ASSERT_TRUE(parentId && childId);
+    m_wnd.Clear();
+
+    ASSERT_TRUE(DeleteOnHost(parentDir));
+    ASSERT_EQ(::GetFileAttributesA(parentDir), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(m_wnd.PumpUntil([&] { return m_wnd.Count(parent) + m_wnd.Count(child) > 0; }));
+    RemoveFileWatch(childId);
+    RemoveFileWatch(parentId);
+}
+
 TEST_F(FileWatchTest, FoldersBeyondTheWaitLimitAreRefused)
 {
     std::vector<CString> folders;

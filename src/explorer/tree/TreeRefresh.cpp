@@ -28,10 +28,13 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     HTREEITEM parent = tree.GetParentItem(sel);
     if (parent) {
         if (!PathExists(selPath)) {
-            // The folder on show went away: its parent takes over.
-            tree.SelectItem(parent);
-            DeleteChildren(parent);
-            FillFolder(parent, GetItemPath(parent), true);
+            // The folder on show went away: the nearest ancestor still there takes over (the
+            // parent may have gone with it).
+            HTREEITEM heir = parent;
+            while (tree.GetParentItem(heir) && !PathExists(GetItemPath(heir))) heir = tree.GetParentItem(heir);
+            tree.SelectItem(heir);
+            DeleteChildren(heir);
+            FillFolder(heir, GetItemPath(heir), true);
             return 0;
         }
         curPath += "\\";
