@@ -14,6 +14,7 @@ BEGIN_MESSAGE_MAP(CBrindlexView, CListView)
     ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
     ON_NOTIFY_REFLECT(LVN_DELETEALLITEMS, OnDeleteAllItems)
     ON_MESSAGE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
+    ON_MESSAGE(WM_PAINT, OnPaintRows)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
     ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
     ON_MESSAGE(WM_DRAWITEM, OnDrawItem)
@@ -155,6 +156,17 @@ void CBrindlexView::SortRows(int nColumn)
     CRedrawOff quiet(m_hWnd);
     CSortClass sorter(this, nColumn, nColumn == 1);
     sorter.Sort(true);
+}
+
+LRESULT CBrindlexView::OnPaintRows(WPARAM wp, LPARAM lp)
+{
+    LRESULT r = DefWindowProc(WM_PAINT, wp, lp);
+    // The control may work out its own item width at its first paint with rows, over the
+    // width List view set: only List view sets the column there, so it gets it back.
+    CListCtrl list = GetListCtrl();
+    if (GetViewType() == LVS_LIST && m_nListWidth > 0 && list.GetColumnWidth(0) != m_nListWidth)
+        list.SetColumnWidth(0, m_nListWidth);
+    return r;
 }
 
 LRESULT CBrindlexView::OnLButtonDblClk(WPARAM wp, LPARAM lp)

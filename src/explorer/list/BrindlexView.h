@@ -105,6 +105,7 @@ protected:
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDeleteAllItems(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnLButtonDblClk(WPARAM wp, LPARAM lp);
+    LRESULT OnPaintRows(WPARAM wp, LPARAM lp);
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
     void OnUp();
     void OnNewFolder();
