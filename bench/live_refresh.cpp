@@ -11,6 +11,7 @@
 // The bursts are made by a host shell, as another program would.
 #include "fw/afx.h"
 #include "fw/Handle.h"
+#include "BenchClock.h"
 #include "explorer/ShellIcons.h"
 #include "explorer/BrindlexDoc.h"
 #include "explorer/list/BrindlexView.h"
@@ -24,23 +25,8 @@
 
 namespace {
 
-double Now()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)freq.QuadPart;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
+double Now() { return BenchNow(); }
+double Median(const std::vector<double>& v) { return BenchMedian(v); }
 
 // The names in a folder, sorted; the time it took goes to *pSeconds.
 std::vector<std::string> NamesOnDisk(const char* folder, double* pSeconds = nullptr)
@@ -113,7 +99,9 @@ bool RunShell(const std::string& script)
 std::string HostPath(const char* path)
 {
     typedef char*(__cdecl * UnixNameFn)(LPCWSTR);
-    UnixNameFn toUnix = (UnixNameFn)::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    // Wine's own export; the cast goes through the generic function type, as GetProcAddress needs.
+    UnixNameFn toUnix =
+        (UnixNameFn)(void (*)())::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
     WCHAR wide[MAX_PATH];
     if (!toUnix || !::MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH)) return std::string();
     char* unixPath = toUnix(wide);

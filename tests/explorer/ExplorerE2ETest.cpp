@@ -149,12 +149,12 @@ TEST_F(ExplorerE2E, DeletingTheParentOfTheFolderOnShowSelectsTheNearestFolderLef
 {
     ASSERT_TRUE(app.SelectPath("R:\\Data\\Sub\\Deep"));
     ASSERT_TRUE(drive.RemoveFromLinux("Data\\Sub"));
-    EXPECT_TRUE(WaitUntil([&] { return app.Caption() == "R:\\Data - Brindlex Explorer"; }, 10000)) << app.Caption();
+    EXPECT_TRUE(WaitFor([&] { return app.Caption() == "R:\\Data - Brindlex Explorer"; }, 10000)) << app.Caption();
     EXPECT_EQ(app.SelectedPath(), "R:\\Data");
     EXPECT_TRUE(RowsAreTheDisk(app, drive.Path("Data")));
     // Still watching.
     ASSERT_TRUE(drive.MakeFile("Data\\later.txt", "x"));
-    EXPECT_TRUE(WaitUntil([&] { return ShowsRow("later.txt"); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return ShowsRow("later.txt"); }, 5000));
     EXPECT_TRUE(RowsAreTheDisk(app, drive.Path("Data")));
 }
 
@@ -165,7 +165,7 @@ TEST_F(ExplorerE2E, TheFolderOnShowRemovedAndMadeAgainShowsWhatIsOnDisk)
     std::vector<std::string> args = {"-c", "cd \"$0\" && rm -rf Sub && mkdir Sub && : > Sub/fresh.txt",
                                      drive.LinuxDir().str() + "/Data"};
     ASSERT_TRUE(RunLinux("/bin/sh", args));
-    ASSERT_TRUE(WaitUntil([&] { return ::GetFileAttributesA(drive.Path("Data\\Sub\\fresh.txt")) != INVALID_FILE_ATTRIBUTES; }, 10000));
+    ASSERT_TRUE(WaitFor([&] { return ::GetFileAttributesA(drive.Path("Data\\Sub\\fresh.txt")) != INVALID_FILE_ATTRIBUTES; }, 10000));
     // Whichever folder is on show in the end (the new one, or the parent when the notice came
     // between removal and creation), the caption, the selection and the rows agree with the disk.
     auto agrees = [&] {
@@ -173,11 +173,11 @@ TEST_F(ExplorerE2E, TheFolderOnShowRemovedAndMadeAgainShowsWhatIsOnDisk)
         return (sel == "R:\\Data\\Sub" || sel == "R:\\Data") && app.Caption() == sel + " - Brindlex Explorer" &&
                RowsAreTheDisk(app, sel.c_str());
     };
-    EXPECT_TRUE(WaitUntil(agrees, 10000)) << app.SelectedPath();
+    EXPECT_TRUE(WaitFor(agrees, 10000)) << app.SelectedPath();
     EXPECT_FALSE(ShowsRow("inner.txt"));
     std::string sel = app.SelectedPath();
     CString later = CString(sel.c_str()) + "\\later.txt";
     ASSERT_TRUE(WriteFileBytes(later, "x"));
-    EXPECT_TRUE(WaitUntil([&] { return ShowsRow("later.txt"); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return ShowsRow("later.txt"); }, 5000));
     EXPECT_TRUE(RowsAreTheDisk(app, sel.c_str()));
 }

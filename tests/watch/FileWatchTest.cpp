@@ -259,7 +259,7 @@ TEST_F(FileWatchTest, FoldersThatVanishWithTheirParentAreReported)
 
     ASSERT_TRUE(DeleteOnHost(parentDir));
     ASSERT_EQ(::GetFileAttributesA(parentDir), INVALID_FILE_ATTRIBUTES);
-    EXPECT_TRUE(m_wnd.PumpUntil([&] { return m_wnd.Count(parent) + m_wnd.Count(child) > 0; }));
+    EXPECT_TRUE(WaitFor([&] { return m_wnd.Count(parent) + m_wnd.Count(child) > 0; }));
     RemoveFileWatch(childId);
     RemoveFileWatch(parentId);
 }
