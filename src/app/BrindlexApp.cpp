@@ -6,6 +6,7 @@
 #include "app/OptionsDlg.h"
 #include "viewer/BrindlexDlg.h"
 #include "fw/DocTemplate.h"
+#include "fw/RegKey.h"
 #include <htmlhelp.h>
 #include <ole2.h>
 #include <shellapi.h>
@@ -36,12 +37,10 @@ void WriteCompatibilityEntry(CWinApp& app)
     char exe[256];
     DWORD n = ::GetModuleFileNameA(nullptr, exe, sizeof exe);
     if (n == 0 || n >= sizeof exe) return;
-    HKEY h = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers",
-                          0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr) == ERROR_SUCCESS) {
-        ::RegSetValueExA(h, exe, 0, REG_SZ, (const BYTE*)"DISABLECICERO", 14);
-        ::RegCloseKey(h);
-    }
+    CRegKey key;
+    if (key.Create(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers",
+                   KEY_ALL_ACCESS) == ERROR_SUCCESS)
+        ::RegSetValueExA(key, exe, 0, REG_SZ, (const BYTE*)"DISABLECICERO", 14);
 }
 
 BOOL CBrindlexApp::InitViewer()

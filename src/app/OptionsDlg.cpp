@@ -6,15 +6,6 @@
 #include "viewer/ViewerFonts.h"
 #include <commdlg.h>
 
-char g_szTextFontName[256];
-char g_szHexFontName[256];
-int g_nTextFontHeight = 8;
-int g_nHexFontHeight = 12;
-int g_nTextFontWeight = 400;
-int g_nHexFontWeight = 400;
-int g_bTextFontChanged = 0;
-int g_bHexFontChanged = 0;
-
 BEGIN_MESSAGE_MAP(CSetDlg, CDialog)
     ON_COMMAND(IDC_TEXT_FONT, OnTextFont)
     ON_COMMAND(IDC_HEX_FONT, OnHexFont)

@@ -3,15 +3,7 @@
 
 #include "res/resource.h"
 #include "fw/Dialog.h"
-
-extern char g_szTextFontName[256];
-extern char g_szHexFontName[256];
-extern int g_nTextFontHeight;
-extern int g_nHexFontHeight;
-extern int g_nTextFontWeight;
-extern int g_nHexFontWeight;
-extern int g_bTextFontChanged;
-extern int g_bHexFontChanged;
+#include "viewer/ViewerFonts.h"
 
 class CSetDlg : public CDialog {
 public:

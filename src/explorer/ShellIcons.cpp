@@ -1,5 +1,5 @@
 #include "explorer/ShellIcons.h"
-#include "fw/Handle.h"
+#include "fw/RegKey.h"
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -48,17 +48,14 @@ static std::string ExtensionOf(const char* name)
 
 static bool RegistryKeyExists(const char* path)
 {
-    HKEY h = nullptr;
-    if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, path, 0, KEY_READ, &h) != ERROR_SUCCESS) return false;
-    CRegKey key(h);
-    return true;
+    CRegKey key;
+    return key.Open(HKEY_CLASSES_ROOT, path, KEY_READ) == ERROR_SUCCESS;
 }
 
 static std::string RegistryDefault(const char* path)
 {
-    HKEY h = nullptr;
-    if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, path, 0, KEY_READ, &h) != ERROR_SUCCESS) return std::string();
-    CRegKey key(h);
+    CRegKey key;
+    if (key.Open(HKEY_CLASSES_ROOT, path, KEY_READ) != ERROR_SUCCESS) return std::string();
     char value[512] = "";
     DWORD size = sizeof value - 1, type = 0;
     if (::RegQueryValueExA(key, nullptr, nullptr, &type, (BYTE*)value, &size) != ERROR_SUCCESS ||

@@ -35,13 +35,9 @@ LRESULT CDocFrameWnd::OnCreate(WPARAM, LPARAM lp)
 BOOL CDocFrameWnd::OnCreateClient(CREATESTRUCTA*, CCreateContext* pContext)
 {
     if (!pContext || !pContext->m_pfnNewView) return TRUE;
-    CView* view = pContext->m_pfnNewView();
     RECT rc = {0, 0, 0, 0};
-    if (!view->Create(nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, rc, m_hWnd, AFX_IDW_PANE_FIRST, pContext)) {
-        delete view;
-        return FALSE;
-    }
-    return TRUE;
+    return AfxCreateView(pContext->m_pfnNewView, WS_CHILD | WS_VISIBLE | WS_BORDER, rc, m_hWnd, AFX_IDW_PANE_FIRST,
+                         pContext) != nullptr;
 }
 
 void CDocFrameWnd::InitialUpdateFrame(CDocument* pDoc)

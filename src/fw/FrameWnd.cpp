@@ -17,7 +17,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD style, HWND hParent, const cha
     HWND h = CreateOwnWindow(0, cls, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                              hParent, hMenu, nullptr);
     if (!h) {
-        if (hMenu) ::DestroyMenu(hMenu);
+        // A window that went during its own creation took its menu with it.
+        if (hMenu && ::IsMenu(hMenu)) ::DestroyMenu(hMenu);
         return FALSE;
     }
     return TRUE;

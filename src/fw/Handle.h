@@ -50,11 +50,6 @@ struct ChangeNotifyTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { ::FindCloseChangeNotification(h); }
 };
-struct RegKeyTraits {
-    typedef HKEY Type;
-    static HKEY Invalid() { return nullptr; }
-    static void Close(HKEY h) { ::RegCloseKey(h); }
-};
 struct GdiObjectTraits {
     typedef HGDIOBJ Type;
     static HGDIOBJ Invalid() { return nullptr; }
@@ -80,7 +75,6 @@ typedef CHandleT<KernelHandleTraits> CHandle;      // events, threads, processes
 typedef CHandleT<FileHandleTraits> CFileHandle;    // CreateFile results
 typedef CHandleT<FindHandleTraits> CFindHandle;    // FindFirstFile results
 typedef CHandleT<ChangeNotifyTraits> CChangeHandle;
-typedef CHandleT<RegKeyTraits> CRegKey;
 typedef CHandleT<MenuTraits> CMenuHandle;
 typedef CHandleT<GlobalTraits> CGlobalMemory;
 typedef CHandleT<DcTraits> CDcHandle;

@@ -1,4 +1,6 @@
-// CImageList: an image list handle, owned unless detached.
+// CImageList: an image list with one owner. Attach takes ownership (the list held before
+// goes); Detach hands it back. A list someone else owns (the shell's system list) is
+// never given to a CImageList.
 #pragma once
 
 #include <windows.h>
@@ -11,19 +13,30 @@ public:
     CImageList(const CImageList&) = delete;
     CImageList& operator=(const CImageList&) = delete;
 
-    HIMAGELIST m_hImageList = nullptr;
     operator HIMAGELIST() const { return m_hImageList; }
-    BOOL Attach(HIMAGELIST h) { m_hImageList = h; return h != nullptr; }
-    HIMAGELIST Detach() { HIMAGELIST h = m_hImageList; m_hImageList = nullptr; return h; }
+    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
+    BOOL Attach(HIMAGELIST h)
+    {
+        if (h != m_hImageList) DeleteImageList();
+        m_hImageList = h;
+        return h != nullptr;
+    }
+    HIMAGELIST Detach()
+    {
+        HIMAGELIST h = m_hImageList;
+        m_hImageList = nullptr;
+        return h;
+    }
     BOOL Create(int cx, int cy, UINT flags, int initial, int grow)
     {
-        DeleteImageList();
-        m_hImageList = ImageList_Create(cx, cy, flags, initial, grow);
-        return m_hImageList != nullptr;
+        return Attach(ImageList_Create(cx, cy, flags, initial, grow));
     }
     void DeleteImageList()
     {
         if (m_hImageList) ImageList_Destroy(m_hImageList);
         m_hImageList = nullptr;
     }
+
+private:
+    HIMAGELIST m_hImageList = nullptr;
 };

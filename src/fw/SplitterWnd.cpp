@@ -25,13 +25,10 @@ BOOL CSplitterWnd::CreateStatic(CWnd* pParent, int nRows, int nCols, DWORD style
 BOOL CSplitterWnd::CreateView(int row, int col, AFX_NEWVIEW pfnNewView, SIZE sizeInit, CCreateContext* pContext)
 {
     if (row != 0 || col < 0 || col >= GetColumnCount() || m_panes[(size_t)col] || !pfnNewView) return FALSE;
-    CView* view = pfnNewView();
     RECT rc = {0, 0, sizeInit.cx, sizeInit.cy};
     UINT id = AFX_IDW_PANE_FIRST + 16 * row + col;
-    if (!view->Create(nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, rc, m_hWnd, id, pContext)) {
-        delete view;
-        return FALSE;
-    }
+    CView* view = AfxCreateView(pfnNewView, WS_CHILD | WS_VISIBLE | WS_BORDER, rc, m_hWnd, id, pContext);
+    if (!view) return FALSE;
     m_panes[(size_t)col] = view->m_hWnd;
     m_cols[(size_t)col].cxIdeal = sizeInit.cx;
     return TRUE;

@@ -3,6 +3,7 @@
 #include "fw/Document.h"
 #include "fw/DocFrameWnd.h"
 #include "fw/OleDropTarget.h"
+#include <memory>
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
     ON_MESSAGE(WM_SETFOCUS, OnSetFocus)
@@ -37,7 +38,16 @@ BOOL CView::Create(const char* className, DWORD style, const RECT& rc, HWND hPar
         if (m_pDocument) m_pDocument->RemoveView(this);
         return FALSE;
     }
+    m_bWindowOwnsView = true;
     return TRUE;
+}
+
+CView* AfxCreateView(AFX_NEWVIEW pfnNewView, DWORD style, const RECT& rc, HWND hParent, UINT nID,
+                     CCreateContext* pContext)
+{
+    std::unique_ptr<CView> view(pfnNewView ? pfnNewView() : nullptr);
+    if (!view || !view->Create(nullptr, style, rc, hParent, nID, pContext)) return nullptr;
+    return view.release();
 }
 
 CDocFrameWnd* CView::GetParentFrame() const

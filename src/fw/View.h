@@ -20,6 +20,11 @@ struct CCreateContext {
     AFX_NEWVIEW m_pfnNewView = nullptr;
 };
 
+// Makes a view and its window. From then on the view belongs to its window and goes with
+// it; when no window comes of it, the view is deleted here and the result is null.
+CView* AfxCreateView(AFX_NEWVIEW pfnNewView, DWORD style, const RECT& rc, HWND hParent, UINT nID,
+                     CCreateContext* pContext);
+
 // Ids of the frame's parts.
 const UINT AFX_IDW_TOOLBAR = 0xE800;
 const UINT AFX_IDW_REBAR = 0xE804;
@@ -31,6 +36,8 @@ public:
 
     CDocument* GetDocument() const { return m_pDocument; }
     // Creates the window as a child of hParent and attaches it to the context's document.
+    // A view made with new belongs to its caller until this succeeds and to its window after:
+    // a window that goes during its own creation leaves the object to the caller.
     virtual BOOL Create(const char* className, DWORD style, const RECT& rc, HWND hParent, UINT nID,
                         CCreateContext* pContext);
     // Adjusts the creation parameters before the window is made.
@@ -55,10 +62,16 @@ protected:
     LRESULT OnSetFocus(WPARAM wp, LPARAM lp);
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
     LRESULT OnPaint(WPARAM wp, LPARAM lp);
-    // Views are made with new by their frame and go with their window.
-    void PostNcDestroy() override { delete this; }
+    // A view whose window was made goes with it.
+    void PostNcDestroy() override
+    {
+        if (m_bWindowOwnsView) delete this;
+    }
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    bool m_bWindowOwnsView = false;
 };
 
 // A view whose window is a control of the given class; the control paints itself.

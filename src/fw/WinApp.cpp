@@ -1,7 +1,7 @@
 #include "fw/afx.h"
 #include "fw/WinApp.h"
 #include "fw/Wnd.h"
-#include "fw/Handle.h"
+#include "fw/RegKey.h"
 #include <htmlhelp.h>
 #include <vector>
 #include <algorithm>
@@ -96,14 +96,15 @@ CString CWinApp::GetAppKeyPath() const
     return CString("Software\\") + m_strRegistryKey + "\\" + m_strAppName;
 }
 
-static HKEY OpenSection(const CWinApp* app, const char* section, bool create)
+static CRegKey OpenSection(const CWinApp* app, const char* section, bool create)
 {
     CString path = app->GetAppKeyPath() + "\\" + section;
-    HKEY h = nullptr;
-    LONG rc = create ? ::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_WRITE | KEY_READ,
-                                         nullptr, &h, nullptr)
-                     : ::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &h);
-    return rc == ERROR_SUCCESS ? h : nullptr;
+    CRegKey key;
+    if (create)
+        key.Create(HKEY_CURRENT_USER, path, KEY_WRITE | KEY_READ);
+    else
+        key.Open(HKEY_CURRENT_USER, path, KEY_READ);
+    return key;
 }
 
 UINT CWinApp::GetProfileInt(const char* section, const char* entry, int nDefault)

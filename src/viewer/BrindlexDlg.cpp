@@ -8,10 +8,6 @@
 #include <richedit.h>
 #include <shellapi.h>
 
-HWND g_richEdit = nullptr;
-RECT g_rcClient;
-int g_bViewerMaximized = 0;
-char g_szFindWhat[80];
 const UINT g_nFindReplaceMsg = ::RegisterWindowMessageA(FINDMSGSTRINGA);
 
 namespace {
@@ -144,12 +140,8 @@ void CBrindlexDlg::StartViewer(const char* path)
 
 void CBrindlexDlg::RecreateControl()
 {
-    if (g_richEdit) ::DestroyWindow(g_richEdit);
-    g_richEdit = ::CreateWindowExA(0, "RichEdit20A", "", g_bHexMode ? VIEWER_HEX_STYLE : VIEWER_TEXT_STYLE,
-                                   g_rcClient.left, g_rcClient.top, g_rcClient.right - g_rcClient.left,
-                                   g_rcClient.bottom - g_rcClient.top, m_hWnd, (HMENU)IDC_VIEWER_TEXT,
-                                   ::GetModuleHandleA(nullptr), nullptr);
-    if (g_richEdit) ::SendMessageA(g_richEdit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    if (g_richEdit.Create(g_bHexMode ? VIEWER_HEX_STYLE : VIEWER_TEXT_STYLE, g_rcClient, m_hWnd, IDC_VIEWER_TEXT))
+        g_richEdit.SendMessage(EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
 }
 
 void CBrindlexDlg::SetTitle(const char* title) { SetWindowText(title); }
@@ -287,8 +279,7 @@ void CBrindlexDlg::ReleaseViewer()
     g_szTempCopy[0] = '\0';
     g_hexFont.DeleteObject();
     g_textFont.DeleteObject();
-    if (g_richEdit) ::DestroyWindow(g_richEdit);
-    g_richEdit = nullptr;
+    g_richEdit.DestroyWindow();
 }
 
 void CBrindlexDlg::OnText() { SwitchToText(); }

@@ -5,15 +5,10 @@
 #include "fw/afx.h"
 #include "fw/FrameWnd.h"
 #include "viewer/ViewerWindow.h"
+#include "viewer/ViewerState.h"
 #include <commdlg.h>
 #include <richedit.h>
 
-
-
-extern HWND g_richEdit;          // the text control, child 1000 of the frame
-extern RECT g_rcClient;          // the control's rectangle as last computed
-extern int g_bViewerMaximized;   // setting "max" read at start-up
-extern char g_szFindWhat[80];    // the find text, kept between openings of the find dialog
 extern const UINT g_nFindReplaceMsg;
 
 // Control styles: text lines wrap at the right edge; hex lines do not.

@@ -23,15 +23,10 @@ CPrintLayout::CPrintLayout(HDC hdc, const RECT& rcTwips, HFONT screenFont, bool 
         lf.lfWidth = MulDiv(lf.lfWidth, dpiY, screenDpi > 0 ? screenDpi : 96);
         m_font.Attach(::CreateFontIndirectA(&lf));
     }
-    if (m_font.Get()) m_oldFont = ::SelectObject(hdc, m_font.Get());
+    m_selectFont.Select(hdc, m_font.Get());
     ::GetTextMetricsA(hdc, &tm);
     m_lineHeight = tm.tmHeight + tm.tmExternalLeading;
     if (m_lineHeight <= 0) m_lineHeight = 1;
-}
-
-CPrintLayout::~CPrintLayout()
-{
-    if (m_oldFont) ::SelectObject(m_hdc, m_oldFont);
 }
 
 CString CPrintLayout::NextLine(const char* p, const char** next)

@@ -4,12 +4,12 @@
 
 #include "fw/afx.h"
 #include "fw/Handle.h"
+#include "fw/SelectObject.h"
 
 class CPrintLayout {
 public:
     // rcTwips: the target rectangle in twips; screenFont: the control's font, scaled to the device.
     CPrintLayout(HDC hdc, const RECT& rcTwips, HFONT screenFont, bool wrap);
-    ~CPrintLayout();
     CPrintLayout(const CPrintLayout&) = delete;
     CPrintLayout& operator=(const CPrintLayout&) = delete;
 
@@ -24,7 +24,7 @@ private:
     HDC m_hdc;
     RECT m_rc;          // device units
     CFont m_font;
-    HGDIOBJ m_oldFont = nullptr;
+    CSelectObject m_selectFont;  // after the font: it is deselected before it is deleted
     int m_lineHeight = 0;
     bool m_wrap;
 };

@@ -4,6 +4,15 @@
 CFont g_textFont;
 CFont g_hexFont;
 
+char g_szTextFontName[256];
+char g_szHexFontName[256];
+int g_nTextFontHeight = 8;
+int g_nHexFontHeight = 12;
+int g_nTextFontWeight = 400;
+int g_nHexFontWeight = 400;
+int g_bTextFontChanged = 0;
+int g_bHexFontChanged = 0;
+
 LOGFONTA MakeViewerLogFont(const char* face, int storedHeight, int weight)
 {
     LOGFONTA lf = {};

@@ -10,3 +10,8 @@ int g_nSection = 0;
 unsigned g_nSectionLeft = 0;
 int g_bFileLoaded = 0;
 int g_bFullPathInRecent = 0;
+
+CRichEditCtrl g_richEdit;
+RECT g_rcClient;
+int g_bViewerMaximized = 0;
+char g_szFindWhat[80];

@@ -3,6 +3,7 @@
 
 #include "fw/afx.h"
 #include "fw/File.h"
+#include "fw/RichEditCtrl.h"
 
 const unsigned TEXT_SECTION_SIZE = 0x300000;  // 3 MiB
 const unsigned HEX_SECTION_SIZE = 0x80000;    // 512 KiB: six hex sections to a text section
@@ -20,3 +21,9 @@ extern int g_nSection;
 extern unsigned g_nSectionLeft;
 extern int g_bFileLoaded;
 extern int g_bFullPathInRecent;
+
+// The viewer window's own.
+extern CRichEditCtrl g_richEdit;  // the text control, child 1000 of the frame
+extern RECT g_rcClient;           // the control's rectangle as last computed
+extern int g_bViewerMaximized;    // setting "max" read at start-up
+extern char g_szFindWhat[80];     // the find text, kept between openings of the find dialog

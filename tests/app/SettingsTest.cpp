@@ -54,15 +54,12 @@ TEST(Settings, CompatibilityEntryIsWrittenOnce)
     const char* layers = "Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers";
     char exe[256];
     ::GetModuleFileNameA(nullptr, exe, sizeof exe);
-    HKEY h = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, layers, 0, KEY_ALL_ACCESS, &h) == ERROR_SUCCESS) {
-        ::RegDeleteValueA(h, exe);
-        ::RegCloseKey(h);
-    }
+    CRegKey h;
+    if (h.Open(HKEY_CURRENT_USER, layers, KEY_ALL_ACCESS) == ERROR_SUCCESS) ::RegDeleteValueA(h, exe);
     ASSERT_TRUE(g_bIsNT);
     WriteCompatibilityEntry(TestApp());
     EXPECT_EQ(TestApp().GetProfileInt("settings", "compat", 0), 1u);
-    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, layers, 0, KEY_ALL_ACCESS, &h), ERROR_SUCCESS);
+    ASSERT_EQ(h.Open(HKEY_CURRENT_USER, layers, KEY_ALL_ACCESS), ERROR_SUCCESS);
     char data[64] = "";
     DWORD type = 0, size = sizeof data;
     ASSERT_EQ(::RegQueryValueExA(h, exe, nullptr, &type, (BYTE*)data, &size), ERROR_SUCCESS);
@@ -73,5 +70,4 @@ TEST(Settings, CompatibilityEntryIsWrittenOnce)
     ::RegDeleteValueA(h, exe);
     WriteCompatibilityEntry(TestApp());
     EXPECT_NE(::RegQueryValueExA(h, exe, nullptr, &type, nullptr, nullptr), ERROR_SUCCESS);
-    ::RegCloseKey(h);
 }

@@ -199,6 +199,22 @@ TEST_F(MainFrame, ClosingTheFrameTakesTheDocumentAlong)
     EXPECT_EQ(AfxGetDocTemplate()->GetFrame(), nullptr);
 }
 
+// The panes show the shell's system image list: closing them must leave it to the shell.
+TEST_F(MainFrame, TheSystemImageListOutlivesThePanes)
+{
+    ASSERT_TRUE(g_systemImageList);
+    int count = ImageList_GetImageCount(g_systemImageList);
+    ASSERT_GT(count, 0);
+    HWND list = Doc()->m_pListView->m_hWnd, tree = Doc()->m_pTreeView->m_hWnd;
+    EXPECT_EQ((HIMAGELIST)::SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), g_systemImageList);
+    EXPECT_EQ((HIMAGELIST)::SendMessageA(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0), g_systemImageList);
+    EXPECT_NE(::GetWindowLongA(list, GWL_STYLE) & LVS_SHAREIMAGELISTS, 0);
+    ::DestroyWindow(frame->m_hWnd);
+    frame = nullptr;
+    EXPECT_EQ(ImageList_GetImageCount(g_systemImageList), count);
+    EXPECT_EQ(ImageList_GetImageCount(AttachSystemImageList()), count);
+}
+
 TEST_F(MainFrame, OpeningADocumentFileRetitlesButKeepsThePanes)
 {
     CTempDir dir;

@@ -21,9 +21,8 @@ void ClearSettings()
 bool ReadRegistryValue(const char* section, const char* name, DWORD* type, std::string* data)
 {
     CString path = TestApp().GetAppKeyPath() + "\\" + section;
-    HKEY h = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &h) != ERROR_SUCCESS) return false;
-    CRegKey key(h);
+    CRegKey key;
+    if (key.Open(HKEY_CURRENT_USER, path, KEY_READ) != ERROR_SUCCESS) return false;
     DWORD size = 0;
     if (::RegQueryValueExA(key, name, nullptr, type, nullptr, &size) != ERROR_SUCCESS) return false;
     data->assign(size, '\0');

@@ -4,6 +4,7 @@
 #include "fw/afx.h"
 #include "fw/WinApp.h"
 #include "fw/Handle.h"
+#include "fw/RegKey.h"
 #include <gtest/gtest.h>
 #include <string>
 
