@@ -359,3 +359,35 @@ TEST(ViewerOpen, EscCancelsALongCopyAndLeavesNothingLoaded)
     EXPECT_EQ(::GetFileAttributesA(temp.c_str()), INVALID_FILE_ATTRIBUTES);
     TestApp().m_pMainWnd = nullptr;
 }
+
+// The text control has one owner: a new control replaces the old one, and however the
+// frame goes, no handle of a destroyed control is left behind.
+TEST_F(ViewerWindowTest, TheTextControlGoesWithTheViewerWhateverEndsIt)
+{
+    struct Case {
+        const char* name;
+        bool close;  // closed as the user closes it, or destroyed outright
+    };
+    const Case cases[] = {{"closed", true}, {"destroyed", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!dlg->m_hWnd) {
+            ASSERT_TRUE(dlg->LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+        }
+        dlg->StartUp("");
+        HWND first = g_richEdit;
+        ASSERT_TRUE(::IsWindow(first));
+        dlg->RecreateControl();
+        HWND second = g_richEdit;
+        EXPECT_FALSE(::IsWindow(first));
+        ASSERT_TRUE(::IsWindow(second));
+        EXPECT_EQ(::GetDlgItem(dlg->m_hWnd, IDC_VIEWER_TEXT), second);
+        if (c.close)
+            dlg->SendMessage(WM_CLOSE);
+        else
+            dlg->DestroyWindow();
+        EXPECT_FALSE(::IsWindow(second));
+        EXPECT_EQ(g_richEdit.GetSafeHwnd(), (HWND) nullptr);
+        Pump();
+    }
+}
