@@ -92,7 +92,7 @@ static bool InRange(const CTime& from, const FILETIME& ft, const CTime& to)
     return from.GetTime() <= t.GetTime() && t.GetTime() <= to.GetTime();
 }
 
-CFileFinder::CFileFinder() : m_bStop(FALSE), m_pfnCallback(nullptr), m_pCallbackData(nullptr) {}
+CFileFinder::CFileFinder() : m_bStop(FALSE), m_pfnCallback(nullptr), m_pCallbackData(nullptr), m_matchInfo() {}
 
 CFileFinder::~CFileFinder() {}
 
@@ -201,6 +201,9 @@ void CFileFinder::Examine(const CEntry& entry, const CString& root, const FILEFI
     if (pass) {
         if (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) path += '\\';
         m_results.Add(path);
+        m_matchInfo.attributes = entry.attributes;
+        m_matchInfo.size = entry.size;
+        m_matchInfo.written = entry.written;
         Notify(FIND_NOTIFY_MATCH);
     } else {
         Notify(FIND_NOTIFY_NOMATCH);

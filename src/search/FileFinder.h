@@ -40,6 +40,13 @@ struct FILEFINDPARAMS {
     DWORD attributes;
 };
 
+// What the folder's listing says of a match.
+struct FILEFINDINFO {
+    DWORD attributes;
+    unsigned __int64 size;
+    FILETIME written;
+};
+
 class CFileFinder;
 typedef void (*FILEFINDCALLBACK)(CFileFinder* pFinder, int nCode, void* pCallbackData);
 
@@ -63,6 +70,9 @@ public:
     int GetFileCount() const { return m_results.GetSize(); }
     CPath GetFilePath(int index) const;
     CString GetSearchingFolder() const { return m_strSearchingFolder; }
+    // The listing's data of the match just notified, so a caller showing it need not ask
+    // the file again.
+    const FILEFINDINFO& GetMatchInfo() const { return m_matchInfo; }
     int FindPathOnList(const char* path) const;
     void RemoveAt(int index);
     void RemoveAll() { m_results.RemoveAll(); }
@@ -83,4 +93,5 @@ private:
     FILEFINDCALLBACK m_pfnCallback;
     void* m_pCallbackData;
     CString m_strSearchingFolder;
+    FILEFINDINFO m_matchInfo;
 };

@@ -10,7 +10,7 @@ public:
     CString m_strLookIn;
     CString m_strNamed;
     CString m_strContaining;
-    BOOL m_bSubfolders = FALSE;
+    BOOL m_bSubfolders = TRUE;
     BOOL m_bSizeLimits = FALSE;
     int m_nMinKB = 0;
     int m_nMaxKB = 0;

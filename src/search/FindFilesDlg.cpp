@@ -48,6 +48,7 @@ BOOL CFindFilesDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)m_smallIcon.Get());
 
     m_rows.m_list.m_hWnd = GetDlgItem(IDC_FIND_RESULTS);
+    m_hStatus = GetDlgItem(IDC_FIND_STATUS);
     m_results.Reset();
     if (m_rowImages.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1)) {
         HICON row = ::LoadIconA(hInst, MAKEINTRESOURCEA(IDI_FIND_RESULT));
@@ -101,6 +102,7 @@ LRESULT CFindFilesDlg::OnDestroy(WPARAM, LPARAM)
     if (m_bSearching) m_finder.StopSearch();
     m_rowImages.DeleteImageList();
     m_rows.m_list.m_hWnd = nullptr;
+    m_hStatus = nullptr;
     m_results.Reset();
     SendMessage(WM_SETICON, ICON_SMALL, 0);
     m_smallIcon.Close();

@@ -75,10 +75,12 @@ protected:
     void MakeResizable();
     void EnableSizeFields();
     void PumpMessages();
+    static void HoldPaint(HWND h, BOOL bHold);
     CString LongPathOf(const CString& path);
 
     IFindFilesHost* m_pHost = nullptr;
     CResultListCtrl m_rows;
+    HWND m_hStatus = nullptr;  // the status label, 1011
     CResultList m_results;
     CImageList m_rowImages;
     HICON m_hIcon = nullptr;   // large, shared
@@ -89,6 +91,7 @@ protected:
     int m_nQuitCode = 0;
     DWORD m_dwLastPump = 0;     // tick of the last look at the queue
     DWORD m_dwLastRowPaint = 0; // tick of the last time the results were let paint while searching
+    BOOL m_bStatusDue = FALSE;  // a match or a new folder since the status was last set
     CString m_strLongFolderOf;  // the folder whose long form m_strLongFolder holds
     CString m_strLongFolder;
 

@@ -31,13 +31,11 @@ void CFindFilesDlg::OnSearch()
     if (IsSearchableFolder(m_strLookIn.IsEmpty() ? "" : CPath::AddBackslash(m_strLookIn))) {
         // Painting the results after every row would cost far more than finding them: they
         // paint a few times a second while the search runs, and once at its end.
-        ::SendMessageA(m_rows.m_list.m_hWnd, WM_SETREDRAW, FALSE, 0);
+        HoldPaint(m_rows.m_list.m_hWnd, TRUE);
         m_dwLastRowPaint = ::GetTickCount();
+        m_bStatusDue = FALSE;
         m_finder.FindFiles(params);
-        if (m_hWnd) {
-            ::SendMessageA(m_rows.m_list.m_hWnd, WM_SETREDRAW, TRUE, 0);
-            ::InvalidateRect(m_rows.m_list.m_hWnd, nullptr, TRUE);
-        }
+        if (m_hWnd) HoldPaint(m_rows.m_list.m_hWnd, FALSE);
     }
     m_bSearching = FALSE;
 
@@ -60,7 +58,15 @@ void CFindFilesDlg::OnSearch()
 
 void CFindFilesDlg::SetStatus(int count, const char* folder)
 {
-    SetDlgItemText(IDC_FIND_STATUS, FormatFindStatus(count, folder));
+    ::SetWindowTextA(m_hStatus ? m_hStatus : GetDlgItem(IDC_FIND_STATUS), FormatFindStatus(count, folder));
+}
+
+// A list whose redraw is off keeps its rows but does not paint them.
+void CFindFilesDlg::HoldPaint(HWND h, BOOL bHold)
+{
+    if (!h) return;
+    ::SendMessageA(h, WM_SETREDRAW, !bHold, 0);
+    if (!bHold) ::InvalidateRect(h, nullptr, TRUE);
 }
 
 static const DWORD kPumpIntervalMs = 10;
@@ -76,10 +82,9 @@ void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDl
     }
     if (nCode == FIND_NOTIFY_MATCH) {
         CString path = dlg->LongPathOf(pFinder->GetFilePath(pFinder->GetFileCount() - 1).GetPath());
-        dlg->m_results.OnMatch(dlg->m_nListMode, path);
+        dlg->m_results.OnMatch(dlg->m_nListMode, path, &pFinder->GetMatchInfo());
     }
-    if (nCode == FIND_NOTIFY_MATCH || nCode == FIND_NOTIFY_FOLDER)
-        dlg->SetStatus(pFinder->GetFileCount(), pFinder->GetSearchingFolder());
+    if (nCode == FIND_NOTIFY_MATCH || nCode == FIND_NOTIFY_FOLDER) dlg->m_bStatusDue = TRUE;
     // Each look at the queue is a trip to the window server and paints the list and the
     // status: a content scan reports every kilobyte or so, and a wide search matches
     // thousands of files a second. The queue waits a few milliseconds between looks, which
@@ -87,14 +92,19 @@ void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDl
     DWORD now = ::GetTickCount();
     if (now - dlg->m_dwLastPump < kPumpIntervalMs) return;
     dlg->m_dwLastPump = now;
+    // The status is brought up to date whenever the window can be seen or asked, not after
+    // every match: a new text is a trip to the server and a paint of its own.
+    if (dlg->m_bStatusDue) {
+        dlg->m_bStatusDue = FALSE;
+        dlg->SetStatus(pFinder->GetFileCount(), pFinder->GetSearchingFolder());
+    }
     bool bPaintRows = now - dlg->m_dwLastRowPaint >= kRowPaintIntervalMs;
     if (bPaintRows) {
         dlg->m_dwLastRowPaint = now;
-        ::SendMessageA(dlg->m_rows.m_list.m_hWnd, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(dlg->m_rows.m_list.m_hWnd, nullptr, TRUE);
+        HoldPaint(dlg->m_rows.m_list.m_hWnd, FALSE);
     }
     dlg->PumpMessages();
-    if (bPaintRows && dlg->m_hWnd && dlg->m_bSearching) ::SendMessageA(dlg->m_rows.m_list.m_hWnd, WM_SETREDRAW, FALSE, 0);
+    if (bPaintRows && dlg->m_hWnd && dlg->m_bSearching) HoldPaint(dlg->m_rows.m_list.m_hWnd, TRUE);
 }
 
 // The engine's names come from the folder's listing and are long already: only the folder

@@ -1,19 +1,39 @@
 #include "search/ResultList.h"
 #include "search/ResultText.h"
 #include "util/Path.h"
+#include "fw/FileFind.h"
 
-RESULTROW MakeResultRow(const char* path)
+// The row takes the size and time from the folder's listing, as the search has it already:
+// asking the file itself would open every match (three trips to the file system each), and
+// a file another program is writing could not be opened and would show 0 B from 1970.
+RESULTROW MakeResultRow(const char* path, const FILEFINDINFO& info)
 {
     RESULTROW row;
     CPath p(path);
     row.cells[RESULT_NAME] = p.GetFileName();
     row.cells[RESULT_FOLDER] = p.GetLocation();
-    // One read of the file's information gives both its size and its time.
-    p.GetFileInformation();
-    const BY_HANDLE_FILE_INFORMATION& info = p.GetFileInfo();
-    row.cells[RESULT_SIZE] = FormatResultSize(((unsigned __int64)info.nFileSizeHigh << 32) | info.nFileSizeLow);
-    row.cells[RESULT_MODIFIED] = FormatResultTime(CPath::FileTimeToInstant(info.ftLastWriteTime));
+    bool file = !row.cells[RESULT_NAME].IsEmpty() && !(info.attributes & FILE_ATTRIBUTE_DIRECTORY);
+    row.cells[RESULT_SIZE] = FormatResultSize(file ? info.size : 0);
+    row.cells[RESULT_MODIFIED] = FormatResultTime(file ? CPath::FileTimeToInstant(info.written) : CTime(0));
     return row;
+}
+
+RESULTROW MakeResultRow(const char* path)
+{
+    FILEFINDINFO info = {};
+    size_t n = strlen(path);
+    // A name with wildcards is no single listing entry.
+    if (n > 0 && n < MAX_PATH && path[n - 1] != '\\' && !strpbrk(path, "*?")) {
+        CFileFind ff;
+        if (ff.FindFile(path)) {
+            ff.FindNextFile();
+            const WIN32_FIND_DATAA& fd = ff.GetFindData();
+            info.attributes = fd.dwFileAttributes;
+            info.size = CFileFind::LengthOf(fd);
+            info.written = fd.ftLastWriteTime;
+        }
+    }
+    return MakeResultRow(path, info);
 }
 
 void CResultList::AddFileToList(const char* path) { AddRow(MakeResultRow(path)); }
@@ -39,12 +59,10 @@ void CResultList::DeleteAll()
     m_index.Clear();
 }
 
-void CResultList::OnMatch(int nListMode, const char* path)
+void CResultList::OnMatch(int nListMode, const char* path, const FILEFINDINFO* info)
 {
-    if (nListMode == LIST_REPLACE) {
-        AddFileToList(path);
-    } else if (nListMode == LIST_ADD) {
-        if (FindInList(path) == -1) AddFileToList(path);
+    if (nListMode == LIST_REPLACE || (nListMode == LIST_ADD && FindInList(path) == -1)) {
+        AddRow(info ? MakeResultRow(path, *info) : MakeResultRow(path));
     } else if (nListMode == LIST_REMOVE) {
         DeleteRow(FindInList(path));
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "fw/afx.h"
+#include "search/FileFinder.h"
 #include "search/PathIndex.h"
 
 // Columns of a result row.
@@ -28,8 +29,11 @@ protected:
     ~IResultRows() {}
 };
 
-// The cells of a result row for the path: its name and folder, and the size and time of
-// the file read anew (0 B and the zero instant when it cannot be opened).
+// The cells of a result row for the path: its name and folder, and the size and last-write
+// time its folder's listing gives. A folder, and a path no longer listed, show 0 B and the
+// zero instant.
+RESULTROW MakeResultRow(const char* path, const FILEFINDINFO& info);
+// The same with the listing read for the path.
 RESULTROW MakeResultRow(const char* path);
 
 class CResultList {
@@ -44,8 +48,9 @@ public:
     int FindInList(const char* path) const;
     void DeleteRow(int row);
     void DeleteAll();
-    // One match of the search, in the given list mode.
-    void OnMatch(int nListMode, const char* path);
+    // One match of the search, in the given list mode; info is what the search's listing
+    // said of it (read anew when not given).
+    void OnMatch(int nListMode, const char* path, const FILEFINDINFO* info = nullptr);
     // The index forgets everything: the rows are gone with their window.
     void Reset() { m_index.Clear(); }
 

@@ -98,6 +98,37 @@ TEST_F(FinderTree, DirectoriesEndInABackslash)
     EXPECT_EQ(folder.GetLocation(), finder.GetFilePath(0).GetPath());
 }
 
+// Each match hands over what its folder's listing said of it, for the window's row.
+TEST_F(FinderTree, EachMatchHandsOverItsListingData)
+{
+    ASSERT_TRUE(WriteFileBytes(root + "\\sized.bin", std::string(3000, 's')));
+    CFileFinder finder;
+    CNoticeLog log(finder);
+    struct Seen {
+        std::string path;
+        FILEFINDINFO info;
+    };
+    std::vector<Seen> seen;
+    log.onNotice = [&](CFileFinder& f, int code) {
+        if (code == FIND_NOTIFY_MATCH) seen.push_back({f.GetFilePath(f.GetFileCount() - 1).GetPath(TRUE).str(), f.GetMatchInfo()});
+    };
+    FILEFINDPARAMS params;
+    params.folder = root;
+    params.mask = "s*";
+    finder.FindFiles(params);
+    ASSERT_EQ(seen.size(), 3u);  // sized.bin, sub1\, sub2\ in the listing's order
+    for (const Seen& s : seen) {
+        WIN32_FILE_ATTRIBUTE_DATA disk;
+        std::string path = s.path;
+        if (path.back() == '\\') path.pop_back();
+        ASSERT_TRUE(::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &disk)) << path;
+        EXPECT_EQ(s.info.attributes, disk.dwFileAttributes) << path;
+        EXPECT_EQ(::CompareFileTime(&s.info.written, &disk.ftLastWriteTime), 0) << path;
+        bool folder = (disk.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        EXPECT_EQ(s.info.size, folder ? 0u : 3000u) << path;
+    }
+}
+
 TEST_F(FinderTree, SizeBoundsAreInclusive)
 {
     for (int n : {1023, 1024, 2048, 2049}) {

@@ -6,8 +6,13 @@
 TEST(FindFields, NameTextSizesAndSubfoldersMakeTheSearch)
 {
     CFindFields f;
+    // A new window searches the sub-folders too, and lists in Replace mode.
+    EXPECT_TRUE(f.m_bSubfolders);
+    EXPECT_FALSE(f.m_bSizeLimits);
+    EXPECT_EQ(f.m_nListMode, 0);
     f.m_strLookIn = "C:\\Data";
     f.m_strNamed = "txt";
+    f.m_bSubfolders = FALSE;
     FILEFINDPARAMS p;
     ASSERT_TRUE(f.MakeParams(p));
     EXPECT_EQ(p.folder, "C:\\Data");

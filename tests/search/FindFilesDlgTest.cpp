@@ -5,6 +5,7 @@
 #include "search/ResultText.h"
 #include "res/resource.h"
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -74,6 +75,10 @@ protected:
         ASSERT_TRUE(WriteFileBytes(dir.File("gamma.dat"), "NEEDLE"));
         ASSERT_TRUE(WriteFileBytes(dir.File("Sub\\delta.txt"), "needle"));
         dlg.m_strLookIn = dir.Path() + "\\";
+        // This folder's own entries unless a test asks for the sub-folders (a new window
+        // has the box checked; OpensWithItsFieldsColumnsAndIcons sees that).
+        subfoldersAtStart = dlg.m_bSubfolders;
+        dlg.m_bSubfolders = FALSE;
         ASSERT_TRUE(dlg.Create(nullptr, &host));
     }
     void TearDown() override
@@ -96,6 +101,7 @@ protected:
     CTempDir dir;
     CTestHost host;
     CFindFilesDlg dlg;
+    BOOL subfoldersAtStart = FALSE;
 };
 
 }  // namespace
@@ -108,6 +114,8 @@ TEST_F(FindFilesDlg, OpensWithItsFieldsColumnsAndIcons)
     EXPECT_EQ(Get(IDOK), "Search");
     EXPECT_FALSE(::IsWindowEnabled(dlg.GetDlgItem(IDC_FIND_MIN_KB)));
     EXPECT_EQ(::IsDlgButtonChecked(dlg.m_hWnd, IDC_FIND_REPLACE), (UINT)BST_CHECKED);
+    EXPECT_TRUE(subfoldersAtStart);
+    EXPECT_EQ(::IsDlgButtonChecked(dlg.m_hWnd, IDC_FIND_SUBFOLDERS), (UINT)BST_UNCHECKED);  // as the fixture set it
     const char* headings[] = {"Name", "In Folder", "Size", "Modified"};
     int widths[] = {150, 200, 60, 120};
     for (int i = 0; i < 4; i++) {
@@ -149,13 +157,16 @@ TEST_F(FindFilesDlg, SearchListsNamesContainingThePartAndCountsThem)
 
 TEST_F(FindFilesDlg, StatusFollowsTheSearchingFolderWhileSearching)
 {
-    // The engine's notifications delivered to the window as its own search does.
+    // The engine's notifications delivered to the window as its own search does. The status
+    // is set whenever the window looks at its queue (at most every 10 ms), so each
+    // notification here comes a little later than that.
     struct Probe {
         CFindFilesDlg* dlg;
         std::vector<std::string> statuses;
         static void Callback(CFileFinder* f, int code, void* p)
         {
             Probe* self = (Probe*)p;
+            ::Sleep(20);
             CFindFilesDlg::FindFilesCallback(f, code, self->dlg);
             self->statuses.push_back(self->dlg->GetDlgItemText(IDC_FIND_STATUS).str());
         }
@@ -167,6 +178,28 @@ TEST_F(FindFilesDlg, StatusFollowsTheSearchingFolderWhileSearching)
     EXPECT_EQ(probe.statuses.front(), "(0) - " + Folder());
     EXPECT_EQ(probe.statuses.back(), "(2) - " + Folder());
     EXPECT_EQ(List().GetItemCount(), 2);
+}
+
+// The rows come from the search's own listing: a file another program is writing shows
+// its size and time, where opening it would have given 0 B from 1970.
+TEST_F(FindFilesDlg, RowsShowTheListingsSizeEvenOfAFileHeldOpenForWriting)
+{
+    ASSERT_TRUE(WritePatternFile(dir.File("Sub\\held.log"), 20480));
+    CFileHandle held(::CreateFileA(dir.File("Sub\\held.log"), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held.IsValid());
+    ::CheckDlgButton(dlg.m_hWnd, IDC_FIND_SUBFOLDERS, BST_CHECKED);
+    Set(IDC_FIND_NAMED, "l");
+    Search();
+    std::map<std::string, std::string> sizes;
+    for (int i = 0; i < List().GetItemCount(); i++)
+        sizes[List().GetItemText(i, RESULT_FOLDER).str() + List().GetItemText(i, RESULT_NAME).str()] =
+            List().GetItemText(i, RESULT_SIZE).str();
+    EXPECT_EQ(sizes, (std::map<std::string, std::string>{{Folder() + "alpha.txt", "13 B"},
+                                                         {Folder() + "Sub\\held.log", "20 KB"},
+                                                         {Folder() + "Sub\\delta.txt", "6 B"}}));
+    for (int i = 0; i < List().GetItemCount(); i++)
+        EXPECT_NE(List().GetItemText(i, RESULT_MODIFIED).str(), "01-01-1970 12:00 AM");
+    EXPECT_EQ(Get(IDC_FIND_STATUS), "3 items found");
 }
 
 TEST_F(FindFilesDlg, TextSearchFindsFilesContainingItIgnoringCase)

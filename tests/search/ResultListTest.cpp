@@ -42,7 +42,7 @@ TEST_F(ResultList, RowShowsNameFolderSizeAndModifiedTime)
     EXPECT_EQ(Cell(1, RESULT_MODIFIED), "25-12-2024 03:07 PM");
 }
 
-TEST_F(ResultList, FolderAndUnreadableFileShowZeroBytesAndTheZeroInstant)
+TEST_F(ResultList, FolderAndMissingPathShowZeroBytesAndTheZeroInstant)
 {
     MakeDir(dir.File("Sub"));
     list.AddFileToList(dir.File("Sub\\"));
@@ -51,12 +51,56 @@ TEST_F(ResultList, FolderAndUnreadableFileShowZeroBytesAndTheZeroInstant)
     EXPECT_EQ(Cell(0, RESULT_SIZE), "0 B");
     EXPECT_EQ(Cell(0, RESULT_MODIFIED), "01-01-1970 12:00 AM");
 
+    list.AddFileToList(dir.File("gone.txt"));
+    EXPECT_EQ(Cell(1, RESULT_NAME), "gone.txt");
+    EXPECT_EQ(Cell(1, RESULT_SIZE), "0 B");
+    EXPECT_EQ(Cell(1, RESULT_MODIFIED), "01-01-1970 12:00 AM");
+}
+
+// The row shows what the folder's listing says: a file another program holds open for
+// writing (a log being written) shows its size and time, not 0 B from 1970.
+TEST_F(ResultList, FileHeldOpenForWritingShowsItsSizeAndTime)
+{
     ASSERT_TRUE(WritePatternFile(dir.File("held.txt"), 50000));
+    ASSERT_TRUE(SetWriteTime(dir.File("held.txt"), 1735139262));
     CFileHandle held(::CreateFileA(dir.File("held.txt"), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(held.IsValid());
     list.AddFileToList(dir.File("held.txt"));
-    EXPECT_EQ(Cell(1, RESULT_SIZE), "0 B");
-    EXPECT_EQ(Cell(1, RESULT_MODIFIED), "01-01-1970 12:00 AM");
+    EXPECT_EQ(Cell(0, RESULT_SIZE), "48 KB");
+    EXPECT_EQ(Cell(0, RESULT_MODIFIED), "25-12-2024 03:07 PM");
+}
+
+// Rows from the listing data the search hands over, without asking the file again.
+TEST(ResultRow, CellsFromTheListingData)
+{
+    // 25 December 2024 15:07:42 UTC
+    ULARGE_INTEGER t;
+    t.QuadPart = (1735139262ULL + 11644473600ULL) * 10000000ULL;
+    const FILETIME written = {t.LowPart, t.HighPart};
+    struct Case {
+        const char* path;
+        DWORD attributes;
+        unsigned __int64 size;
+        const char* name;
+        const char* folder;
+        const char* sizeText;
+        const char* modified;
+    } cases[] = {
+        {"C:\\Data\\a.txt", FILE_ATTRIBUTE_ARCHIVE, 10239, "a.txt", "C:\\Data\\", "10239 B", "25-12-2024 03:07 PM"},
+        {"C:\\Data\\b.bin", FILE_ATTRIBUTE_ARCHIVE, 10240, "b.bin", "C:\\Data\\", "10 KB", "25-12-2024 03:07 PM"},
+        {"C:\\Data\\huge.bin", FILE_ATTRIBUTE_ARCHIVE, 3ULL << 40, "huge.bin", "C:\\Data\\", "3221225472 KB",
+         "25-12-2024 03:07 PM"},
+        {"C:\\Data\\Sub\\", FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_DIRECTORY, 4096, "", "C:\\Data\\Sub\\", "0 B",
+         "01-01-1970 12:00 AM"},
+    };
+    for (const Case& c : cases) {
+        FILEFINDINFO info = {c.attributes, c.size, written};
+        RESULTROW row = MakeResultRow(c.path, info);
+        EXPECT_EQ(row.cells[RESULT_NAME].str(), c.name) << c.path;
+        EXPECT_EQ(row.cells[RESULT_FOLDER].str(), c.folder) << c.path;
+        EXPECT_EQ(row.cells[RESULT_SIZE].str(), c.sizeText) << c.path;
+        EXPECT_EQ(row.cells[RESULT_MODIFIED].str(), c.modified) << c.path;
+    }
 }
 
 TEST_F(ResultList, SparseFileOfThreeTebibytesShowsItsKilobytes)
