@@ -27,13 +27,14 @@ BOOL CFindFilesDlg::Create(HWND hParent, IFindFilesHost* pHost)
 
 void CFindFilesDlg::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Text(pDX, IDC_FIND_LOOK_IN, m_strLookIn);
-    DDX_Text(pDX, IDC_FIND_NAMED, m_strNamed);
-    DDX_Text(pDX, IDC_FIND_CONTAINING, m_strContaining);
-    DDX_Check(pDX, IDC_FIND_SUBFOLDERS, m_bSubfolders);
+    // In this order: with both size fields wrong, the upper one is reported and focused.
     DDX_Check(pDX, IDC_FIND_SIZE_LIMITS, m_bSizeLimits);
-    DDX_Text(pDX, IDC_FIND_MIN_KB, m_nMinKB);
+    DDX_Check(pDX, IDC_FIND_SUBFOLDERS, m_bSubfolders);
+    DDX_Text(pDX, IDC_FIND_NAMED, m_strNamed);
     DDX_Text(pDX, IDC_FIND_MAX_KB, m_nMaxKB);
+    DDX_Text(pDX, IDC_FIND_MIN_KB, m_nMinKB);
+    DDX_Text(pDX, IDC_FIND_LOOK_IN, m_strLookIn);
+    DDX_Text(pDX, IDC_FIND_CONTAINING, m_strContaining);
     DDX_Radio(pDX, IDC_FIND_REPLACE, m_nListMode);
 }
 

@@ -249,7 +249,15 @@ TEST_F(FindFilesDlg, SizeFieldThatIsNoIntegerStopsTheSearch)
         Search();
         EXPECT_EQ(answer.Text(), "Enter an integer.");
     }
-    EXPECT_EQ(::GetFocus(), dlg.GetDlgItem(IDC_FIND_MIN_KB));  // the first field that failed
+    // The fields are read upper limit first: with both wrong, the upper one is focused.
+    EXPECT_EQ(::GetFocus(), dlg.GetDlgItem(IDC_FIND_MAX_KB));
+    Set(IDC_FIND_MAX_KB, "12");
+    {
+        CMessageBoxAnswerer answer;
+        Search();
+        EXPECT_EQ(answer.Text(), "Enter an integer.");
+    }
+    EXPECT_EQ(::GetFocus(), dlg.GetDlgItem(IDC_FIND_MIN_KB));
     EXPECT_EQ(List().GetItemCount(), 2);
 }
 
