@@ -67,8 +67,10 @@ void CMainFrame::OnFindFiles()
         return;
     }
     m_bFindFilesCreated = 1;
-    CBrindlexView* list = GetListView();
-    m_dlgFindFiles.m_strLookIn = list ? list->m_strFolder : CString();
+    // The tree's path of the folder on show: no trailing backslash, and a folder the tree
+    // renamed under the list shows its new name.
+    CLeftView* tree = m_wndSplitter.m_hWnd ? dynamic_cast<CLeftView*>(m_wndSplitter.GetPane(0, 0)) : nullptr;
+    m_dlgFindFiles.m_strLookIn = tree ? tree->m_strCurrentPath : CString();
     if (!m_dlgFindFiles.Create(m_hWnd, this)) m_bFindFilesCreated = 0;
 }
 

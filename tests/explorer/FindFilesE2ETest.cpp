@@ -95,7 +95,7 @@ TEST_F(FindFilesE2E, F3OpensOnTheFolderOnShowAndSearchListsTheMatches)
 {
     CFindFilesWindow::Key(app.Frame(), VK_F3);
     ASSERT_TRUE(find.Find());
-    EXPECT_EQ(find.Get(IDC_FIND_LOOK_IN), "F:\\Data\\");
+    EXPECT_EQ(find.Get(IDC_FIND_LOOK_IN), "F:\\Data");  // the tree's path of the folder on show
     EXPECT_EQ(find.Status(), "0 items found");
     // A new window searches the sub-folders; this search is of the folder alone.
     EXPECT_EQ(::SendMessageA(::GetDlgItem(find.Handle(), IDC_FIND_SUBFOLDERS), BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -228,7 +228,7 @@ TEST_F(FindFilesE2E, CloseBoxAndReopenKeepsTheFieldsAndResetsLookIn)
     ASSERT_TRUE(WaitFor([&] { return app.Caption() == "F:\\Data\\Sub - Brindlex Explorer"; }, 5000));
     ASSERT_TRUE(Open());
     EXPECT_NE(find.Handle(), first);
-    EXPECT_EQ(find.Get(IDC_FIND_LOOK_IN), "F:\\Data\\Sub\\");
+    EXPECT_EQ(find.Get(IDC_FIND_LOOK_IN), "F:\\Data\\Sub");
     EXPECT_EQ(find.Get(IDC_FIND_NAMED), "txt");
     EXPECT_EQ(::SendMessageA(::GetDlgItem(find.Handle(), IDC_FIND_ADD), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_TRUE(find.Names().empty());

@@ -3,6 +3,7 @@
 #include "explorer/ShellIcons.h"
 #include "app/BrindlexApp.h"
 #include "app/MainFrame.h"
+#include "explorer/tree/LeftView.h"
 #include "res/resource.h"
 #include <shellapi.h>
 
@@ -36,7 +37,10 @@ protected:
 
 TEST_F(FindFilesFrame, CommandShowsOneWindowOnTheFolderOnShow)
 {
-    CString folder = frame->GetListView()->m_strFolder;
+    // The tree's path of the folder on show (the list's has a trailing backslash below a drive).
+    CLeftView* tree = dynamic_cast<CLeftView*>(frame->m_wndSplitter.GetPane(0, 0));
+    ASSERT_TRUE(tree);
+    CString folder = tree->m_strCurrentPath;
     ASSERT_FALSE(folder.IsEmpty());
     Command();
     ASSERT_TRUE(frame->m_bFindFilesCreated);
