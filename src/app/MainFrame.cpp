@@ -59,6 +59,12 @@ CBrindlexView* CMainFrame::GetListView() const
     return dynamic_cast<CBrindlexView*>(m_wndSplitter.GetPane(0, 1));
 }
 
+CLeftView* CMainFrame::GetTreeView() const
+{
+    if (!m_wndSplitter.m_hWnd) return nullptr;
+    return dynamic_cast<CLeftView*>(m_wndSplitter.GetPane(0, 0));
+}
+
 void CMainFrame::OnFindFiles()
 {
     if (m_bFindFilesCreated) {
@@ -69,7 +75,7 @@ void CMainFrame::OnFindFiles()
     m_bFindFilesCreated = 1;
     // The tree's path of the folder on show: no trailing backslash, and a folder the tree
     // renamed under the list shows its new name.
-    CLeftView* tree = m_wndSplitter.m_hWnd ? dynamic_cast<CLeftView*>(m_wndSplitter.GetPane(0, 0)) : nullptr;
+    CLeftView* tree = GetTreeView();
     m_dlgFindFiles.m_strLookIn = tree ? tree->m_strCurrentPath : CString();
     if (!m_dlgFindFiles.Create(m_hWnd, this)) m_bFindFilesCreated = 0;
 }

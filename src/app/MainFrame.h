@@ -9,6 +9,7 @@
 #include "search/FindFilesDlg.h"
 
 class CBrindlexView;
+class CLeftView;
 
 class CMainFrame : public CDocFrameWnd, public IFindFilesHost {
 public:
@@ -17,6 +18,7 @@ public:
 
     // Pane (0, 1) when it is the file list, else none.
     CBrindlexView* GetListView() const;
+    CLeftView* GetTreeView() const;
 
     // The shell's menu of the file list, for names in a folder, at a screen point.
     void ShowShellContextMenu(const CString& folder, const CArray<CString>& names, int x, int y) override;

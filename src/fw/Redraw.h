@@ -4,18 +4,24 @@
 
 #include <windows.h>
 
+// Drawing of a window off, or on again with the whole window drawn anew.
+inline void SetRedraw(HWND hWnd, bool bOn)
+{
+    if (!hWnd) return;
+    ::SendMessageA(hWnd, WM_SETREDRAW, bOn, 0);
+    if (bOn) ::InvalidateRect(hWnd, nullptr, TRUE);
+}
+
 class CRedrawOff {
 public:
     // Only a window with the visible style takes part: turning drawing back on shows a window.
     explicit CRedrawOff(HWND hWnd) : m_hWnd(hWnd && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_VISIBLE) ? hWnd : nullptr)
     {
-        if (m_hWnd) ::SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
+        SetRedraw(m_hWnd, false);
     }
     ~CRedrawOff()
     {
-        if (!m_hWnd || !::IsWindow(m_hWnd)) return;
-        ::SendMessageA(m_hWnd, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(m_hWnd, nullptr, TRUE);
+        if (m_hWnd && ::IsWindow(m_hWnd)) SetRedraw(m_hWnd, true);
     }
     CRedrawOff(const CRedrawOff&) = delete;
     CRedrawOff& operator=(const CRedrawOff&) = delete;

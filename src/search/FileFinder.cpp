@@ -57,14 +57,17 @@ struct CFileFinder::CFolderChain {
     }
 };
 
+FILEFINDINFO FindInfoOf(const WIN32_FIND_DATAA& fd)
+{
+    return FILEFINDINFO{fd.dwFileAttributes, CFileFind::LengthOf(fd), fd.ftLastWriteTime};
+}
+
 // What the tests need of an entry, kept apart from its enumeration.
 struct CFileFinder::CEntry {
     explicit CEntry(const WIN32_FIND_DATAA& fd)
-        : attributes(fd.dwFileAttributes), size(CFileFind::LengthOf(fd)), created(fd.ftCreationTime),
-          accessed(fd.ftLastAccessTime), written(fd.ftLastWriteTime), name(fd.cFileName) {}
-    DWORD attributes;
-    unsigned __int64 size;
-    FILETIME created, accessed, written;
+        : info(FindInfoOf(fd)), created(fd.ftCreationTime), accessed(fd.ftLastAccessTime), name(fd.cFileName) {}
+    FILEFINDINFO info;
+    FILETIME created, accessed;
     CString name;
 };
 
@@ -191,19 +194,17 @@ void CFileFinder::Examine(const CEntry& entry, const CString& root, const FILEFI
 
     const DWORD flags = params.flags;
     bool pass = true;
-    if (pass && (flags & FIND_ATTRIBUTES)) pass = (entry.attributes & params.attributes) != 0;
-    if (pass && (flags & FIND_SIZE)) pass = params.minSize <= entry.size && entry.size <= params.maxSize;
-    if (pass && (flags & FIND_MODIFIED)) pass = InRange(params.modifiedFrom, entry.written, params.modifiedTo);
+    if (pass && (flags & FIND_ATTRIBUTES)) pass = (entry.info.attributes & params.attributes) != 0;
+    if (pass && (flags & FIND_SIZE)) pass = params.minSize <= entry.info.size && entry.info.size <= params.maxSize;
+    if (pass && (flags & FIND_MODIFIED)) pass = InRange(params.modifiedFrom, entry.info.written, params.modifiedTo);
     if (pass && (flags & FIND_CREATED)) pass = InRange(params.createdFrom, entry.created, params.createdTo);
     if (pass && (flags & FIND_ACCESSED)) pass = InRange(params.accessedFrom, entry.accessed, params.accessedTo);
     if (pass && (flags & FIND_TEXT)) pass = ContainsText(path, params.text) != FALSE;
 
     if (pass) {
-        if (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) path += '\\';
+        if (entry.info.attributes & FILE_ATTRIBUTE_DIRECTORY) path += '\\';
         m_results.Add(path);
-        m_matchInfo.attributes = entry.attributes;
-        m_matchInfo.size = entry.size;
-        m_matchInfo.written = entry.written;
+        m_matchInfo = entry.info;
         Notify(FIND_NOTIFY_MATCH);
     } else {
         Notify(FIND_NOTIFY_NOMATCH);

@@ -43,9 +43,10 @@ struct FILEFINDPARAMS {
 // What the folder's listing says of a match.
 struct FILEFINDINFO {
     DWORD attributes;
-    unsigned __int64 size;
+    unsigned __int64 size;  // 0 for a folder
     FILETIME written;
 };
+FILEFINDINFO FindInfoOf(const WIN32_FIND_DATAA& fd);
 
 class CFileFinder;
 typedef void (*FILEFINDCALLBACK)(CFileFinder* pFinder, int nCode, void* pCallbackData);

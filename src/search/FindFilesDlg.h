@@ -75,7 +75,6 @@ protected:
     void MakeResizable();
     void EnableSizeFields();
     void PumpMessages();
-    static void HoldPaint(HWND h, BOOL bHold);
     CString LongPathOf(const CString& path);
 
     IFindFilesHost* m_pHost = nullptr;

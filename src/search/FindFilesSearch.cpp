@@ -1,5 +1,6 @@
 #include "search/FindFilesDlg.h"
 #include "search/ResultText.h"
+#include "fw/Redraw.h"
 #include "res/resource.h"
 
 void CFindFilesDlg::OnSearch()
@@ -31,11 +32,11 @@ void CFindFilesDlg::OnSearch()
     if (IsSearchableFolder(m_strLookIn.IsEmpty() ? "" : CPath::AddBackslash(m_strLookIn))) {
         // Painting the results after every row would cost far more than finding them: they
         // paint a few times a second while the search runs, and once at its end.
-        HoldPaint(m_rows.m_list.m_hWnd, TRUE);
+        SetRedraw(m_rows.m_list.m_hWnd, false);
         m_dwLastRowPaint = ::GetTickCount();
         m_bStatusDue = FALSE;
         m_finder.FindFiles(params);
-        if (m_hWnd) HoldPaint(m_rows.m_list.m_hWnd, FALSE);
+        if (m_hWnd) SetRedraw(m_rows.m_list.m_hWnd, true);
     }
     m_bSearching = FALSE;
 
@@ -58,15 +59,7 @@ void CFindFilesDlg::OnSearch()
 
 void CFindFilesDlg::SetStatus(int count, const char* folder)
 {
-    ::SetWindowTextA(m_hStatus ? m_hStatus : GetDlgItem(IDC_FIND_STATUS), FormatFindStatus(count, folder));
-}
-
-// A list whose redraw is off keeps its rows but does not paint them.
-void CFindFilesDlg::HoldPaint(HWND h, BOOL bHold)
-{
-    if (!h) return;
-    ::SendMessageA(h, WM_SETREDRAW, !bHold, 0);
-    if (!bHold) ::InvalidateRect(h, nullptr, TRUE);
+    ::SetWindowTextA(m_hStatus, FormatFindStatus(count, folder));
 }
 
 static const DWORD kPumpIntervalMs = 10;
@@ -101,10 +94,10 @@ void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDl
     bool bPaintRows = now - dlg->m_dwLastRowPaint >= kRowPaintIntervalMs;
     if (bPaintRows) {
         dlg->m_dwLastRowPaint = now;
-        HoldPaint(dlg->m_rows.m_list.m_hWnd, FALSE);
+        SetRedraw(dlg->m_rows.m_list.m_hWnd, true);
     }
     dlg->PumpMessages();
-    if (bPaintRows && dlg->m_hWnd && dlg->m_bSearching) HoldPaint(dlg->m_rows.m_list.m_hWnd, TRUE);
+    if (bPaintRows && dlg->m_hWnd && dlg->m_bSearching) SetRedraw(dlg->m_rows.m_list.m_hWnd, false);
 }
 
 // The engine's names come from the folder's listing and are long already: only the folder

@@ -27,10 +27,7 @@ RESULTROW MakeResultRow(const char* path)
         CFileFind ff;
         if (ff.FindFile(path)) {
             ff.FindNextFile();
-            const WIN32_FIND_DATAA& fd = ff.GetFindData();
-            info.attributes = fd.dwFileAttributes;
-            info.size = CFileFind::LengthOf(fd);
-            info.written = fd.ftLastWriteTime;
+            info = FindInfoOf(ff.GetFindData());
         }
     }
     return MakeResultRow(path, info);

@@ -38,7 +38,7 @@ protected:
 TEST_F(FindFilesFrame, CommandShowsOneWindowOnTheFolderOnShow)
 {
     // The tree's path of the folder on show (the list's has a trailing backslash below a drive).
-    CLeftView* tree = dynamic_cast<CLeftView*>(frame->m_wndSplitter.GetPane(0, 0));
+    CLeftView* tree = frame->GetTreeView();
     ASSERT_TRUE(tree);
     CString folder = tree->m_strCurrentPath;
     ASSERT_FALSE(folder.IsEmpty());
