@@ -11,7 +11,7 @@ PKGS=(
   xvfb x11-utils imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf libcups2:i386 poppler-utils
   fp-utils-3.2.2
-  xxd
+  xxd zip unzip
   inotify-tools
 )
 

@@ -18,7 +18,8 @@ if grep -q '^CMAKE_TOOLCHAIN_FILE:.*x86_64' "$BLX_BUILD/CMakeCache.txt" 2>/dev/n
   case ":$PATH:" in *":$BLX_BUILD/winebin:"*) ;; *) export PATH="$BLX_BUILD/winebin:$PATH" ;; esac
 fi
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEDEBUG="${WINEDEBUG:-fixme-all,err-all}"
+# Loader errors stay visible: a program that cannot start says why.
+export WINEDEBUG="${WINEDEBUG:-fixme-all,err-all,err+module}"
 export XDG_DATA_HOME="$BLX_BUILD/xdg-data"
 BLX_STATE="$BLX_BUILD/.wine-state"
 

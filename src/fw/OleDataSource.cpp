@@ -1,5 +1,6 @@
 #include "fw/afx.h"
 #include "fw/OleDataSource.h"
+#include "fw/Barrier.h"
 #include <shlobj.h>
 #include <vector>
 
@@ -138,9 +139,11 @@ public:
         if (!ppEnum) return E_INVALIDARG;
         *ppEnum = nullptr;
         if (dwDirection != DATADIR_GET) return E_NOTIMPL;
-        std::vector<FORMATETC> formats;
-        for (const Entry& e : m_entries) formats.push_back(e.fe);
-        return ::SHCreateStdEnumFmtEtc((UINT)formats.size(), formats.empty() ? nullptr : formats.data(), ppEnum);
+        return ComBarrier([&] {
+            std::vector<FORMATETC> formats;
+            for (const Entry& e : m_entries) formats.push_back(e.fe);
+            return ::SHCreateStdEnumFmtEtc((UINT)formats.size(), formats.empty() ? nullptr : formats.data(), ppEnum);
+        });
     }
     STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
     STDMETHODIMP DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }

@@ -1,5 +1,6 @@
 #include "fw/afx.h"
 #include "fw/OleDropTarget.h"
+#include "fw/Barrier.h"
 #include "fw/View.h"
 
 DROPEFFECT FilterDropEffect(DROPEFFECT chosen, DWORD allowed)
@@ -59,6 +60,15 @@ POINT COleDropTarget::ToClient(POINTL pt) const
     return p;
 }
 
+// A callback that failed offers nothing to drop.
+template <class F>
+HRESULT COleDropTarget::CTarget::Guarded(DWORD* pdwEffect, F&& f)
+{
+    HRESULT hr = ComBarrier(f);
+    if (FAILED(hr)) *pdwEffect = DROPEFFECT_NONE;
+    return hr;
+}
+
 STDMETHODIMP COleDropTarget::CTarget::QueryInterface(REFIID riid, void** ppv)
 {
     if (!ppv) return E_POINTER;
@@ -74,6 +84,11 @@ STDMETHODIMP COleDropTarget::CTarget::QueryInterface(REFIID riid, void** ppv)
 STDMETHODIMP COleDropTarget::CTarget::DragEnter(IDataObject* pData, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect)
 {
     if (!pdwEffect) return E_INVALIDARG;
+    return Guarded(pdwEffect, [&] { return Enter(pData, grfKeyState, pt, pdwEffect); });
+}
+
+HRESULT COleDropTarget::CTarget::Enter(IDataObject* pData, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect)
+{
     COleDropTarget& o = *m_pOwner;
     o.m_data.Attach(pData);
     if (!o.m_pView || !pData) {
@@ -87,6 +102,11 @@ STDMETHODIMP COleDropTarget::CTarget::DragEnter(IDataObject* pData, DWORD grfKey
 STDMETHODIMP COleDropTarget::CTarget::DragOver(DWORD grfKeyState, POINTL pt, DWORD* pdwEffect)
 {
     if (!pdwEffect) return E_INVALIDARG;
+    return Guarded(pdwEffect, [&] { return Over(grfKeyState, pt, pdwEffect); });
+}
+
+HRESULT COleDropTarget::CTarget::Over(DWORD grfKeyState, POINTL pt, DWORD* pdwEffect)
+{
     COleDropTarget& o = *m_pOwner;
     if (!o.m_pView || !o.m_data.GetIDataObject()) {
         *pdwEffect = DROPEFFECT_NONE;
@@ -99,21 +119,29 @@ STDMETHODIMP COleDropTarget::CTarget::DragOver(DWORD grfKeyState, POINTL pt, DWO
 STDMETHODIMP COleDropTarget::CTarget::DragLeave()
 {
     COleDropTarget& o = *m_pOwner;
-    if (o.m_pView) o.OnDragLeave(o.m_pView);
+    HRESULT hr = ComBarrier([&] {
+        if (o.m_pView) o.OnDragLeave(o.m_pView);
+        return S_OK;
+    });
     o.m_data.Release();
-    return S_OK;
+    return hr;
 }
 
 STDMETHODIMP COleDropTarget::CTarget::Drop(IDataObject* pData, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect)
 {
     if (!pdwEffect) return E_INVALIDARG;
+    HRESULT hr = Guarded(pdwEffect, [&] { return Dropped(pData, grfKeyState, pt, pdwEffect); });
+    // The drag is over however the drop ended.
+    m_pOwner->m_data.Release();
+    return hr;
+}
+
+HRESULT COleDropTarget::CTarget::Dropped(IDataObject* pData, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect)
+{
     COleDropTarget& o = *m_pOwner;
     DWORD allowed = *pdwEffect;
     *pdwEffect = DROPEFFECT_NONE;
-    if (!o.m_pView || !pData) {
-        o.m_data.Release();
-        return S_OK;
-    }
+    if (!o.m_pView || !pData) return S_OK;
     COleDataObject data;
     data.Attach(pData);
     POINT point = o.ToClient(pt);
@@ -124,7 +152,6 @@ STDMETHODIMP COleDropTarget::CTarget::Drop(IDataObject* pData, DWORD grfKeyState
     } else {
         o.OnDragLeave(o.m_pView);
     }
-    o.m_data.Release();
     *pdwEffect = effect;
     return S_OK;
 }

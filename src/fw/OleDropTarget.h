@@ -40,6 +40,13 @@ private:
         STDMETHODIMP Drop(IDataObject* pData, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override;
 
     private:
+        // The callbacks' work, behind an exception barrier.
+        template <class F>
+        static HRESULT Guarded(DWORD* pdwEffect, F&& f);
+        HRESULT Enter(IDataObject* pData, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect);
+        HRESULT Over(DWORD grfKeyState, POINTL pt, DWORD* pdwEffect);
+        HRESULT Dropped(IDataObject* pData, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect);
+
         COleDropTarget* m_pOwner;
         LONG m_cRef = 1;
     };

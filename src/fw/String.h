@@ -3,6 +3,7 @@
 
 #include <string>
 #include <stdarg.h>
+#include <stdio.h>
 
 class CString {
 public:
@@ -61,7 +62,8 @@ public:
     void Insert(int i, const char* psz);
     void Delete(int i, int n = 1);
 
-    void Format(const char* fmt, ...);
+    // Checked by the compiler like printf (the formatter is the C library's vsnprintf).
+    void Format(const char* fmt, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 2, 3)));
     void FormatV(const char* fmt, va_list args);
 
     // Direct access for APIs that fill a buffer; ReleaseBuffer trims at the first zero.

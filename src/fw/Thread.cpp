@@ -1,5 +1,6 @@
 #include "fw/afx.h"
 #include "fw/Thread.h"
+#include "fw/Barrier.h"
 #include <process.h>
 
 CWinThread::~CWinThread()
@@ -10,7 +11,12 @@ CWinThread::~CWinThread()
 unsigned __stdcall CWinThread::ThreadEntry(void* p)
 {
     CWinThread* pThread = static_cast<CWinThread*>(p);
-    UINT code = pThread->m_pfnThreadProc(pThread->m_pThreadParams);
+    UINT code = THREAD_EXIT_EXCEPTION;
+    // Nothing may leave the thread's first frame: the platform's frames are below it.
+    try {
+        code = pThread->m_pfnThreadProc(pThread->m_pThreadParams);
+    } catch (...) {
+    }
     if (pThread->m_bAutoDelete) delete pThread;
     return code;
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <string>
 #include <string.h>
+#include <stdio.h>
 
 static HWND g_found;
 
@@ -77,13 +78,27 @@ int main(int argc, char** argv)
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 1;
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        fprintf(stderr, "blxshot: %s could not be started (error %lu)\n", exe.c_str(), GetLastError());
+        return 1;
+    }
     WaitForInputIdle(pi.hProcess, 10000);
+    DWORD code = STILL_ACTIVE;
     for (int i = 0; i < 600 && !g_found; i++) {
         EnumWindows(FindMain, (LPARAM)pi.dwProcessId);
+        if (g_found || (GetExitCodeProcess(pi.hProcess, &code) && code != STILL_ACTIVE)) break;
         Sleep(50);
     }
-    if (g_found) {
+    if (!g_found) {
+        // No picture without the program on it.
+        if (code != STILL_ACTIVE)
+            fprintf(stderr, "blxshot: brindlex.exe ended with exit code %lu before showing a window\n", code);
+        else
+            fprintf(stderr, "blxshot: no window of brindlex.exe appeared within 30 s\n");
+        TerminateProcess(pi.hProcess, 1);
+        return 1;
+    }
+    {
         // The viewer's text arrives a little after its window; the explorer lists its folder.
         HWND edit = nullptr;
         for (int i = 0; i < 600; i++) {
@@ -94,10 +109,15 @@ int main(int argc, char** argv)
         Sleep(700);
         if (find) ShowSearch(pi.dwProcessId, argv[4], argv[5]);
     }
+    if (!IsWindow(g_found)) {
+        GetExitCodeProcess(pi.hProcess, &code);
+        fprintf(stderr, "blxshot: the window of brindlex.exe went away (exit code %lu)\n", code);
+        return 1;
+    }
     HANDLE ready = CreateFileA(argv[1], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     CloseHandle(ready);
     for (int i = 0; i < 600 && !Exists(argv[2]); i++) Sleep(50);
-    if (g_found) PostMessageA(g_found, WM_CLOSE, 0, 0);
+    PostMessageA(g_found, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(pi.hProcess, 5000) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 1);
-    return g_found ? 0 : 1;
+    return 0;
 }
