@@ -4,10 +4,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
-if "$root/tools/can-run-32.sh"; then
+# BLX_TEST_ARCH=x86_64 asks for the 64-bit build even where 32-bit programs run.
+if [ "${BLX_TEST_ARCH:-}" != x86_64 ] && "$root/tools/can-run-32.sh"; then
   echo "$build"
 else
-  echo "note: this machine cannot run 32-bit programs; tests run in a 64-bit build ($build/x64)" >&2
+  [ "${BLX_TEST_ARCH:-}" = x86_64 ] || echo "note: this machine cannot run 32-bit programs; tests run in a 64-bit build ($build/x64)" >&2
   "$root/tools/build.sh" "$build/x64" x86_64 >&2
   echo "$build/x64"
 fi
