@@ -134,7 +134,7 @@ if [ "${1:-}" = "--bench" ]; then
   rc=0
   for n in "$@"; do echo "== $n (32-bit build)"; bash "$root/bench/$n.sh" "$build" || rc=1; done
 else
-  # Under the emulator a test takes about 1.5 times as long; the TIMEOUT of each test still holds.
+  # Under the emulator each test process needs about 2 s to start; every test's own TIMEOUT holds.
   ctest --test-dir "$build" --output-on-failure --timeout 300 -j"$(nproc)" "$@"
   rc=$?
 fi
