@@ -158,3 +158,28 @@ TEST_F(StartProgramsE2E, OpenWithALineTooLongSaysSoAndRemembersNothing)
     EXPECT_TRUE(WaitFor([&] { return recordings() == 1; }, 10000));
     EXPECT_EQ(TestApp().GetProfileString("mre", "mre1", ""), program.c_str());
 }
+
+// A name with a double quote cannot be made here (the platform lists such a Linux name
+// without it): the row is given to the list as another listing would give it.
+TEST(ViewRefusal, ANameWithADoubleQuoteIsRefusedWithAMessage)
+{
+    CTestDrive drive{'T'};
+    ASSERT_TRUE(drive.IsReady());
+    ASSERT_TRUE(drive.MakeDir("Data"));
+    CPaneHost host;
+    HTREEITEM data = host.Open("T:\\Data");
+    ASSERT_TRUE(data);
+    host.Tree().SelectItem(data);
+    WIN32_FIND_DATAA fd = {};
+    lstrcpynA(fd.cFileName, "say\"hi\".txt", MAX_PATH);
+    fd.dwFileAttributes = FILE_ATTRIBUTE_ARCHIVE;
+    host.m_pList->AddFileEntry(fd, "T:\\Data");
+    int row = host.m_pList->FindRow("say\"hi\".txt");
+    ASSERT_GE(row, 0);
+    host.List().SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    CDialogAnswerer box(IDOK);
+    host.m_pList->ViewSelected();
+    ASSERT_TRUE(box.Wait());
+    EXPECT_EQ(box.Caption(), "File Error!");
+    EXPECT_EQ(box.Text(), "say\"hi\".txt cannot be viewed: its name holds a double quote!");
+}
