@@ -64,3 +64,11 @@ bool DeleteFolderTree(const char* folderPath)
     if (!DeleteContents(prefix)) return false;
     return RemoveFolder(path, attributes);
 }
+
+bool IsLinkPath(const char* path)
+{
+    CString bare(path);
+    while (bare.GetLength() > 3 && bare[bare.GetLength() - 1] == '\\') bare = bare.Left(bare.GetLength() - 1);
+    DWORD attributes = ::GetFileAttributesA(bare);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}

@@ -19,6 +19,15 @@ void CFolderModel::Reset(const char* folder)
     m_index.Clear();
 }
 
+bool CFolderModel::FollowRename(const char* oldPath, const char* newPath)
+{
+    CString from = WithBackslash(oldPath);
+    if (!*oldPath || !*newPath || m_strFolder.GetLength() < from.GetLength()) return false;
+    if (m_strFolder.Left(from.GetLength()).CompareNoCase(from) != 0) return false;
+    m_strFolder = WithBackslash(newPath) + m_strFolder.Mid(from.GetLength());
+    return true;
+}
+
 CString CFolderModel::GetPath(int i) const { return m_strFolder + m_entries[(size_t)i].strName; }
 
 CArray<CString> CFolderModel::GetPaths(const CArray<int>& indexes) const

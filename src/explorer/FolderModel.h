@@ -29,6 +29,10 @@ public:
     void Reset(const char* folder);
     // The folder on show, always ending with a backslash once one was set.
     const CString& GetFolder() const { return m_strFolder; }
+    // A folder was renamed from oldPath to newPath (no trailing backslashes): when it is the
+    // folder on show or one above it, the folder on show takes the new path and true is
+    // returned; the entries stay.
+    bool FollowRename(const char* oldPath, const char* newPath);
 
     int GetCount() const { return (int)m_entries.size(); }
     const CFolderEntry& GetAt(int i) const { return m_entries[(size_t)i]; }

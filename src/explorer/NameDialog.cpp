@@ -68,3 +68,14 @@ bool IsValidEntryName(const char* name)
         return false;
     return true;
 }
+
+const char* CannotCreateText(bool bFolder) { return bFolder ? "Could not create folder!" : "Could not create file!"; }
+
+bool CanCopyOnto(const char* source, const char* destination)
+{
+    DWORD there = ::GetFileAttributesA(destination);
+    if (there == INVALID_FILE_ATTRIBUTES) return true;
+    if (there & FILE_ATTRIBUTE_DIRECTORY) return false;
+    DWORD from = ::GetFileAttributesA(source);
+    return from == INVALID_FILE_ATTRIBUTES || !(from & FILE_ATTRIBUTE_DIRECTORY);
+}

@@ -29,3 +29,10 @@ CString TrimEnteredName(const CString& strName);
 // Whether a name can be one entry of a folder: not empty, none of \\ / : * ? " < > | or control
 // characters, not a device name such as "con" or "lpt1.txt", not ending in a dot or a blank.
 bool IsValidEntryName(const char* name);
+// What New says of a name it cannot make; Rename and Copy and Rename say the same of a name
+// that is no plain entry name or that is taken already.
+const char* CannotCreateText(bool bFolder);
+// Whether Copy and Rename may hand source and destination to the shell. The shell copies
+// into an existing folder rather than onto it, so a folder there, or anything there when
+// the source is a folder, is refused; a file onto a file is left to the shell, which asks.
+bool CanCopyOnto(const char* source, const char* destination);

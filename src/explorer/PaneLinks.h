@@ -19,6 +19,8 @@ public:
     virtual int CreateNewItem(const char* name, bool bFolder) = 0;
     // View: this program in viewer mode for each selected file.
     virtual void ViewSelected() = 0;
+    // The model's folder was renamed under the list: it takes the new path.
+    virtual void FolderMoved() = 0;
 
 protected:
     ~IFileList() = default;

@@ -222,6 +222,7 @@ BOOL CFileFinder::ContainsText(const char* path, const char* text)
     // Devices and pipes may never end (a device of zeros, a pipe without writer).
     if (::GetFileType(h) != FILE_TYPE_DISK) return FALSE;
     CTextScanner scanner(text, &CFileFinder::OnTenChunks, this);
+    scanner.SetStopFlag(&m_bStop);
     return scanner.Contains(h);
 }
 

@@ -1,8 +1,28 @@
 #include "search/FindFields.h"
 
+// "\\?\C:\Data" and "\\.\C:\Data" name the folder C:\Data, "\\?\UNC\server\share" the share:
+// the plain form is the one the search walks. Other long forms (volumes, devices) stay as
+// they are, and IsSearchableFolder turns them away.
+static void ToPlainForm(CString& path)
+{
+    bool slashes = !strncmp(path, "//?/", 4) || !strncmp(path, "//./", 4);
+    if (strncmp(path, "\\\\?\\", 4) && strncmp(path, "\\\\.\\", 4) && !slashes) return;
+    CString rest = path.Mid(4);
+    if (slashes) rest.Replace('/', '\\');
+    if (rest.GetLength() > 4 && rest.Left(4).CompareNoCase("UNC\\") == 0) {
+        path = CString("\\\\") + rest.Mid(4);
+        return;
+    }
+    char letter = rest.IsEmpty() ? 0 : (char)(rest[0] | 0x20);
+    if (letter < 'a' || letter > 'z' || rest.GetLength() < 2 || rest[1] != ':') return;
+    if (rest.GetLength() > 2 && rest[2] != '\\') return;
+    path = rest.GetLength() == 2 ? rest + "\\" : rest;
+}
+
 BOOL CFindFields::MakeParams(FILEFINDPARAMS& params)
 {
     if (m_strLookIn.IsEmpty()) return FALSE;
+    ToPlainForm(m_strLookIn);
     if (m_strLookIn[m_strLookIn.GetLength() - 1] == '\\') m_strLookIn = m_strLookIn.Left(m_strLookIn.GetLength() - 1);
     params.folder = m_strLookIn;
     params.mask.Format("*%s*", m_strNamed.c_str());

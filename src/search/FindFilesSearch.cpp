@@ -74,7 +74,8 @@ void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDl
         return;
     }
     if (nCode == FIND_NOTIFY_MATCH) {
-        CString path = dlg->LongPathOf(pFinder->GetFilePath(pFinder->GetFileCount() - 1).GetPath());
+        // The path as the engine found it: its parts would drop a name like ".profile".
+        CString path = dlg->LongPathOf(pFinder->GetFilePath(pFinder->GetFileCount() - 1).GetPath(TRUE));
         dlg->m_results.OnMatch(dlg->m_nListMode, path, &pFinder->GetMatchInfo());
     }
     if (nCode == FIND_NOTIFY_MATCH || nCode == FIND_NOTIFY_FOLDER) dlg->m_bStatusDue = TRUE;

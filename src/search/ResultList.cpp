@@ -10,8 +10,11 @@ RESULTROW MakeResultRow(const char* path, const FILEFINDINFO& info)
 {
     RESULTROW row;
     CPath p(path);
-    row.cells[RESULT_NAME] = p.GetFileName();
     row.cells[RESULT_FOLDER] = p.GetLocation();
+    // The name is all that follows the folder: the parts leave out the name of ".profile".
+    CString whole(path);
+    int n = row.cells[RESULT_FOLDER].GetLength();
+    row.cells[RESULT_NAME] = whole.Left(n).CompareNoCase(row.cells[RESULT_FOLDER]) == 0 ? whole.Mid(n) : p.GetFileName();
     bool file = !row.cells[RESULT_NAME].IsEmpty() && !(info.attributes & FILE_ATTRIBUTE_DIRECTORY);
     row.cells[RESULT_SIZE] = FormatResultSize(file ? info.size : 0);
     row.cells[RESULT_MODIFIED] = FormatResultTime(file ? CPath::FileTimeToInstant(info.written) : CTime(0));

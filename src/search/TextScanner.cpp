@@ -142,6 +142,7 @@ BOOL CTextScanner::ScanBytewise(HANDLE hFile)
     std::vector<unsigned char> carry(L, ' ');
     unsigned __int64 offset = 0;
     for (;;) {
+        if (Stopped()) return FALSE;
         DWORD got = 0;
         if (!ReadBlock(hFile, raw.data(), kBlock, got)) return FALSE;
         const unsigned char* data = raw.data();
@@ -206,6 +207,7 @@ BOOL CTextScanner::ScanChunkwise(HANDLE hFile)
         while (got < R) {
             if (blockPos == blockSize) {
                 if (atEnd) break;
+                if (Stopped()) return FALSE;
                 if (!ReadBlock(hFile, block.data(), kBlock, blockSize)) return FALSE;
                 blockPos = 0;
                 if (blockSize < kBlock) atEnd = true;

@@ -15,8 +15,11 @@ public:
     CTextScanner(const char* text, TENCHUNKSPROC pfnTenChunks, void* pContext);
 
     // Reads the open file to its end or to the chunk that holds the first match.
-    // FALSE for an empty text and when a read fails.
+    // FALSE for an empty text, when a read fails and when the search was stopped.
     BOOL Contains(HANDLE hFile);
+    // A flag that, once set, ends the scan before its next block: a huge file must not
+    // keep a cancelled search waiting.
+    void SetStopFlag(const BOOL* pStop) { m_pStop = pStop; }
 
     unsigned GetChunkSize() const { return m_nChunk; }
 
@@ -35,4 +38,7 @@ private:
     TENCHUNKSPROC m_pfnTenChunks;
     void* m_pContext;
     unsigned __int64 m_nNotified;
+    const BOOL* m_pStop = nullptr;
+
+    bool Stopped() const { return m_pStop && *m_pStop; }
 };

@@ -8,7 +8,7 @@
 const unsigned TEXT_SECTION_SIZE = 0x300000;  // 3 MiB
 const unsigned HEX_SECTION_SIZE = 0x80000;    // 512 KiB: six hex sections to a text section
 const unsigned HEX_CHUNK_LIMIT = 768;         // bytes per stream call in hex mode (48 lines)
-const int VIEWER_PATH_SIZE = 256;
+const int VIEWER_PATH_SIZE = MAX_PATH;  // every path the platform accepts
 
 extern char g_szTempCopy[VIEWER_PATH_SIZE];
 extern CFile g_viewedFile;

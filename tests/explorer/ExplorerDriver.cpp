@@ -148,6 +148,25 @@ bool CExplorerProcess::SelectPath(const char* path)
     return h && ::SendMessageA(Tree(), TVM_SELECTITEM, TVGN_CARET, (LPARAM)h);
 }
 
+std::vector<std::string> CExplorerProcess::Children(const char* path) const
+{
+    std::vector<std::string> texts;
+    std::string p(path);
+    HTREEITEM h = FindItem(nullptr, p.substr(0, 3));
+    for (size_t i = 3; h && i < p.size();) {
+        size_t end = p.find('\\', i);
+        if (end == std::string::npos) end = p.size();
+        h = FindItem(h, p.substr(i, end - i));
+        i = end + 1;
+    }
+    if (!h) return texts;
+    HWND tree = Tree();
+    for (HTREEITEM c = (HTREEITEM)::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)h); c;
+         c = (HTREEITEM)::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)c))
+        texts.push_back(ItemText(c));
+    return texts;
+}
+
 bool CExplorerProcess::SelectRows(const std::vector<std::string>& names) const
 {
     std::vector<std::string> rows = Rows();

@@ -32,6 +32,8 @@ public:
     std::string SelectedPath() const;
     // Expands the items down to path ("T:\Data\Sub") and selects the last; false if one is missing.
     bool SelectPath(const char* path);
+    // Texts of the loaded children of the item at path, in order; empty when it is not loaded.
+    std::vector<std::string> Children(const char* path) const;
 
     // Runs a command to its end (dialogs it opens are answered from another thread).
     LRESULT Command(UINT id) const { return ::SendMessageA(m_frame, WM_COMMAND, id, 0); }

@@ -90,3 +90,29 @@ TEST(FolderModel, RenameAndReorderKeepTheLookupTrue)
     EXPECT_EQ(m.GetCount(), 0);
     EXPECT_FALSE(m.Contains("a"));
 }
+
+TEST(FolderModel, ARenamedFolderOnShowOrAboveItMovesTheFolder)
+{
+    struct {
+        const char* shown;
+        const char* oldPath;
+        const char* newPath;
+        const char* after;  // null: unchanged
+    } cases[] = {
+        {"T:\\tr\\A", "T:\\tr\\A", "T:\\tr\\A2", "T:\\tr\\A2\\"},
+        {"T:\\tr\\A\\B", "T:\\tr", "T:\\top", "T:\\top\\A\\B\\"},
+        {"T:\\tr\\A\\B", "t:\\TR\\a", "T:\\tr\\Z", "T:\\tr\\Z\\B\\"},  // ignoring case
+        {"T:\\tr\\AB", "T:\\tr\\A", "T:\\tr\\A2", nullptr},            // a sibling that begins the same
+        {"T:\\tr", "T:\\tr\\A", "T:\\tr\\A2", nullptr},                // below the folder on show
+        {"T:\\tr\\A", "", "T:\\x", nullptr},
+    };
+    for (auto& c : cases) {
+        CFolderModel m;
+        m.Reset(c.shown);
+        m.Add(Data("kept.txt", FILE_ATTRIBUTE_ARCHIVE, 1));
+        EXPECT_EQ(m.FollowRename(c.oldPath, c.newPath), c.after != nullptr) << c.shown << " " << c.oldPath;
+        EXPECT_EQ(m.GetFolder().str(), c.after ? c.after : (std::string(c.shown) + "\\")) << c.shown;
+        EXPECT_EQ(m.GetCount(), 1);
+        EXPECT_EQ(m.GetPath(0).str(), m.GetFolder().str() + "kept.txt");
+    }
+}

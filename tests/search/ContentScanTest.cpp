@@ -237,3 +237,29 @@ TEST_F(ContentScan, StopDuringAScanEndsTheSearchAfterThatFile)
     EXPECT_EQ(log.notices.back().code, FIND_NOTIFY_FOLDER);
     EXPECT_EQ(log.notices[log.notices.size() - 2].code, FIND_NOTIFY_MATCH);
 }
+
+// A stop request ends the scan of a huge file before its next block, not at its end.
+TEST_F(ContentScan, StopEndsTheScanOfAHugeFileAtTheNextBlock)
+{
+    {
+        CFileHandle h(::CreateFileA(dir.File("huge.bin"), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        LARGE_INTEGER end;
+        end.QuadPart = 64LL << 20;
+        ASSERT_TRUE(h.IsValid() && ::SetFilePointerEx(h, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(h));
+    }
+    CFileFinder finder;
+    CNoticeLog log(finder);
+    log.onNotice = [](CFileFinder& f, int code) {
+        if (code == FIND_NOTIFY_SCANNING) f.StopSearch();
+    };
+    FILEFINDPARAMS params;
+    params.folder = dir.Path();
+    params.mask = "huge.bin";
+    params.flags = FIND_TEXT;
+    params.text = "MARKER";
+    EXPECT_EQ(finder.FindFiles(params), 0);
+    // Ten chunks of 122 bytes to a notice: a whole scan would give 55,000 of them; one
+    // block of 256 KiB gives about 215.
+    EXPECT_GT(log.Count(FIND_NOTIFY_SCANNING), 0);
+    EXPECT_LT(log.Count(FIND_NOTIFY_SCANNING), 1000);
+}

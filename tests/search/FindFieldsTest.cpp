@@ -54,6 +54,32 @@ TEST(FindFields, LookInLosesItsTrailingBackslashAndEmptyIsRefused)
     EXPECT_EQ(p.folder, "C:");
 }
 
+TEST(FindFields, LookInInTheLongFormsBecomesThePlainForm)
+{
+    struct {
+        const char* lookIn;
+        const char* folder;
+    } cases[] = {
+        {"\\\\?\\T:\\doc", "T:\\doc"},
+        {"\\\\.\\T:\\doc\\", "T:\\doc"},
+        {"//?/T:/doc", "T:\\doc"},
+        {"\\\\?\\T:", "T:"},
+        {"\\\\?\\UNC\\server\\share", "\\\\server\\share"},
+        // No folder in the plain form: left as it is, for IsSearchableFolder to turn away.
+        {"\\\\.\\PhysicalDrive0", "\\\\.\\PhysicalDrive0"},
+        {"\\\\?\\Volume{0}", "\\\\?\\Volume{0}"},
+        {"\\\\.\\T:doc", "\\\\.\\T:doc"},
+    };
+    for (auto& c : cases) {
+        CFindFields f;
+        f.m_strLookIn = c.lookIn;
+        FILEFINDPARAMS p;
+        ASSERT_TRUE(f.MakeParams(p)) << c.lookIn;
+        EXPECT_EQ(p.folder, c.folder) << c.lookIn;
+    }
+    EXPECT_FALSE(IsSearchableFolder("\\\\.\\PhysicalDrive0"));
+}
+
 TEST(FindFields, IntegerFieldsTakeSigned32BitNumbersOnly)
 {
     struct Case {

@@ -92,6 +92,10 @@ TEST(ResultRow, CellsFromTheListingData)
          "25-12-2024 03:07 PM"},
         {"C:\\Data\\Sub\\", FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_DIRECTORY, 4096, "", "C:\\Data\\Sub\\", "0 B",
          "01-01-1970 12:00 AM"},
+        // A dot first and none after: a name like any other, not an extension.
+        {"C:\\Data\\.hidden_hello", FILE_ATTRIBUTE_ARCHIVE, 2000, ".hidden_hello", "C:\\Data\\", "2000 B",
+         "25-12-2024 03:07 PM"},
+        {"C:\\Data\\.profile.bak", FILE_ATTRIBUTE_ARCHIVE, 5, ".profile.bak", "C:\\Data\\", "5 B", "25-12-2024 03:07 PM"},
     };
     for (const Case& c : cases) {
         FILEFINDINFO info = {c.attributes, c.size, written};

@@ -169,7 +169,7 @@ TEST_F(FileModelTest, FailedOpensReportAndKeepTheTemporaryCopy)
     CFileHandle lock(::CreateFileA(dir.File("locked.txt"), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock.IsValid());
     std::string tooLong = std::string(dir.Path()) + "\\" + std::string(300, 'n');
-    std::string justTooLong = std::string("C:\\") + std::string(253, 'x');  // 256 characters
+    std::string justTooLong = std::string("C:\\") + std::string(257, 'x');  // 260 characters
     // "g??d.txt" and "*.txt" would match good.txt: a name is never taken as a pattern.
     const std::string bad[] = {"C:\\no\\such\\file.txt", "", dir.Path().c_str(), tooLong, justTooLong,
                                dir.File("locked.txt").c_str(), dir.File("g??d.txt").c_str(),

@@ -39,6 +39,7 @@ public:
     int CreateNewItem(const char* name, bool bFolder) override;
     // Starts this program in viewer mode for each selected file.
     void ViewSelected() override;
+    void FolderMoved() override { m_strFolder = GetModel().GetFolder(); }
 
     void DeleteAllEntries();
     // Appends a row for an entry just made by a command: name as given, no look for an

@@ -5,9 +5,11 @@
 #include "fw/WinApp.h"
 #include "res/resource.h"
 
+// The keys as they were when the click was made, not as they are now: a Ctrl let go while
+// the click is still being handled must not turn it into a plain one.
 static bool IsCtrlDown()
 {
-    return (::GetAsyncKeyState(VK_LCONTROL) & 0x8000) || (::GetAsyncKeyState(VK_RCONTROL) & 0x8000);
+    return (::GetKeyState(VK_LCONTROL) & 0x8000) || (::GetKeyState(VK_RCONTROL) & 0x8000);
 }
 
 HMENU CBrindlexView::LoadListContextMenu(HMENU* pPopup)

@@ -22,7 +22,7 @@ int CBrindlexView::CreateNewItem(const char* name, bool bFolder)
     // A name the file system would take for something else (a stream, a device, a path)
     // is refused as one it cannot make.
     if (!IsValidEntryName(strName)) {
-        MessageBox(bFolder ? "Could not create folder!" : "Could not create file!", FILE_ERROR, MB_OK);
+        MessageBox(CannotCreateText(bFolder), FILE_ERROR, MB_OK);
         return -1;
     }
     if (!bFolder) {
@@ -68,7 +68,11 @@ void CBrindlexView::OnRename()
     CString newName = RunNameDialog(NEWF_RENAME, oldName);
     if (newName.IsEmpty()) return;
     newName = TrimEnteredName(newName);
-    if (newName.IsEmpty()) return;
+    // A path in the name would move the entry to another folder.
+    if (!IsValidEntryName(newName)) {
+        MessageBox(CannotCreateText(folder), FILE_ERROR, MB_OK);
+        return;
+    }
     CShellFileOp op;
     op.SetParent(m_hWnd);
     op.SetFlags(FOF_NOCONFIRMMKDIR);
@@ -94,17 +98,23 @@ void CBrindlexView::OnCopyRename()
     int row = GetFirstSelectedRow();
     if (row < 0) return;
     CString oldName = GetModel().GetAt(row).strName;
+    bool folder = IsFolderRow(row);
     CString newName = RunNameDialog(NEWF_COPY_RENAME, oldName);
     if (newName.IsEmpty()) return;
     CWaitCursor wait;
     newName = TrimEnteredName(newName);
-    if (newName.IsEmpty()) return;
+    CString source = m_strFolder + oldName;
+    CString destination = m_strFolder + newName;
+    if (!IsValidEntryName(newName) || !CanCopyOnto(source, destination)) {
+        MessageBox(CannotCreateText(folder), FILE_ERROR, MB_OK);
+        return;
+    }
     CShellFileOp op;
     op.SetParent(m_hWnd);
     op.SetFlags(FOF_NOCONFIRMMKDIR);
     op.SetProgressTitle("Copy and Rename");
-    op.AddFile(0, m_strFolder + oldName);
-    op.AddFile(1, m_strFolder + newName);
+    op.AddFile(0, source);
+    op.AddFile(1, destination);
     op.Copy();
 }
 
@@ -193,16 +203,23 @@ void CBrindlexView::OnRecycle()
     op.SetProgressTitle("Sending to Recycle Bin");
     CArray<CString> names;
     CArray<int> folders;
+    CString link;  // the last link kept back
     for (int i = 0; i < n; i++) {
+        CString path = GetEntryPath(rows[i]);
+        // The shell recycles what a link points to: links stay where they are.
+        if (IsLinkPath(path)) {
+            link = GetModel().GetAt(rows[i]).strName;
+            continue;
+        }
         names.Add(GetModel().GetAt(rows[i]).strName);
         folders.Add(IsFolderRow(rows[i]) ? 1 : 0);
-        op.AddFile(0, GetEntryPath(rows[i]));
+        op.AddFile(0, path);
     }
     CString folder = m_strFolder;
-    int result = op.Delete();
+    int result = names.IsEmpty() ? 0 : op.Delete();
     // Only what is gone leaves the list: a cancelled or failed recycle keeps its rows.
     bool someLeft = false;
-    for (int i = 0; i < n; i++) {
+    for (int i = 0; i < names.GetSize(); i++) {
         if (::GetFileAttributesA(folder + names[i]) != INVALID_FILE_ATTRIBUTES) {
             someLeft = true;
             continue;
@@ -215,6 +232,11 @@ void CBrindlexView::OnRecycle()
             if (IFolderTree* tree = GetFolderTree()) tree->RemoveChildFolder(names[i]);
         }
     }
-    if (n > 1 && result != 0 && someLeft)
+    if (n == 1 && !link.IsEmpty()) {
+        char text[300];
+        wsprintfA(text, "%.260s could not be removed!", (const char*)link);
+        MessageBox(text, FILE_ERROR, MB_OK);
+    } else if (n > 1 && (!link.IsEmpty() || (result != 0 && someLeft))) {
         MessageBox("Some files or folders could not be removed!", FILE_ERROR, MB_OK);
+    }
 }

@@ -6,6 +6,20 @@
 #include "fw/WinApp.h"
 #include "res/resource.h"
 
+// Why a command line for path could not be made: a double quote in the name would end its
+// quoting early (and the viewer takes it for one), anything else is the length.
+static CString RefusalText(const char* path, const char* what)
+{
+    const char* name = strrchr(path, '\\');
+    name = name ? name + 1 : path;
+    char text[400];
+    if (strchr(path, '"'))
+        wsprintfA(text, "%.200s %s: its name holds a double quote!", name, what);
+    else
+        wsprintfA(text, "%.200s %s: the command line would be too long!", name, what);
+    return CString(text);
+}
+
 void CBrindlexView::ViewSelected()
 {
     char program[MAX_PATH];
@@ -15,8 +29,13 @@ void CBrindlexView::ViewSelected()
     for (int i = 0; i < paths.GetSize(); i++) {
         DWORD attributes = ::GetFileAttributesA(paths[i]);
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
-        CString line = MakeViewCommandLine(program, paths[i]);
-        if (!line.IsEmpty()) ::WinExec(line, SW_SHOWNORMAL);
+        // The viewer takes the path unquoted and opens paths the platform accepts.
+        CString line = paths[i].GetLength() < MAX_PATH && !strchr(paths[i], '"') ? MakeViewCommandLine(program, paths[i])
+                                                                                 : CString();
+        if (line.IsEmpty())
+            MessageBox(RefusalText(paths[i], "cannot be viewed"), "File Error!", MB_OK);
+        else
+            ::WinExec(line, SW_SHOWNORMAL);
     }
 }
 
@@ -40,8 +59,12 @@ void CBrindlexView::OnOpenWith()
             chosen = true;
         }
         CString line = MakeQuotedCommandLine(g_szChosenFile, paths[i], OPEN_WITH_COMMAND_BUFFER);
-        if (!line.IsEmpty()) ::WinExec(line, SW_SHOWNORMAL);
-        AddRecentProgram(AfxGetApp(), g_szChosenFile);
+        if (line.IsEmpty()) {
+            MessageBox(RefusalText(paths[i], "was not opened"), "File Error!", MB_OK);
+            continue;
+        }
+        // Only a program that started is worth offering again.
+        if (::WinExec(line, SW_SHOWNORMAL) > 31) AddRecentProgram(AfxGetApp(), g_szChosenFile);
     }
 }
 
@@ -62,7 +85,10 @@ void CBrindlexView::OpenWithRecentProgram(int k)
             continue;
         }
         CString line = MakeQuotedCommandLine(program, paths[i], RECENT_COMMAND_BUFFER);
-        if (line.IsEmpty()) continue;
+        if (line.IsEmpty()) {
+            MessageBox(RefusalText(paths[i], "was not opened"), "File Error!", MB_OK);
+            continue;
+        }
         ::WinExec(line, SW_SHOWNORMAL);
         started++;
     }

@@ -2,6 +2,7 @@
 // mouse; drive roots are never renamed, copied, deleted or recycled. Most leave the updating
 // of both panes to the change notifications.
 #include "explorer/tree/LeftView.h"
+#include "explorer/BrindlexDoc.h"
 #include "explorer/DeleteFolderTree.h"
 #include "explorer/NameDialog.h"
 #include "explorer/ShellFileOp.h"
@@ -47,7 +48,11 @@ void CLeftView::OnRename()
     CString newName = RunNameDialog(NEWF_RENAME, tree.GetItemText(sel));
     if (newName.IsEmpty()) return;
     newName = TrimEnteredName(newName);
-    if (newName.IsEmpty()) return;
+    // A path in the name would move the folder elsewhere.
+    if (!IsValidEntryName(newName)) {
+        MessageBox(CannotCreateText(true), "File Error!", MB_OK);
+        return;
+    }
     // The selection may have moved while the dialog was open.
     if (tree.GetSelectedItem() != sel) return;
     CString source = GetItemPath(sel);
@@ -61,6 +66,14 @@ void CLeftView::OnRename()
     m_bSkipNextNotify = 1;
     tree.SetItemText(sel, newName);
     m_strCurrentPath = GetItemPath(sel);
+    // The folder on show is this one or lies below it: every later command must find it
+    // under its new name, and the caption must say it.
+    if (CFolderModel* model = GetFolderModel()) {
+        if (model->FollowRename(source, m_strCurrentPath)) {
+            if (IFileList* list = GetFileList()) list->FolderMoved();
+            if (CBrindlexDoc* doc = GetDocument()) doc->SetTitle(m_strCurrentPath);
+        }
+    }
 }
 
 void CLeftView::OnCopyRename()
@@ -72,9 +85,13 @@ void CLeftView::OnCopyRename()
     if (newName.IsEmpty()) return;
     CWaitCursor wait;
     newName = TrimEnteredName(newName);
-    if (newName.IsEmpty() || tree.GetSelectedItem() != sel) return;
+    if (tree.GetSelectedItem() != sel) return;
     CString source = GetItemPath(sel);
     CString destination = ParentFolderOf(source) + newName;
+    if (!IsValidEntryName(newName) || !CanCopyOnto(source, destination)) {
+        MessageBox(CannotCreateText(true), "File Error!", MB_OK);
+        return;
+    }
     CShellFileOp op;
     op.SetParent(m_hWnd);
     op.SetFlags(FOF_NOCONFIRMMKDIR);
@@ -116,7 +133,15 @@ void CLeftView::OnRecycle()
     op.SetParent(m_hWnd);
     op.SetFlags(FOF_ALLOWUNDO);
     op.SetProgressTitle("Sending to Recycle Bin");
-    op.AddFile(0, GetItemPath(sel));
+    CString path = GetItemPath(sel);
+    // The shell recycles what a link points to: the link stays where it is.
+    if (IsLinkPath(path)) {
+        char text[300];
+        wsprintfA(text, "%.260s could not be removed!", (const char*)GetTreeCtrl().GetItemText(sel));
+        MessageBox(text, "File Error!", MB_OK);
+        return;
+    }
+    op.AddFile(0, path);
     CWaitCursor wait;
     op.Delete();
 }

@@ -9,7 +9,8 @@ void CLeftView::OnRClick(NMHDR*, LRESULT* pResult)
     *pResult = 0;
     POINT pt;
     ::GetCursorPos(&pt);
-    bool ctrl = (::GetAsyncKeyState(VK_LCONTROL) & 0x8000) || (::GetAsyncKeyState(VK_RCONTROL) & 0x8000);
+    // As the keys were when the click was made, as in the list.
+    bool ctrl = (::GetKeyState(VK_LCONTROL) & 0x8000) || (::GetKeyState(VK_RCONTROL) & 0x8000);
     if (!ctrl) {
         CMenuHandle menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TREE_CONTEXT)));
         HMENU popup = menu.IsValid() ? ::GetSubMenu(menu, 0) : nullptr;

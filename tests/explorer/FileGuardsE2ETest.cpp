@@ -1,0 +1,213 @@
+// File commands that must never reach beyond what the user chose: links recycled, folders
+// renamed under the list, names that are paths, copies onto existing folders. brindlex.exe is
+// driven as a user would, and the disk is checked after every command.
+#include "DialogAnswerer.h"
+#include "ExplorerDriver.h"
+#include "ExplorerFixture.h"
+#include "NameAnswerer.h"
+#include "res/resource.h"
+#include <algorithm>
+
+namespace {
+
+class FileGuardsE2E : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearSettings();
+        ASSERT_TRUE(drive.IsReady());
+        for (const char* d : {"Data", "Data\\Sub", "Data\\d1"}) ASSERT_TRUE(drive.MakeDir(d));
+        ASSERT_TRUE(drive.MakeFile("Data\\a.txt", "alpha"));
+        ASSERT_TRUE(drive.MakeFile("Data\\Sub\\inner.txt", "inner"));
+        ASSERT_TRUE(app.Start());
+    }
+    bool ShowsRow(const std::string& name) const
+    {
+        std::vector<std::string> rows = app.Rows();
+        return std::find(rows.begin(), rows.end(), name) != rows.end();
+    }
+    LRESULT ListCommand(UINT id) { return ::SendMessageA(app.List(), WM_COMMAND, id, 0); }
+    LRESULT TreeCommand(UINT id) { return ::SendMessageA(app.Tree(), WM_COMMAND, id, 0); }
+    // A Linux symlink inside the drive, as another program would make it.
+    bool LinkFromLinux(const char* targetRel, const char* rel)
+    {
+        auto linux = [&](const char* r) {
+            std::string s = std::string(drive.LinuxDir()) + "/" + r;
+            std::replace(s.begin(), s.end(), '\\', '/');
+            return s;
+        };
+        if (!RunLinux("/bin/ln", {"-s", linux(targetRel), linux(rel)})) return false;
+        return WaitFor([&] { return Exists(drive.Path(rel)); }, 5000);
+    }
+    // Runs a command that names an entry and expects the program's refusal, nothing else.
+    void ExpectRefused(UINT id, bool toTree, const char* name, const char* message)
+    {
+        CNameAnswerer answer(name, IDOK, app.ProcessId());
+        CDialogAnswerer box(IDOK, app.ProcessId(), 5000);
+        if (toTree)
+            TreeCommand(id);
+        else
+            ListCommand(id);
+        ASSERT_TRUE(answer.Wait()) << name;
+        ASSERT_TRUE(box.Wait()) << name;
+        EXPECT_EQ(box.Caption(), "File Error!") << name;
+        EXPECT_EQ(box.Text(), message) << name;
+    }
+
+    CTestDrive drive{'S'};
+    CExplorerProcess app;
+};
+
+}  // namespace
+
+TEST_F(FileGuardsE2E, RecycleNeverSendsWhereALinkLeads)
+{
+    ASSERT_TRUE(drive.MakeDir("Outside"));
+    ASSERT_TRUE(drive.MakeFile("Outside\\precious.txt", "keep me"));
+    ASSERT_TRUE(drive.MakeDir("rb"));
+    ASSERT_TRUE(drive.MakeFile("rb\\plain.txt", "plain"));
+    ASSERT_TRUE(LinkFromLinux("Outside", "rb\\rLink"));
+    if (!(::GetFileAttributesA(drive.Path("rb\\rLink")) & FILE_ATTRIBUTE_REPARSE_POINT))
+        GTEST_SKIP() << "folder links are not reparse points here";
+    ASSERT_TRUE(app.SelectPath("S:\\rb"));
+    ASSERT_TRUE(WaitFor([&] { return ShowsRow("rLink") && ShowsRow("plain.txt"); }, 5000));
+    auto outsideIntact = [&] {
+        return ReadFileBytes(drive.Path("Outside\\precious.txt")) == "keep me" && Exists(drive.Path("rb\\rLink"));
+    };
+
+    // The link alone: refused with the usual message; the link and its row stay.
+    ASSERT_TRUE(app.SelectRows({"rLink"}));
+    {
+        CDialogAnswerer box(IDOK, app.ProcessId());
+        ListCommand(ID_RECYCLE);
+        ASSERT_TRUE(box.Wait());
+        EXPECT_EQ(box.Text(), "rLink could not be removed!");
+    }
+    EXPECT_TRUE(outsideIntact());
+    EXPECT_TRUE(ShowsRow("rLink"));
+
+    // Among several rows: the others go to the recycle bin (the shell asks), the link stays.
+    ASSERT_TRUE(app.SelectRows({"rLink", "plain.txt"}));
+    {
+        CDialogAnswerer answers({IDYES, IDOK}, app.ProcessId());
+        ListCommand(ID_RECYCLE);
+        ASSERT_EQ(answers.Answered(), 2u);
+        EXPECT_EQ(answers.Text(1), "Some files or folders could not be removed!");
+    }
+    EXPECT_FALSE(Exists(drive.Path("rb\\plain.txt")));
+    EXPECT_TRUE(outsideIntact());
+    EXPECT_TRUE(ShowsRow("rLink"));
+    EXPECT_FALSE(ShowsRow("plain.txt"));
+
+    // From the tree, with the link's folder on show.
+    ASSERT_TRUE(app.SelectPath("S:\\rb\\rLink"));
+    {
+        CDialogAnswerer box(IDOK, app.ProcessId());
+        TreeCommand(ID_RECYCLE);
+        ASSERT_TRUE(box.Wait());
+        EXPECT_EQ(box.Text(), "rLink could not be removed!");
+    }
+    EXPECT_TRUE(outsideIntact());
+    EXPECT_EQ(app.SelectedPath(), "S:\\rb\\rLink");
+}
+
+TEST_F(FileGuardsE2E, TreeRenameMovesTheListToTheNewPath)
+{
+    ASSERT_TRUE(drive.MakeDir("tr"));
+    ASSERT_TRUE(drive.MakeDir("tr\\A"));
+    ASSERT_TRUE(drive.MakeFile("tr\\A\\a.txt", "mine"));
+    ASSERT_TRUE(app.SelectPath("S:\\tr\\A"));
+    ASSERT_TRUE(WaitFor([&] { return ShowsRow("a.txt"); }, 5000));
+    {
+        CNameAnswerer name("A2", IDOK, app.ProcessId());
+        TreeCommand(ID_RENAME);
+        ASSERT_TRUE(name.Wait());
+    }
+    ASSERT_EQ(ReadFileBytes(drive.Path("tr\\A2\\a.txt")), "mine");
+    EXPECT_EQ(app.Caption(), "S:\\tr\\A2 - Brindlex Explorer");
+    EXPECT_EQ(app.SelectedPath(), "S:\\tr\\A2");
+
+    // New File lands in the renamed folder.
+    ASSERT_TRUE(app.ClickPane(app.List()));
+    {
+        CDialogAnswerer safety(IDOK, app.ProcessId(), 1500);
+        CNameAnswerer name("new.txt", IDOK, app.ProcessId());
+        ListCommand(ID_NEW_FILE);
+        ASSERT_TRUE(name.Wait());
+        EXPECT_FALSE(safety.Wait()) << safety.Text();
+    }
+    EXPECT_TRUE(Exists(drive.Path("tr\\A2\\new.txt")));
+    EXPECT_FALSE(Exists(drive.Path("tr\\A")));
+
+    // Another program makes a folder of the old name with a file of the same name: Delete on
+    // the row removes the renamed folder's file and never the other one.
+    ASSERT_TRUE(drive.MakeDir("tr\\A"));
+    ASSERT_TRUE(drive.MakeFile("tr\\A\\a.txt", "theirs"));
+    ASSERT_TRUE(app.SelectRows({"a.txt"}));
+    {
+        CDialogAnswerer yes(IDYES, app.ProcessId());
+        ListCommand(ID_DELETE);
+        ASSERT_TRUE(yes.Wait());
+    }
+    EXPECT_TRUE(WaitFor([&] { return !Exists(drive.Path("tr\\A2\\a.txt")); }, 5000));
+    EXPECT_EQ(ReadFileBytes(drive.Path("tr\\A\\a.txt")), "theirs");
+    EXPECT_EQ(ReadFileBytes(drive.Path("tr\\A2\\new.txt")), "");
+}
+
+TEST_F(FileGuardsE2E, RenameAndCopyRefuseNamesThatAreNoPlainName)
+{
+    ASSERT_TRUE(app.SelectPath("S:\\Data"));
+    ASSERT_TRUE(WaitFor([&] { return ShowsRow("a.txt"); }, 5000));
+    const char* names[] = {"d1\\moved.txt", "d1/moved.txt", "..\\up.txt", "..", "a:b", "\\", "x*y"};
+    for (UINT id : {ID_RENAME, ID_COPY_RENAME}) {
+        for (const char* name : names) {
+            ASSERT_TRUE(app.SelectRows({"a.txt"}));
+            ExpectRefused(id, false, name, "Could not create file!");
+            EXPECT_EQ(ReadFileBytes(drive.Path("Data\\a.txt")), "alpha") << name;
+        }
+        ASSERT_TRUE(app.SelectRows({"Sub"}));
+        ExpectRefused(id, false, "..\\Z3moved", "Could not create folder!");
+    }
+    EXPECT_FALSE(Exists(drive.Path("Data\\d1\\moved.txt")));
+    EXPECT_FALSE(Exists(drive.Path("up.txt")));
+    EXPECT_FALSE(Exists(drive.Path("Z3moved")));
+    EXPECT_FALSE(Exists(drive.Path("Data\\a")));
+    EXPECT_TRUE(ShowsRow("a.txt"));
+
+    // The tree's own commands on the selected folder.
+    ASSERT_TRUE(app.SelectPath("S:\\Data\\Sub"));
+    for (UINT id : {ID_RENAME, ID_COPY_RENAME})
+        for (const char* name : {"..\\Z3moved", "d1/Z3", ".."}) ExpectRefused(id, true, name, "Could not create folder!");
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\Sub\\inner.txt")), "inner");
+    EXPECT_FALSE(Exists(drive.Path("Z3moved")));
+    EXPECT_FALSE(Exists(drive.Path("Data\\d1\\Z3")));
+    EXPECT_EQ(app.SelectedPath(), "S:\\Data\\Sub");
+    std::vector<std::string> children = app.Children("S:\\Data");
+    EXPECT_EQ(children, (std::vector<std::string>{"d1", "Sub"}));
+}
+
+TEST_F(FileGuardsE2E, CopyAndRenameOntoAnExistingFolderIsRefused)
+{
+    ASSERT_TRUE(drive.MakeDir("Data\\Z4"));
+    ASSERT_TRUE(drive.MakeFile("Data\\Z4\\four.txt", "4"));
+    ASSERT_TRUE(drive.MakeDir("Data\\Z5"));
+    ASSERT_TRUE(drive.MakeFile("Data\\Z5\\five.txt", "5"));
+    ASSERT_TRUE(app.SelectPath("S:\\Data\\Z4"));
+    ExpectRefused(ID_COPY_RENAME, true, "Z5", "Could not create folder!");
+    ExpectRefused(ID_COPY_RENAME, true, "z5", "Could not create folder!");
+    EXPECT_FALSE(Exists(drive.Path("Data\\Z5\\Z4")));
+    EXPECT_FALSE(Exists(drive.Path("Data\\Z5\\four.txt")));
+    std::vector<std::string> children = app.Children("S:\\Data");
+    EXPECT_EQ(std::count(children.begin(), children.end(), "Z5"), 1);
+
+    // The list: a folder onto a folder, a file onto a folder.
+    ASSERT_TRUE(app.SelectPath("S:\\Data"));
+    ASSERT_TRUE(WaitFor([&] { return ShowsRow("Z4"); }, 5000));
+    ASSERT_TRUE(app.SelectRows({"Z4"}));
+    ExpectRefused(ID_COPY_RENAME, false, "Z5", "Could not create folder!");
+    ASSERT_TRUE(app.SelectRows({"a.txt"}));
+    ExpectRefused(ID_COPY_RENAME, false, "Z5", "Could not create file!");
+    EXPECT_FALSE(Exists(drive.Path("Data\\Z5\\Z4")));
+    EXPECT_FALSE(Exists(drive.Path("Data\\Z5\\a.txt")));
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\Z5\\five.txt")), "5");
+}
