@@ -5,14 +5,9 @@
 #include "explorer/DeleteFolderTree.h"
 #include "explorer/NameDialog.h"
 #include "explorer/ShellFileOp.h"
+#include "fw/PathParts.h"
 #include "fw/WinApp.h"
 #include "watch/FileWatch.h"
-
-CString ParentFolderOf(const CString& path)
-{
-    int slash = path.ReverseFind('\\');
-    return slash < 0 ? CString() : path.Left(slash + 1);
-}
 
 HTREEITEM CLeftView::GetSelectedFolderItem() const
 {
@@ -56,7 +51,7 @@ void CLeftView::OnRename()
     op.SetFlags(FOF_NOCONFIRMMKDIR);
     op.SetProgressTitle("Renaming");
     op.AddFile(0, source);
-    op.AddFile(1, ParentFolderOf(source) + newName);
+    op.AddFile(1, ParentOfPath(source) + newName);
     if (op.Rename() != 0 || op.GetOperation().fAnyOperationsAborted) return;
     m_bSkipNextNotify = 1;
     tree.SetItemText(sel, newName);
@@ -74,7 +69,7 @@ void CLeftView::OnCopyRename()
     newName = TrimEnteredName(newName);
     if (newName.IsEmpty() || tree.GetSelectedItem() != sel) return;
     CString source = GetItemPath(sel);
-    CString destination = ParentFolderOf(source) + newName;
+    CString destination = ParentOfPath(source) + newName;
     CShellFileOp op;
     op.SetParent(m_hWnd);
     op.SetFlags(FOF_NOCONFIRMMKDIR);
