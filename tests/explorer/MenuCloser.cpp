@@ -57,7 +57,9 @@ DWORD WINAPI CMenuCloser::Run(LPVOID self)
                 for (int i = 0; i <= chosen; i++) ::PostMessageA(s.found, WM_KEYDOWN, VK_DOWN, 0);
                 ::PostMessageA(s.found, WM_KEYDOWN, VK_RETURN, 0);
             } else if (c->m_key) {
+                // Escape after it: a key the menu does not take leaves it open otherwise.
                 ::PostMessageA(s.found, WM_CHAR, (WPARAM)(unsigned char)c->m_key, 0);
+                ::PostMessageA(s.found, WM_KEYDOWN, VK_ESCAPE, 0);
             } else {
                 ::PostMessageA(s.found, WM_KEYDOWN, VK_ESCAPE, 0);
             }
