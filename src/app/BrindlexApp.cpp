@@ -11,6 +11,10 @@
 #include <ole2.h>
 #include <shellapi.h>
 
+// The viewer's one-shot start-up timer: the window does the rest of its start-up when it fires.
+static const UINT_PTR kViewerStartTimer = 1;
+static const UINT kViewerStartDelayMs = 100;
+
 BEGIN_MESSAGE_MAP(CBrindlexApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
@@ -31,16 +35,17 @@ BOOL CBrindlexApp::InitInstance()
 
 void WriteCompatibilityEntry(CWinApp& app)
 {
+    static const char kLayer[] = "DISABLECICERO";
     if (!g_bIsNT || app.GetProfileInt("settings", "compat", 0) != 0) return;
     app.WriteProfileInt("settings", "compat", 1);
-    if ((::GetVersion() & 0xFF) < 5) return;
+    if (LOBYTE(LOWORD(::GetVersion())) < 5) return;  // the major version: before Windows 2000
     char exe[256];
     DWORD n = ::GetModuleFileNameA(nullptr, exe, sizeof exe);
     if (n == 0 || n >= sizeof exe) return;
     CRegKey key;
     if (key.Create(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows NT\\CurrentVersion\\AppCompatFlags\\Layers",
                    KEY_ALL_ACCESS) == ERROR_SUCCESS)
-        ::RegSetValueExA(key, exe, 0, REG_SZ, (const BYTE*)"DISABLECICERO", 14);
+        ::RegSetValueExA(key, exe, 0, REG_SZ, (const BYTE*)kLayer, sizeof kLayer);
 }
 
 BOOL CBrindlexApp::InitViewer()
@@ -52,7 +57,7 @@ BOOL CBrindlexApp::InitViewer()
     }
     m_pMainWnd = dlg;
     ::DragAcceptFiles(dlg->m_hWnd, TRUE);
-    if (!::SetTimer(dlg->m_hWnd, 1, 100, nullptr)) {
+    if (!::SetTimer(dlg->m_hWnd, kViewerStartTimer, kViewerStartDelayMs, nullptr)) {
         ::MessageBoxA(nullptr, "Can't get system timer; can't run!", AfxGetAppName(), MB_OK | MB_ICONSTOP);
         return FALSE;
     }

@@ -1,6 +1,7 @@
 #include "explorer/DropPaths.h"
 #include "explorer/ReadOnlyTree.h"
 #include "explorer/ShellFileOp.h"
+#include "fw/PathParts.h"
 #include "util/PathText.h"
 
 bool IsPathGone(const char* path)
@@ -8,16 +9,6 @@ bool IsPathGone(const char* path)
     if (::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return false;
     DWORD error = ::GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
-// The text after the last backslash (character-wise: a double-byte character may end in 0x5C).
-static CString NamePart(const CString& path)
-{
-    const unsigned char* s = (const unsigned char*)path.c_str();
-    const unsigned char* name = s;
-    for (const unsigned char* p = s; *p; p = _mbsinc(p))
-        if (*p == '\\') name = p + 1;
-    return CString((const char*)name);
 }
 
 // Whether path is folder itself or lies below it (folder without a trailing backslash).
@@ -37,7 +28,7 @@ int DropPathsInto(HWND hOwner, const CArray<CString>& paths, const CString& targ
     for (int i = 0; i < paths.GetSize(); i++) {
         DROPPEDITEM item;
         item.strSource = paths[i];
-        item.strName = NamePart(item.strSource);
+        item.strName = NameOfPath(item.strSource);
         if (item.strName.IsEmpty() || item.strName == "." || item.strName == "..") continue;
         DWORD attributes = ::GetFileAttributesA(item.strSource);
         if (attributes == INVALID_FILE_ATTRIBUTES) continue;  // vanished since it was offered

@@ -1,4 +1,5 @@
 #include "explorer/RecentPrograms.h"
+#include "fw/PathParts.h"
 #include "fw/WinApp.h"
 #include "util/VersionInfo.h"
 
@@ -46,8 +47,7 @@ CString RecentProgramText(const char* programPath)
     CVersionInfo info(programPath);
     CString product = info.GetProductName();
     if (!product.IsEmpty()) return product;
-    const char* slash = strrchr(programPath, '\\');
-    std::string name(slash ? slash + 1 : programPath);
+    std::string name(NameOfPath(programPath));
     if (name.size() > 4) name.resize(name.size() - 4);
     return CString(name.c_str());
 }

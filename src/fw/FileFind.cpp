@@ -1,5 +1,6 @@
 #include "fw/afx.h"
 #include "fw/FileFind.h"
+#include "fw/PathParts.h"
 
 CFileFind::CFileFind() : m_bHasNext(false)
 {
@@ -18,16 +19,10 @@ BOOL CFileFind::FindFile(const char* pattern)
     DWORD n = ::GetFullPathNameA(pattern, sizeof full, full, &namePart);
     if (n == 0 || n >= sizeof full) return FALSE;
     // The root is the folder part: up to the last separator, which stays only for a drive root.
-    char* sep = strrchr(full, '\\');
-    char* slash = strrchr(full, '/');
-    if (slash > sep) sep = slash;
-    if (sep) {
-        if (sep == full || (sep == full + 2 && full[1] == ':'))
-            sep[1] = '\0';
-        else
-            *sep = '\0';
-    }
-    m_strRoot = full;
+    CString root = ParentOfPath(full);
+    int len = root.GetLength();
+    bool bKeepSeparator = len == 1 || (len == 3 && root[1] == ':');
+    m_strRoot = len == 0 ? CString(full) : bKeepSeparator ? root : root.Left(len - 1);
 
     HANDLE h = ::FindFirstFileA(pattern, &m_next);
     if (h == INVALID_HANDLE_VALUE) {
@@ -72,8 +67,7 @@ CString CFileFind::GetFilePath() const { return MakePath(m_strRoot, m_found.cFil
 CString CFileFind::MakePath(const CString& root, const char* name)
 {
     CString path = root;
-    int n = path.GetLength();
-    if (n == 0 || (path[n - 1] != '\\' && path[n - 1] != '/')) path += '\\';
+    if (root.IsEmpty() || *NameOfPath(root)) path += '\\';
     path += name;
     return path;
 }

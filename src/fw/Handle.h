@@ -50,10 +50,11 @@ struct ChangeNotifyTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { ::FindCloseChangeNotification(h); }
 };
-struct GdiObjectTraits {
-    typedef HGDIOBJ Type;
-    static HGDIOBJ Invalid() { return nullptr; }
-    static void Close(HGDIOBJ h) { ::DeleteObject(h); }
+template <class H>
+struct GdiTraits {
+    typedef H Type;
+    static H Invalid() { return nullptr; }
+    static void Close(H h) { ::DeleteObject(h); }
 };
 struct MenuTraits {
     typedef HMENU Type;
@@ -78,24 +79,8 @@ typedef CHandleT<ChangeNotifyTraits> CChangeHandle;
 typedef CHandleT<MenuTraits> CMenuHandle;
 typedef CHandleT<GlobalTraits> CGlobalMemory;
 typedef CHandleT<DcTraits> CDcHandle;
-
-// Typed GDI owner: CGdi<HFONT>, CGdi<HBITMAP>.
+// GDI objects by their own handle type: CGdi<HFONT>, CGdi<HPEN>; Close deletes the object.
 template <class H>
-class CGdi {
-public:
-    CGdi() : m_h(nullptr) {}
-    explicit CGdi(H h) : m_h(h) {}
-    ~CGdi() { DeleteObject(); }
-    CGdi(const CGdi&) = delete;
-    CGdi& operator=(const CGdi&) = delete;
-    operator H() const { return m_h; }
-    H Get() const { return m_h; }
-    void Attach(H h) { DeleteObject(); m_h = h; }
-    H Detach() { H h = m_h; m_h = nullptr; return h; }
-    void DeleteObject() { if (m_h) ::DeleteObject(m_h); m_h = nullptr; }
-
-private:
-    H m_h;
-};
+using CGdi = CHandleT<GdiTraits<H>>;
 typedef CGdi<HFONT> CFont;
 typedef CGdi<HBITMAP> CBitmap;

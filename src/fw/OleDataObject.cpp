@@ -1,10 +1,8 @@
 #include "fw/afx.h"
 #include "fw/OleDataObject.h"
-#include "fw/Handle.h"
+#include "fw/GlobalMemory.h"
 
-namespace {
-
-FORMATETC GlobalFormat(CLIPFORMAT cf, const FORMATETC* pFormat)
+FORMATETC GlobalFormatEtc(CLIPFORMAT cf, const FORMATETC* pFormat)
 {
     FORMATETC fe = {cf, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     if (pFormat) {
@@ -14,6 +12,8 @@ FORMATETC GlobalFormat(CLIPFORMAT cf, const FORMATETC* pFormat)
     }
     return fe;
 }
+
+namespace {
 
 // A medium received from GetData, released exactly once unless its block is taken over.
 class CStgMedium {
@@ -35,17 +35,7 @@ public:
             m.hGlobal = nullptr;
             return h;
         }
-        SIZE_T n = ::GlobalSize(m.hGlobal);
-        const void* src = ::GlobalLock(m.hGlobal);
-        if (!src) return nullptr;
-        CGlobalMemory copy(::GlobalAlloc(GMEM_MOVEABLE, n ? n : 1));
-        void* dst = copy.IsValid() ? ::GlobalLock(copy) : nullptr;
-        if (dst) {
-            memcpy(dst, src, n);
-            ::GlobalUnlock(copy);
-        }
-        ::GlobalUnlock(m.hGlobal);
-        return dst ? copy.Detach() : nullptr;
+        return CopyGlobalMemory(m.hGlobal);
     }
     STGMEDIUM m;
 };
@@ -78,14 +68,14 @@ void COleDataObject::Release()
 BOOL COleDataObject::IsDataAvailable(CLIPFORMAT cf, const FORMATETC* pFormat) const
 {
     if (!m_p) return FALSE;
-    FORMATETC fe = GlobalFormat(cf, pFormat);
+    FORMATETC fe = GlobalFormatEtc(cf, pFormat);
     return m_p->QueryGetData(&fe) == S_OK;
 }
 
 HGLOBAL COleDataObject::GetGlobalData(CLIPFORMAT cf, const FORMATETC* pFormat) const
 {
     if (!m_p) return nullptr;
-    FORMATETC fe = GlobalFormat(cf, pFormat);
+    FORMATETC fe = GlobalFormatEtc(cf, pFormat);
     // The clipboard's data object opens the clipboard for each read; another program may
     // hold it for a moment.
     for (int tries = 0; tries < 10; tries++) {

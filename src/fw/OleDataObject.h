@@ -7,6 +7,10 @@
 // A drop effect: DROPEFFECT_NONE, _COPY, _MOVE, _LINK.
 typedef DWORD DROPEFFECT;
 
+// The format of a global memory block in format cf: TYMED_HGLOBAL, and DVASPECT_CONTENT with
+// index -1 unless pFormat gives its own aspect, device and index.
+FORMATETC GlobalFormatEtc(CLIPFORMAT cf, const FORMATETC* pFormat = nullptr);
+
 class COleDataObject {
 public:
     COleDataObject() {}

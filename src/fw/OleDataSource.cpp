@@ -1,26 +1,11 @@
 #include "fw/afx.h"
 #include "fw/OleDataSource.h"
 #include "fw/Barrier.h"
+#include "fw/GlobalMemory.h"
 #include <shlobj.h>
 #include <vector>
 
 namespace {
-
-// A private copy of a block, as a receiver of GetData owns what it gets.
-HGLOBAL CopyGlobal(HGLOBAL h)
-{
-    SIZE_T n = ::GlobalSize(h);
-    const void* src = ::GlobalLock(h);
-    if (!src) return nullptr;
-    CGlobalMemory copy(::GlobalAlloc(GMEM_MOVEABLE, n ? n : 1));
-    void* dst = copy.IsValid() ? ::GlobalLock(copy) : nullptr;
-    if (dst) {
-        memcpy(dst, src, n);
-        ::GlobalUnlock(copy);
-    }
-    ::GlobalUnlock(h);
-    return dst ? copy.Detach() : nullptr;
-}
 
 bool SameFormat(const FORMATETC& a, const FORMATETC& b)
 {
@@ -102,7 +87,8 @@ public:
         if (!pfe || !pmedium) return E_INVALIDARG;
         const Entry* e = Find(*pfe);
         if (!e) return DV_E_FORMATETC;
-        HGLOBAL copy = CopyGlobal(e->mem.Get());
+        // A private copy: a receiver of GetData owns what it gets.
+        HGLOBAL copy = CopyGlobalMemory(e->mem.Get());
         if (!copy) return E_OUTOFMEMORY;
         pmedium->tymed = TYMED_HGLOBAL;
         pmedium->hGlobal = copy;
@@ -114,14 +100,8 @@ public:
         if (!pfe || !pmedium) return E_INVALIDARG;
         const Entry* e = Find(*pfe);
         if (!e || pmedium->tymed != TYMED_HGLOBAL || !pmedium->hGlobal) return DV_E_FORMATETC;
-        SIZE_T n = ::GlobalSize(e->mem.Get());
-        if (::GlobalSize(pmedium->hGlobal) < n) return STG_E_MEDIUMFULL;
-        const void* src = ::GlobalLock(e->mem.Get());
-        void* dst = ::GlobalLock(pmedium->hGlobal);
-        if (src && dst) memcpy(dst, src, n);
-        if (src) ::GlobalUnlock(e->mem.Get());
-        if (dst) ::GlobalUnlock(pmedium->hGlobal);
-        return src && dst ? S_OK : E_OUTOFMEMORY;
+        if (::GlobalSize(pmedium->hGlobal) < ::GlobalSize(e->mem.Get())) return STG_E_MEDIUMFULL;
+        return CopyGlobalMemoryInto(e->mem.Get(), pmedium->hGlobal) ? S_OK : E_OUTOFMEMORY;
     }
     STDMETHODIMP QueryGetData(FORMATETC* pfe) override
     {
@@ -180,14 +160,8 @@ IDataObject* COleDataSource::GetInterface()
 BOOL COleDataSource::CacheGlobalData(CLIPFORMAT cf, CGlobalMemory& mem, const FORMATETC* pFormat)
 {
     if (!mem.IsValid()) return FALSE;
-    FORMATETC fe = {cf, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    if (pFormat) {
-        fe = *pFormat;
-        fe.cfFormat = cf;
-        fe.tymed = TYMED_HGLOBAL;
-    }
     GetInterface();
-    return m_pObject->Add(fe, mem) ? TRUE : FALSE;
+    return m_pObject->Add(GlobalFormatEtc(cf, pFormat), mem) ? TRUE : FALSE;
 }
 
 DROPEFFECT COleDataSource::DoDragDrop(DWORD dwEffects, const RECT*)

@@ -11,6 +11,12 @@ DROPEFFECT FilterDropEffect(DROPEFFECT chosen, DWORD allowed)
     return DROPEFFECT_NONE;
 }
 
+DROPEFFECT FileDropEffect(COleDataObject* pData, DWORD dwKeyState)
+{
+    if (!pData || !pData->IsDataAvailable(CF_HDROP)) return DROPEFFECT_NONE;
+    return (dwKeyState & MK_SHIFT) ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
+}
+
 COleDropTarget::COleDropTarget() : m_target(this) {}
 
 COleDropTarget::~COleDropTarget() { Revoke(); }

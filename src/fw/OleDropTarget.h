@@ -61,3 +61,6 @@ private:
 // The effect the target chose, limited to what the source allows: a move the source does
 // not allow becomes a copy when it allows that, anything else nothing.
 DROPEFFECT FilterDropEffect(DROPEFFECT chosen, DWORD allowed);
+// What a target of files offers for the data under the mouse: a move while Shift is held,
+// else a copy; nothing for data without a file-drop block (CF_HDROP).
+DROPEFFECT FileDropEffect(COleDataObject* pData, DWORD dwKeyState);

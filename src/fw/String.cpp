@@ -152,3 +152,15 @@ BOOL CString::LoadString(unsigned nID)
     m_s.assign(buf, n > 0 ? (size_t)n : 0);
     return n > 0;
 }
+
+CString DecimalText(unsigned __int64 value)
+{
+    char digits[24];
+    char* p = digits + sizeof digits;
+    *--p = '\0';
+    do {
+        *--p = (char)('0' + value % 10);
+        value /= 10;
+    } while (value);
+    return CString(p);
+}

@@ -74,3 +74,6 @@ public:
 private:
     std::string m_s;
 };
+
+// The decimal digits of a size or a count, 64-bit throughout ("0", "18446744073709551615").
+CString DecimalText(unsigned __int64 value);

@@ -2,13 +2,35 @@
 #include <time.h>
 
 static const __int64 kEpochDiff100ns = 116444736000000000LL;
+static const __int64 kTicksPerSecond = 10000000LL;
+
+// The zone and its daylight-saving rule, asked once per thread: asking the platform on every
+// conversion costs over ten times the conversion itself (a listing converts two stamps per
+// entry). The rule is applied to each instant's own date.
+static const TIME_ZONE_INFORMATION* Zone()
+{
+    thread_local TIME_ZONE_INFORMATION zone;
+    thread_local int known = -1;
+    if (known < 0) known = ::GetTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID;
+    return known ? &zone : nullptr;
+}
 
 CTime::CTime(const FILETIME& ft)
 {
     ULARGE_INTEGER u;
     u.LowPart = ft.dwLowDateTime;
     u.HighPart = ft.dwHighDateTime;
-    m_time = ((__int64)u.QuadPart - kEpochDiff100ns) / 10000000LL;
+    __int64 ticks = (__int64)u.QuadPart - kEpochDiff100ns;
+    m_time = ticks / kTicksPerSecond;
+    if (ticks % kTicksPerSecond < 0) m_time--;  // before 1970: down to the whole second too
+}
+
+FILETIME CTime::ToFileTime() const
+{
+    ULARGE_INTEGER u;
+    u.QuadPart = (ULONGLONG)(m_time * kTicksPerSecond + kEpochDiff100ns);
+    FILETIME ft = {u.LowPart, u.HighPart};
+    return ft;
 }
 
 CTime::CTime(int year, int month, int day, int hour, int min, int sec)
@@ -20,9 +42,10 @@ CTime::CTime(int year, int month, int day, int hour, int min, int sec)
     st.wHour = (WORD)hour;
     st.wMinute = (WORD)min;
     st.wSecond = (WORD)sec;
-    FILETIME local, utc;
+    SYSTEMTIME utcParts;
+    FILETIME utc;
     m_time = 0;
-    if (SystemTimeToFileTime(&st, &local) && LocalFileTimeToFileTime(&local, &utc))
+    if (TzSpecificLocalTimeToSystemTime(Zone(), &st, &utcParts) && SystemTimeToFileTime(&utcParts, &utc))
         *this = CTime(utc);
 }
 
@@ -35,10 +58,9 @@ CTime CTime::GetCurrentTime()
 
 bool CTime::Local(SYSTEMTIME& st) const
 {
-    ULARGE_INTEGER u;
-    u.QuadPart = (ULONGLONG)(m_time * 10000000LL + kEpochDiff100ns);
-    FILETIME utc = {u.LowPart, u.HighPart}, local;
-    return FileTimeToLocalFileTime(&utc, &local) && FileTimeToSystemTime(&local, &st);
+    FILETIME ft = ToFileTime();
+    SYSTEMTIME utc;
+    return FileTimeToSystemTime(&ft, &utc) && SystemTimeToTzSpecificLocalTime(Zone(), &utc, &st);
 }
 
 int CTime::GetYear() const { SYSTEMTIME st = {}; Local(st); return st.wYear; }

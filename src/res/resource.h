@@ -65,6 +65,8 @@
 #define ID_VIEWER_PREVIOUS          32809
 #define ID_VIEWER_FIRST             32810
 #define ID_VIEWER_LAST              32811
+#define ID_RECENT_FILE_FIRST        133    // the File menu's recent files 1 to 8
+#define ID_RECENT_FILE_LAST         140
 
 // ---- Controls ----
 #define IDC_VIEWER_TEXT             1000   // the viewer's rich edit

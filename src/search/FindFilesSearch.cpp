@@ -1,7 +1,9 @@
 #include "search/FindFilesDlg.h"
 #include "search/ResultText.h"
+#include "fw/PathParts.h"
 #include "fw/Redraw.h"
 #include "res/resource.h"
+#include "util/PathText.h"
 
 void CFindFilesDlg::OnSearch()
 {
@@ -105,19 +107,19 @@ void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDl
 // part is converted, once per folder.
 CString CFindFilesDlg::LongPathOf(const CString& path)
 {
-    int slash = path.ReverseFind('\\');
-    if (slash < 0 || slash == path.GetLength() - 1) {
+    const char* name = NameOfPath(path);
+    if (name == path.c_str() || !*name) {
         CString whole = CPath(path).GetLongPath();
         return whole.IsEmpty() ? path : whole;  // gone again already
     }
-    CString folder = path.Left(slash + 1);
+    CString folder = ParentOfPath(path);
     if (folder != m_strLongFolderOf) {
         m_strLongFolderOf = folder;
         m_strLongFolder = CPath(folder).GetLongPath();
         if (m_strLongFolder.IsEmpty()) m_strLongFolder = folder;
-        if (m_strLongFolder[m_strLongFolder.GetLength() - 1] != '\\') m_strLongFolder += '\\';
+        m_strLongFolder = WithBackslash(m_strLongFolder);
     }
-    return m_strLongFolder + path.Mid(slash + 1);
+    return m_strLongFolder + name;
 }
 
 // Every waiting message of the thread, without dialog keys or accelerators.

@@ -2,6 +2,7 @@
 #include "search/ResultText.h"
 #include "util/Path.h"
 #include "fw/FileFind.h"
+#include "fw/PathParts.h"
 
 // The row takes the size and time from the folder's listing, as the search has it already:
 // asking the file itself would open every match (three trips to the file system each), and
@@ -26,7 +27,7 @@ RESULTROW MakeResultRow(const char* path)
     FILEFINDINFO info = {};
     size_t n = strlen(path);
     // A name with wildcards is no single listing entry.
-    if (n > 0 && n < MAX_PATH && path[n - 1] != '\\' && !strpbrk(path, "*?")) {
+    if (n > 0 && n < MAX_PATH && *NameOfPath(path) && !strpbrk(path, "*?")) {
         CFileFind ff;
         if (ff.FindFile(path)) {
             ff.FindNextFile();

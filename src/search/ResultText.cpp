@@ -1,24 +1,11 @@
 #include "search/ResultText.h"
 #include <time.h>
 
-static CString Decimal(unsigned __int64 v)
-{
-    char digits[24];
-    int n = 0;
-    do {
-        digits[n++] = (char)('0' + v % 10);
-        v /= 10;
-    } while (v);
-    CString s;
-    while (n) s += digits[--n];
-    return s;
-}
-
 CString FormatResultSize(unsigned __int64 size)
 {
     unsigned __int64 kb = size / 1024;
-    if (kb >= 10) return Decimal(kb) + " KB";
-    return Decimal(size) + " B";
+    if (kb >= 10) return DecimalText(kb) + " KB";
+    return DecimalText(size) + " B";
 }
 
 CString FormatResultTime(const CTime& time)

@@ -85,8 +85,8 @@ public:
     // whatever its last character.
     static CString AddBackslash(const char* text, BOOL bForward = FALSE);
 
-    // A local file time as the instant the file list shows: 0 for local years before
-    // 1970 and for times the platform cannot convert.
+    // A file time stamp as the instant GetFileTime hands out: 0 for stamps before 1970
+    // (a zeroed record among them).
     static CTime FileTimeToInstant(const FILETIME& ft);
 
 private:

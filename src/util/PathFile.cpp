@@ -3,7 +3,6 @@
 #include "fw/Handle.h"
 #include "util/Path.h"
 #include <shlwapi.h>
-#include <time.h>
 
 // The path in another form from the platform; empty when it cannot give one that fits.
 static CString ConvertPath(const CString& path, DWORD(WINAPI* convert)(LPCSTR, LPSTR, DWORD))
@@ -62,7 +61,9 @@ BOOL CPath::GetFileInformation()
     memset(&m_fileInfo, 0, sizeof m_fileInfo);
     CString path = GetPath();
     if (path.IsEmpty() || path.GetLength() >= MAX_PATH) return FALSE;
-    CFileHandle h(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0x27, nullptr));
+    const DWORD kOpenAttributes =
+        FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+    CFileHandle h(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, kOpenAttributes, nullptr));
     if (!h.IsValid()) return FALSE;
     if (::GetFileInformationByHandle(h, &m_fileInfo)) return TRUE;
     memset(&m_fileInfo, 0, sizeof m_fileInfo);
@@ -88,18 +89,8 @@ BOOL CPath::GetFileTime(CTime& time, int nSelector)
 
 CTime CPath::FileTimeToInstant(const FILETIME& ft)
 {
-    SYSTEMTIME utc, local;
-    if (!::FileTimeToSystemTime(&ft, &utc) || !::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
-        return CTime(0);
-    if (local.wYear < 1970) return CTime(0);
-    struct tm t = {};
-    t.tm_year = local.wYear - 1900;
-    t.tm_mon = local.wMonth - 1;
-    t.tm_mday = local.wDay;
-    t.tm_hour = local.wHour;
-    t.tm_min = local.wMinute;
-    t.tm_sec = local.wSecond;
-    t.tm_isdst = -1;
-    __time64_t v = _mktime64(&t);
-    return CTime(v < 0 ? 0 : (__int64)v);
+    // Straight from the stamp: a trip through the local calendar loses the hour that comes
+    // twice when daylight saving ends.
+    CTime t(ft);
+    return t.GetTime() < 0 ? CTime(0) : t;
 }

@@ -60,7 +60,7 @@ BEGIN_MESSAGE_MAP(CBrindlexDlg, CFrameWnd)
     ON_COMMAND(ID_VIEWER_PREVIOUS, OnPrevious)
     ON_COMMAND(ID_VIEWER_FIRST, OnFirst)
     ON_COMMAND(ID_VIEWER_LAST, OnLast)
-    ON_COMMAND_RANGE(133, 140, OnRecentFile)
+    ON_COMMAND_RANGE(ID_RECENT_FILE_FIRST, ID_RECENT_FILE_LAST, OnRecentFile)
 END_MESSAGE_MAP()
 
 CBrindlexDlg::CBrindlexDlg()
@@ -277,8 +277,8 @@ void CBrindlexDlg::ReleaseViewer()
     if (g_szTempCopy[0]) ::DeleteFileA(g_szTempCopy);
     // Once deleted, the unique name may be handed to another process: never touch it again.
     g_szTempCopy[0] = '\0';
-    g_hexFont.DeleteObject();
-    g_textFont.DeleteObject();
+    g_hexFont.Close();
+    g_textFont.Close();
     g_richEdit.DestroyWindow();
 }
 
@@ -290,4 +290,4 @@ void CBrindlexDlg::OnNext() { ViewNextSection(); }
 void CBrindlexDlg::OnPrevious() { ViewPreviousSection(); }
 void CBrindlexDlg::OnFirst() { ViewFirstSection(); }
 void CBrindlexDlg::OnLast() { ViewLastSection(); }
-void CBrindlexDlg::OnRecentFile(UINT nID) { OpenRecentFile((int)nID - 132); }
+void CBrindlexDlg::OnRecentFile(UINT nID) { OpenRecentFile((int)(nID - ID_RECENT_FILE_FIRST) + 1); }

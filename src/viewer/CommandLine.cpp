@@ -1,6 +1,7 @@
 #include "viewer/CommandLine.h"
 #include "viewer/PathName.h"
 #include "fw/Handle.h"
+#include "fw/PathParts.h"
 #include <string>
 #include <vector>
 
@@ -36,8 +37,7 @@ CString LookUpLongName(const CString& name)
     // A long name outside the code page comes back with '?' in it: the name given (a short
     // name, say) is the one that reaches the file.
     if (!h.IsValid() || HasWildcard(fd.cFileName)) return name;
-    int dir = (int)(PathNamePart(name) - name.c_str());
-    CString result = name.Left(dir) + fd.cFileName;
+    CString result = ParentOfPath(name) + fd.cFileName;
     return result.GetLength() < 256 ? result : name;
 }
 

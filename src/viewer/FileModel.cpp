@@ -1,7 +1,9 @@
 #include "viewer/FileModel.h"
 #include "viewer/FileCopy.h"
 #include "viewer/PathName.h"
+#include "fw/PathParts.h"
 #include "fw/WinApp.h"
+#include "res/resource.h"
 
 static IViewerWindow* g_pViewerWindow = nullptr;
 
@@ -52,7 +54,7 @@ void PushRecent(const CString& previous, const char* newPath)
     for (int k = 1; k <= 8; k++) {
         CString old = app->GetProfileString("mru", MruKey(k), "");
         app->WriteProfileString("mru", MruKey(k), carried);
-        Wnd().SetFileMenuItem(6 + k, 132 + k, RecentDisplayText(carried));
+        Wnd().SetFileMenuItem(6 + k, ID_RECENT_FILE_FIRST + k - 1, RecentDisplayText(carried));
         carried = old;
         if (old.IsEmpty() || old.CompareNoCase(newPath) == 0) break;
     }
@@ -97,7 +99,7 @@ BOOL OpenViewedFile(const char* path)
     g_nSection = 0;
     lstrcpynA(g_szViewedPath, path, sizeof g_szViewedPath);
 
-    Wnd().SetTitle(CString("Brindlex - ") + PathNamePart(path));
+    Wnd().SetTitle(CString("Brindlex - ") + NameOfPath(path));
     LoadSection();
 
     CWinApp* app = AfxGetApp();
@@ -190,7 +192,7 @@ void SwitchToText()
 CString RecentDisplayText(const char* path)
 {
     if (g_bFullPathInRecent == 1) return CString(path);
-    return CString(PathNamePart(path));
+    return CString(NameOfPath(path));
 }
 
 void BuildRecentEntries()
@@ -199,7 +201,7 @@ void BuildRecentEntries()
     for (int k = 1; k <= 8; k++) {
         CString entry = app->GetProfileString("mru", MruKey(k), "");
         if (entry.IsEmpty()) break;
-        Wnd().SetFileMenuItem(6 + k, 132 + k, RecentDisplayText(entry));
+        Wnd().SetFileMenuItem(6 + k, ID_RECENT_FILE_FIRST + k - 1, RecentDisplayText(entry));
     }
 }
 

@@ -3,14 +3,6 @@
 #include <string.h>
 #include <vector>
 
-const char* PathNamePart(const char* path)
-{
-    const char* name = path;
-    for (const char* p = path; *p; p = ::CharNextA(p))
-        if (*p == '\\' || *p == '/') name = p + 1;
-    return name;
-}
-
 bool HasWildcard(const char* path)
 {
     // Neither character can be the trail byte of a double-byte character.

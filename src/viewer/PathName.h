@@ -3,9 +3,6 @@
 
 #include "fw/afx.h"
 
-// The part after the last separator ('\\' or '/'), or the whole path when there is none.
-// Double-byte characters are stepped over whole, so a trail byte is never taken for one.
-const char* PathNamePart(const char* path);
 // TRUE when the path holds '?' or '*'. The viewer never takes a name as a pattern: such a
 // name is what an ANSI program receives for a name its code page cannot represent.
 bool HasWildcard(const char* path);

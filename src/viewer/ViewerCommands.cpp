@@ -7,6 +7,7 @@
 #include "viewer/PathName.h"
 #include "fw/ChooseFile.h"
 #include "fw/Clipboard.h"
+#include "fw/PathParts.h"
 #include "fw/WinApp.h"
 #include <richedit.h>
 #include <shellapi.h>
@@ -20,7 +21,7 @@ void CBrindlexDlg::OnOpen()
 
 void CBrindlexDlg::OnOpenWith()
 {
-    CString title = CString("Open ") + PathNamePart(g_szViewedPath) + " with:";
+    CString title = CString("Open ") + NameOfPath(g_szViewedPath) + " with:";
     if (!ChooseFile(title, 1)) return;
     // Both paths quoted: an unquoted path with blanks would start the wrong program.
     CString cmd = CString("\"") + g_szChosenFile + "\" \"" + g_szViewedPath + "\"";

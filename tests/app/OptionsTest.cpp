@@ -4,6 +4,7 @@
 #include "viewer/BrindlexDlg.h"
 #include "viewer/FileModel.h"
 #include "viewer/ViewerFonts.h"
+#include "res/resource.h"
 #include <richedit.h>
 #include <functional>
 
@@ -26,7 +27,7 @@ protected:
         ASSERT_TRUE(WritePatternFile(dir.File("f.txt"), 3 * 1024 * 1024 + 10));
         ASSERT_TRUE(WriteFileBytes(dir.File("small.txt"), "small"));
         dlg = new CBrindlexDlg;
-        ASSERT_TRUE(dlg->LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+        ASSERT_TRUE(dlg->LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
         TestApp().m_pMainWnd = dlg;
     }
     void TearDown() override
@@ -50,7 +51,7 @@ protected:
 TEST_F(OptionsTest, ChangedTextFontIsStoredAndReloadsATextView)
 {
     dlg->StartUp(dir.File("f.txt"));
-    dlg->SendMessage(WM_COMMAND, 32808);  // the second text section: ten bytes
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_NEXT);  // the second text section: ten bytes
     ASSERT_EQ(g_nSection, 1);
     HWND before = g_richEdit;
 
@@ -80,7 +81,7 @@ TEST_F(OptionsTest, TextFontChangeLeavesAHexViewAlone)
     EXPECT_EQ(TestApp().GetProfileString("settings", "tfname", ""), "Arial");
     EXPECT_EQ(g_richEdit, before);
     EXPECT_EQ(ControlFace(), "Courier New");
-    dlg->SendMessage(WM_COMMAND, 32790);  // the new text font shows on switching
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_TEXT);  // the new text font shows on switching
     EXPECT_EQ(ControlFace(), "Arial");
 }
 
@@ -128,12 +129,12 @@ TEST(OptionsDialog, ShowsAndStoresTheCheckBoxes)
     char face[64] = "";
     {
         CDialogDriver driver("Brindlex Settings", [&](HWND h) {
-            shown[0] = (UINT)::SendMessageA(::GetDlgItem(h, 1002), BM_GETCHECK, 0, 0);
-            shown[1] = (UINT)::SendMessageA(::GetDlgItem(h, 1012), BM_GETCHECK, 0, 0);
-            shown[2] = (UINT)::SendMessageA(::GetDlgItem(h, 1013), BM_GETCHECK, 0, 0);
+            shown[0] = (UINT)::SendMessageA(::GetDlgItem(h, IDC_EXPLORER_MAX), BM_GETCHECK, 0, 0);
+            shown[1] = (UINT)::SendMessageA(::GetDlgItem(h, IDC_VIEWER_MAX), BM_GETCHECK, 0, 0);
+            shown[2] = (UINT)::SendMessageA(::GetDlgItem(h, IDC_FULL_PATH), BM_GETCHECK, 0, 0);
             ::GetDlgItemTextA(h, 1001, face, sizeof face);
-            ::SendMessageA(::GetDlgItem(h, 1002), BM_CLICK, 0, 0);  // explorer: off
-            ::SendMessageA(::GetDlgItem(h, 1013), BM_CLICK, 0, 0);  // full paths: on
+            ::SendMessageA(::GetDlgItem(h, IDC_EXPLORER_MAX), BM_CLICK, 0, 0);  // explorer: off
+            ::SendMessageA(::GetDlgItem(h, IDC_FULL_PATH), BM_CLICK, 0, 0);  // full paths: on
             ::PostMessageA(h, WM_COMMAND, IDOK, 0);
         });
         RunOptionsDialog();
@@ -153,7 +154,7 @@ TEST(OptionsDialog, ShowsAndStoresTheCheckBoxes)
     // Cancel stores nothing.
     {
         CDialogDriver driver("Brindlex Settings", [&](HWND h) {
-            ::SendMessageA(::GetDlgItem(h, 1012), BM_CLICK, 0, 0);
+            ::SendMessageA(::GetDlgItem(h, IDC_VIEWER_MAX), BM_CLICK, 0, 0);
             ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
         });
         RunOptionsDialog();

@@ -1,6 +1,7 @@
 // Printing from the viewer. The print jobs themselves are started by print_check.sh,
 // which reads the printed PDF back.
 #include "support/Driver.h"
+#include "res/resource.h"
 #include <richedit.h>
 
 namespace {
@@ -29,7 +30,7 @@ void PrintJob(UINT command, int scrollLines)
     EXPECT_TRUE(v.WaitExit());
 }
 
-TEST(PrintJob, DISABLED_WholeSection) { PrintJob(32800, 0); }
-TEST(PrintJob, DISABLED_PageFromLine100) { PrintJob(32805, 99); }
+TEST(PrintJob, DISABLED_WholeSection) { PrintJob(ID_VIEWER_PRINT, 0); }
+TEST(PrintJob, DISABLED_PageFromLine100) { PrintJob(ID_VIEWER_PRINT_PAGE, 99); }
 
 }  // namespace

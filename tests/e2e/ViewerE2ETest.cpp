@@ -1,5 +1,6 @@
 // The viewer driven from outside, as a user works it.
 #include "support/Driver.h"
+#include "res/resource.h"
 #include <shlobj.h>
 
 namespace {
@@ -38,7 +39,7 @@ TEST_F(ViewerE2E, MissingFileIsReportedAndTheWindowStays)
     EXPECT_TRUE(::IsWindow(v.Frame()));
     EXPECT_EQ(v.Title(), "Brindlex");
     ASSERT_TRUE(WriteFileBytes(dir.File("later.txt"), "later"));
-    v.Command(32791);  // Hex with nothing loaded: only the mode changes
+    v.Command(ID_VIEWER_HEX);  // Hex with nothing loaded: only the mode changes
     EXPECT_EQ(TestApp().GetProfileInt("settings", "hex", 0), 1u);
     ::PostMessageA(v.Frame(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(v.WaitExit());
@@ -123,7 +124,7 @@ TEST_F(ViewerE2E, CopyPutsTheSelectionOnTheClipboard)
     ASSERT_TRUE(v.Start(std::string(dir.File("c.txt")), "Brindlex - "));
     ASSERT_TRUE(v.WaitForText());
     ::SendMessageA(v.Control(), EM_SETSEL, 6, 11);
-    v.Command(32789);  // Copy (the same command Ctrl+C sends)
+    v.Command(ID_VIEWER_COPY);  // the same command Ctrl+C sends
     std::string got;
     WaitFor([&] {
         if (!::OpenClipboard(nullptr)) return false;
@@ -212,7 +213,7 @@ TEST(ViewerHelp, HelpContentsOpensTheHelpFileButF1DoesNothing)
     v.Keys(VK_F1);  // the viewer's F1 sends a command nothing handles
     Idle(1000);
     EXPECT_FALSE(FindTopWindow(v.Pid(), "Brindlex Help"));
-    ::PostMessageA(v.Frame(), WM_COMMAND, 32786, 0);  // Help Contents
+    ::PostMessageA(v.Frame(), WM_COMMAND, ID_HELP_CONTENTS, 0);
     HWND help = WaitTopWindow(v.Pid(), "Brindlex Help", 20000);
     EXPECT_TRUE(help);
     if (help) ::PostMessageA(help, WM_CLOSE, 0, 0);

@@ -1,6 +1,7 @@
 // Names a user may hand the viewer that are not plain file names: devices, pipes, forward
 // slashes, relative names, names outside the code page, stray blanks between quoted names.
 #include "support/Driver.h"
+#include <dlgs.h>
 #include <algorithm>
 
 namespace {
@@ -34,7 +35,7 @@ BOOL CALLBACK FindNameEdit(HWND h, LPARAM lp)
     ::GetClassNameA(h, cls, sizeof cls);
     int id = ::GetDlgCtrlID(h), parentId = ::GetDlgCtrlID(::GetParent(h));
     f->seen += std::string(cls) + "/" + std::to_string(id) + " ";
-    if (_stricmp(cls, "Edit") == 0 && (id == 0x480 || parentId == 0x47c)) {  // edt1, or the edit of cmb13
+    if (_stricmp(cls, "Edit") == 0 && (id == edt1 || parentId == cmb13)) {
         f->edit = h;
         return FALSE;
     }

@@ -1,10 +1,9 @@
-// The plain pieces of the file commands: command lines, entered names, parent folders, the
-// recent-programs list in the registry, and the name dialog.
+// The plain pieces of the file commands: command lines, entered names, the recent-programs
+// list in the registry, and the name dialog.
 #include "NameAnswerer.h"
 #include "explorer/CommandLines.h"
 #include "explorer/NameDialog.h"
 #include "explorer/RecentPrograms.h"
-#include "explorer/tree/LeftView.h"
 
 TEST(CommandLines, ViewQuotesTheProgramOnly)
 {
@@ -62,16 +61,6 @@ TEST(EnteredNames, WhatCanBeOneEntry)
     for (const char* bad : {"", "a:b", "a\\b", "a/b", "a*", "a?", "a\"b", "a<b", "a>b", "a|b", "con", "CON.txt", "nul",
                             "aux.c", "prn", "com1", "LPT9.doc", "trail.", "trail ", "tab\there"})
         EXPECT_FALSE(IsValidEntryName(bad)) << bad;
-}
-
-TEST(ParentFolder, FromTheWholePath)
-{
-    EXPECT_STREQ(ParentFolderOf("C:\\Data\\Sub"), "C:\\Data\\");
-    EXPECT_STREQ(ParentFolderOf("C:\\Data"), "C:\\");
-    EXPECT_STREQ(ParentFolderOf("nothing"), "");
-    // Longer than any fixed copy: the parent is still the whole path up to the last backslash.
-    std::string longParent = "T:\\" + std::string(250, 'd') + "\\" + std::string(20, 'e') + "\\";
-    EXPECT_STREQ(ParentFolderOf((longParent + "Sub").c_str()), longParent.c_str());
 }
 
 namespace {

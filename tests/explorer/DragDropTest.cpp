@@ -5,6 +5,7 @@
 #include "explorer/ReadOnlyTree.h"
 #include "fw/Clipboard.h"
 #include "fw/OleDataSource.h"
+#include "fw/PathParts.h"
 #include "res/resource.h"
 #include <shlobj.h>
 
@@ -545,7 +546,7 @@ public:
         for (int i = 0; i < list.paths.GetSize(); i++) {
             received.push_back(list.paths[i].str());
             for (const std::string& m : toMove)
-                if (list.paths[i].str() == m) ::MoveFileA(m.c_str(), (into + m.substr(m.rfind('\\'))).c_str());
+                if (list.paths[i].str() == m) ::MoveFileA(m.c_str(), (into + "\\" + NameOfPath(m.c_str())).c_str());
         }
         return TRUE;
     }

@@ -1,4 +1,5 @@
 #include "ExplorerDriver.h"
+#include "fw/View.h"
 
 static const DWORD kRemoteBytes = 4096;
 
@@ -46,8 +47,15 @@ bool CExplorerProcess::Start()
     return m_frame != nullptr;
 }
 
-HWND CExplorerProcess::Tree() const { return ::GetDlgItem(::GetDlgItem(m_frame, 0xE900), 0xE900); }
-HWND CExplorerProcess::List() const { return ::GetDlgItem(::GetDlgItem(m_frame, 0xE900), 0xE901); }
+// The splitter is the frame's first pane; its panes are numbered from the same id by row and column.
+HWND CExplorerProcess::Tree() const
+{
+    return ::GetDlgItem(::GetDlgItem(m_frame, AFX_IDW_PANE_FIRST), AFX_IDW_PANE_FIRST);
+}
+HWND CExplorerProcess::List() const
+{
+    return ::GetDlgItem(::GetDlgItem(m_frame, AFX_IDW_PANE_FIRST), AFX_IDW_PANE_FIRST + 1);
+}
 
 void* CExplorerProcess::Remote(size_t bytes) const
 {

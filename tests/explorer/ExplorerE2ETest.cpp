@@ -2,6 +2,7 @@
 // its windows, with files changed by another program (this one) while it runs.
 #include "ExplorerDriver.h"
 #include "ExplorerFixture.h"
+#include "res/resource.h"
 #include <algorithm>
 
 namespace {
@@ -78,13 +79,13 @@ TEST_F(ExplorerE2E, DeletingTheFolderOnShowSelectsItsParent)
 TEST_F(ExplorerE2E, DetailsThenListRestoreTheComputedWidths)
 {
     int w = ::GetSystemMetrics(SM_CXSCREEN) - 222;
-    app.Command(59411);
+    app.Command(ID_VIEW_DETAILS);
     EXPECT_EQ(app.ColumnWidth(0), w / 2);
     for (int i = 1; i < 4; i++) EXPECT_EQ(app.ColumnWidth(i), w / 6) << i;
     for (int i = 0; i < 4; i++) ::SendMessageA(app.List(), LVM_SETCOLUMNWIDTH, i, 50);  // dragged by hand
-    app.Command(59410);
+    app.Command(ID_VIEW_LIST);
     EXPECT_EQ(app.ColumnWidth(0), w / 3);
-    app.Command(59411);
+    app.Command(ID_VIEW_DETAILS);
     EXPECT_EQ(app.ColumnWidth(0), w / 2);
     for (int i = 1; i < 4; i++) EXPECT_EQ(app.ColumnWidth(i), w / 6) << i;
 }
@@ -92,7 +93,7 @@ TEST_F(ExplorerE2E, DetailsThenListRestoreTheComputedWidths)
 TEST_F(ExplorerE2E, ClickingAColumnHeadingSortsByIt)
 {
     ASSERT_TRUE(app.SelectPath("R:\\Data"));
-    app.Command(59411);
+    app.Command(ID_VIEW_DETAILS);
     HWND header = (HWND)::SendMessageA(app.List(), LVM_GETHEADER, 0, 0);
     ASSERT_TRUE(header);
     ::SendMessageA(app.List(), LVM_SETCOLUMNWIDTH, 0, 100);  // the Size heading within the window
@@ -110,7 +111,7 @@ TEST_F(ExplorerE2E, RefreshReturnsToTheSelectedFolder)
 {
     ASSERT_TRUE(app.SelectPath("R:\\Data\\Sub"));
     ASSERT_TRUE(drive.MakeDir("Data\\Zeta"));
-    app.Command(32785);
+    app.Command(ID_REFRESH);
     EXPECT_EQ(app.SelectedPath(), "R:\\Data\\Sub");
     EXPECT_EQ(app.Caption(), "R:\\Data\\Sub - Brindlex Explorer");
     EXPECT_EQ(app.Rows(), (std::vector<std::string>{"Deep", "inner.txt"}));

@@ -29,13 +29,6 @@ protected:
     }
     // A command to the list window itself, as its context menu sends it.
     LRESULT ListCommand(UINT id) { return ::SendMessageA(app.List(), WM_COMMAND, id, 0); }
-    static std::string Beside(const char* name)
-    {
-        char exe[MAX_PATH];
-        DWORD n = ::GetModuleFileNameA(nullptr, exe, sizeof exe);
-        std::string s(exe, n);
-        return s.substr(0, s.rfind('\\') + 1) + name;
-    }
 
     CTestDrive drive{'S'};
     CExplorerProcess app;
@@ -120,19 +113,19 @@ TEST_F(FileOpsE2E, ViewStartsAViewerProcess)
 
 TEST_F(FileOpsE2E, ARecentProgramGetsEachFileQuoted)
 {
-    std::string recorder = Beside("argsrecorder.exe");
+    std::string recorder = BesideTestProgram("argsrecorder.exe").str();
     ASSERT_TRUE(Exists(recorder.c_str()));
     TestApp().WriteProfileString("mre", "mre1", recorder.c_str());
     ASSERT_TRUE(drive.MakeFile("Data\\with blank.txt", "w"));
     ASSERT_TRUE(WaitFor([&] { return ShowsRow("with blank.txt"); }, 5000));
     // Recorded command lines land beside the recorder: start from none.
-    std::string pattern = Beside("args-*.txt");
+    std::string pattern = BesideTestProgram("args-*.txt").str();
     WIN32_FIND_DATAA fd;
     auto recorded = [&] {
         std::vector<std::string> lines;
         HANDLE h = ::FindFirstFileA(pattern.c_str(), &fd);
         if (h == INVALID_HANDLE_VALUE) return lines;
-        do lines.push_back(ReadFileBytes(Beside(fd.cFileName).c_str()));
+        do lines.push_back(ReadFileBytes(BesideTestProgram(fd.cFileName)));
         while (::FindNextFileA(h, &fd));
         ::FindClose(h);
         return lines;
@@ -140,7 +133,7 @@ TEST_F(FileOpsE2E, ARecentProgramGetsEachFileQuoted)
     auto clear = [&] {
         HANDLE h = ::FindFirstFileA(pattern.c_str(), &fd);
         if (h == INVALID_HANDLE_VALUE) return;
-        do ::DeleteFileA(Beside(fd.cFileName).c_str());
+        do ::DeleteFileA(BesideTestProgram(fd.cFileName));
         while (::FindNextFileA(h, &fd));
         ::FindClose(h);
     };

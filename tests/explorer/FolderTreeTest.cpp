@@ -1,5 +1,6 @@
 // The folder tree with the real tree control, over a drive of the test's own.
 #include "ExplorerFixture.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -202,9 +203,9 @@ TEST_F(FolderTree, UpSelectsTheParentAndDoesNothingAtADrive)
 {
     HTREEITEM sub = host->Open("T:\\Data\\Sub");
     Tree().SelectItem(sub);
-    host->m_pList->OnCmdMsg(32784, CN_COMMAND, nullptr);
+    host->m_pList->OnCmdMsg(ID_UP, CN_COMMAND, nullptr);
     EXPECT_EQ(SelectedPath(), "T:\\Data");
-    host->m_pList->OnCmdMsg(32784, CN_COMMAND, nullptr);
-    host->m_pList->OnCmdMsg(32784, CN_COMMAND, nullptr);
+    host->m_pList->OnCmdMsg(ID_UP, CN_COMMAND, nullptr);
+    host->m_pList->OnCmdMsg(ID_UP, CN_COMMAND, nullptr);
     EXPECT_EQ(SelectedPath(), "T:\\");
 }

@@ -4,6 +4,7 @@
 #include "app/BrindlexApp.h"
 #include "app/MainFrame.h"
 #include "fw/DocTemplate.h"
+#include "res/resource.h"
 #include <shellapi.h>
 
 namespace {
@@ -75,7 +76,9 @@ TEST_F(MainFrame, ToolbarHasItsSixteenEntriesImagesAndTips)
 {
     HWND tb = frame->m_wndToolBar.m_hWnd;
     ASSERT_EQ(::SendMessageA(tb, TB_BUTTONCOUNT, 0, 0), 16);
-    const int ids[16] = {32774, 32773, 32776, 32784, 32815, 0, 57634, 57637, 32780, 32787, 0, 32785, 59410, 59411, 0, 32786};
+    const int ids[16] = {ID_NEW_FILE,   ID_NEW_FOLDER, ID_VIEW_FILE, ID_UP,      ID_FIND_FILES, 0,
+                         ID_EDIT_COPY,  ID_EDIT_PASTE, ID_DELETE,    ID_RECYCLE, 0,             ID_REFRESH,
+                         ID_VIEW_LIST,  ID_VIEW_DETAILS, 0,          ID_HELP_CONTENTS};
     const char* tips[16] = {"New file", "New folder", "View", "Up", "Find", "", "Copy", "Paste", "Delete", "Recycle bin",
                             "", "Refresh", "List", "Details", "", "Help"};
     int image = 0;
@@ -115,7 +118,7 @@ TEST_F(MainFrame, ToolbarSitsInAGripperBandAndTheViewMenuHidesIt)
     bi.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE;
     ASSERT_TRUE(::SendMessageA(rebar, RB_GETBANDINFOA, 0, (LPARAM)&bi));
     EXPECT_EQ(bi.hwndChild, frame->m_wndToolBar.m_hWnd);
-    EXPECT_EQ(bi.fStyle & 0xA0, 0xA0u);
+    EXPECT_EQ(bi.fStyle & (RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP), (UINT)(RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP));
     EXPECT_EQ(bi.cyMinChild, 36u);
     RECT tree0;
     ::GetWindowRect(Doc()->m_pTreeView->m_hWnd, &tree0);
@@ -124,14 +127,14 @@ TEST_F(MainFrame, ToolbarSitsInAGripperBandAndTheViewMenuHidesIt)
     ASSERT_EQ(ItemText(view, 0), "&Toolbar");
     ::SendMessageA(frame->m_hWnd, WM_INITMENUPOPUP, (WPARAM)view, 2);
     EXPECT_TRUE(ItemState(view, 0) & MFS_CHECKED);
-    ::SendMessageA(frame->m_hWnd, WM_COMMAND, 59392, 0);
+    ::SendMessageA(frame->m_hWnd, WM_COMMAND, ID_VIEW_TOOLBAR, 0);
     EXPECT_FALSE(::IsWindowVisible(rebar));
     ::SendMessageA(frame->m_hWnd, WM_INITMENUPOPUP, (WPARAM)view, 2);
     EXPECT_FALSE(ItemState(view, 0) & MFS_CHECKED);
     RECT tree1;
     ::GetWindowRect(Doc()->m_pTreeView->m_hWnd, &tree1);
     EXPECT_LT(tree1.top, tree0.top);  // the panes took the room
-    ::SendMessageA(frame->m_hWnd, WM_COMMAND, 59392, 0);
+    ::SendMessageA(frame->m_hWnd, WM_COMMAND, ID_VIEW_TOOLBAR, 0);
     EXPECT_TRUE(::IsWindowVisible(rebar));
     ::GetWindowRect(Doc()->m_pTreeView->m_hWnd, &tree1);
     EXPECT_EQ(tree1.top, tree0.top);
@@ -146,13 +149,13 @@ TEST_F(MainFrame, ListAndDetailsCarryRadioMarks)
     EXPECT_TRUE(ItemState(view, 1) & MFS_CHECKED);
     EXPECT_TRUE(ItemState(view, 1) & MFT_RADIOCHECK);
     EXPECT_FALSE(ItemState(view, 2) & MFS_CHECKED);
-    ::SendMessageA(frame->m_hWnd, WM_COMMAND, 59411, 0);
+    ::SendMessageA(frame->m_hWnd, WM_COMMAND, ID_VIEW_DETAILS, 0);
     EXPECT_EQ(frame->GetListView()->GetViewType(), (DWORD)LVS_REPORT);
     EXPECT_TRUE(g_bDetailsShading);
     ::SendMessageA(frame->m_hWnd, WM_INITMENUPOPUP, (WPARAM)view, 2);
     EXPECT_FALSE(ItemState(view, 1) & MFS_CHECKED);
     EXPECT_TRUE(ItemState(view, 2) & MFS_CHECKED);
-    ::SendMessageA(frame->m_hWnd, WM_COMMAND, 59410, 0);
+    ::SendMessageA(frame->m_hWnd, WM_COMMAND, ID_VIEW_LIST, 0);
     EXPECT_EQ(frame->GetListView()->GetViewType(), (DWORD)LVS_LIST);
 }
 
@@ -186,7 +189,7 @@ TEST_F(MainFrame, CommandsGoToThePaneWithTheFocusFirst)
     ASSERT_TRUE(child);
     t.SelectItem(child);
     ::SetFocus(list->m_hWnd);
-    ::SendMessageA(frame->m_hWnd, WM_COMMAND, 32784, 0);
+    ::SendMessageA(frame->m_hWnd, WM_COMMAND, ID_UP, 0);
     EXPECT_EQ(t.GetSelectedItem(), root);
 }
 

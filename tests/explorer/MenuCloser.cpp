@@ -24,7 +24,7 @@ BOOL CALLBACK FindMenuWindow(HWND h, LPARAM lp)
 }
 }  // namespace
 
-CMenuCloser::CMenuCloser(const char* pick, int timeoutMs) : m_pick(pick), m_timeoutMs(timeoutMs)
+CMenuCloser::CMenuCloser(const char* pick, int timeoutMs, char key) : m_pick(pick), m_key(key), m_timeoutMs(timeoutMs)
 {
     m_thread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr);
 }
@@ -56,6 +56,10 @@ DWORD WINAPI CMenuCloser::Run(LPVOID self)
                 // Down to the item, then Enter, as the keyboard would.
                 for (int i = 0; i <= chosen; i++) ::PostMessageA(s.found, WM_KEYDOWN, VK_DOWN, 0);
                 ::PostMessageA(s.found, WM_KEYDOWN, VK_RETURN, 0);
+            } else if (c->m_key) {
+                // Escape after it: a key the menu does not take leaves it open otherwise.
+                ::PostMessageA(s.found, WM_CHAR, (WPARAM)(unsigned char)c->m_key, 0);
+                ::PostMessageA(s.found, WM_KEYDOWN, VK_ESCAPE, 0);
             } else {
                 ::PostMessageA(s.found, WM_KEYDOWN, VK_ESCAPE, 0);
             }

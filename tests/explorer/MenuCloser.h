@@ -1,5 +1,6 @@
 // Watches for a popup menu of this process, keeps its item texts and closes it with Escape
-// (or picks an item by its text), from another thread while the test's thread tracks it.
+// (or picks an item by its text, or types a character into it), from another thread while the
+// test's thread tracks it.
 #pragma once
 
 #include "support/TestSupport.h"
@@ -8,8 +9,9 @@
 
 class CMenuCloser {
 public:
-    // pick: the text of the item to choose (up to a tab); empty: close with Escape.
-    explicit CMenuCloser(const char* pick = "", int timeoutMs = 10000);
+    // pick: the text of the item to choose (up to a tab); key: a character to type instead;
+    // neither: close with Escape.
+    explicit CMenuCloser(const char* pick = "", int timeoutMs = 10000, char key = 0);
     ~CMenuCloser();
     CMenuCloser(const CMenuCloser&) = delete;
     CMenuCloser& operator=(const CMenuCloser&) = delete;
@@ -24,6 +26,7 @@ private:
     static DWORD WINAPI Run(LPVOID self);
     HANDLE m_thread = nullptr;
     std::string m_pick;
+    char m_key;
     int m_timeoutMs;
     bool m_bSeen = false;
     std::vector<std::string> m_items;

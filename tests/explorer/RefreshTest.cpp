@@ -2,6 +2,7 @@
 #include "ExplorerDriver.h"
 #include "ExplorerFixture.h"
 #include "watch/FileWatch.h"
+#include "res/resource.h"
 #include <algorithm>
 
 namespace {
@@ -195,7 +196,7 @@ TEST_F(Refresh, RefreshCommandOfTheListRebuilds)
 {
     Show("T:\\Data");
     ASSERT_TRUE(drive.MakeFile("Data\\late.txt", "x"));
-    host->m_pList->OnCmdMsg(32785, CN_COMMAND, nullptr);
+    host->m_pList->OnCmdMsg(ID_REFRESH, CN_COMMAND, nullptr);
     EXPECT_EQ(SelectedPath(), "T:\\Data");
     EXPECT_EQ(host->Rows(), (std::vector<std::string>{"A", "Sub", "late.txt", "one.txt", "two.txt"}));
 }

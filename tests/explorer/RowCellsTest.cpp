@@ -95,9 +95,10 @@ TEST(PathText, BackslashesJoinOnce)
 
 TEST(FolderFilter, OnlyDirectoryHiddenSystemExactlyIsLeftOut)
 {
-    EXPECT_TRUE(IsHiddenSystemFolder(0x16));
-    EXPECT_FALSE(IsHiddenSystemFolder(0x12));  // hidden folder: shown
-    EXPECT_FALSE(IsHiddenSystemFolder(0x17));  // also read-only: shown
-    EXPECT_FALSE(IsHiddenSystemFolder(0x36));  // also archive: shown
-    EXPECT_FALSE(IsHiddenSystemFolder(0x10));
+    const DWORD folder = FILE_ATTRIBUTE_DIRECTORY, hidden = FILE_ATTRIBUTE_HIDDEN, system = FILE_ATTRIBUTE_SYSTEM;
+    EXPECT_TRUE(IsHiddenSystemFolder(folder | hidden | system));
+    EXPECT_FALSE(IsHiddenSystemFolder(folder | hidden));  // shown
+    EXPECT_FALSE(IsHiddenSystemFolder(folder | hidden | system | FILE_ATTRIBUTE_READONLY));  // shown
+    EXPECT_FALSE(IsHiddenSystemFolder(folder | hidden | system | FILE_ATTRIBUTE_ARCHIVE));   // shown
+    EXPECT_FALSE(IsHiddenSystemFolder(folder));
 }

@@ -18,7 +18,7 @@ TEST(FindFields, NameTextSizesAndSubfoldersMakeTheSearch)
     EXPECT_EQ(p.folder, "C:\\Data");
     EXPECT_EQ(p.mask, "*txt*");
     EXPECT_EQ(p.flags, (DWORD)FIND_ATTRIBUTES);
-    EXPECT_EQ(p.attributes, 0x20u);
+    EXPECT_EQ(p.attributes, (DWORD)FILE_ATTRIBUTE_ARCHIVE);
     EXPECT_FALSE(p.subfolders);
 
     f.m_strNamed = "";

@@ -3,14 +3,7 @@
 #include <richedit.h>
 #include <algorithm>
 
-std::string BrindlexExe()
-{
-    char path[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, path, sizeof path);
-    char* slash = strrchr(path, '\\');
-    if (slash) slash[1] = '\0';
-    return std::string(path) + "brindlex.exe";
-}
+std::string BrindlexExe() { return BesideTestProgram("brindlex.exe").str(); }
 
 namespace {
 struct FindCtx {

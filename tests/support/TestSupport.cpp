@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 #include "fw/Handle.h"
+#include "fw/PathParts.h"
 #include <shlwapi.h>
 #include <vector>
 
@@ -60,6 +61,14 @@ void RemoveTree(const char* path)
         } while (::FindNextFileA(owner, &fd));
     }
     ::RemoveDirectoryA(path);
+}
+
+CString BesideTestProgram(const char* name)
+{
+    char path[MAX_PATH];
+    DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof path);
+    if (n == 0 || n >= sizeof path) return CString();
+    return ParentOfPath(path) + name;
 }
 
 bool WriteFileBytes(const char* path, const std::string& bytes)

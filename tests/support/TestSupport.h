@@ -35,6 +35,8 @@ std::string ReadFileBytes(const char* path);
 bool WritePatternFile(const char* path, unsigned __int64 n);
 // Removes a folder and everything under it.
 void RemoveTree(const char* path);
+// A file in the folder of the running test program (programs and fixtures are built there).
+CString BesideTestProgram(const char* name);
 
 // Answers the first message box this process shows (from another thread, so a modal
 // box in the test's own thread does not block it) and keeps its text.

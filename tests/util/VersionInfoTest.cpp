@@ -26,15 +26,6 @@ const GetterCase kGetters[] = {
     {&CVersionInfo::GetSpecialBuild, "SpecialBuild", ""},
 };
 
-// A file in the folder of the running test program (fixtures are built there).
-CString BesideMe(const char* name)
-{
-    char path[MAX_PATH];
-    DWORD n = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string s(path, n);
-    return CString(s.substr(0, s.rfind('\\') + 1) + name);
-}
-
 void ExpectAllEmpty(const CVersionInfo& vi, const char* what)
 {
     EXPECT_EQ(std::string(vi.GetTranslation()), "") << what;
@@ -91,7 +82,7 @@ TEST(VersionInfo, FirstTranslationDecides)
         {"vfix_notrans.exe", "", "", ""},
     };
     for (const Case& c : cases) {
-        CString path = BesideMe(c.file);
+        CString path = BesideTestProgram(c.file);
         ASSERT_NE(::GetFileAttributesA(path), INVALID_FILE_ATTRIBUTES) << c.file;
         CVersionInfo vi(path);
         EXPECT_EQ(std::string(vi.GetTranslation()), c.translation) << c.file;
@@ -124,15 +115,15 @@ TEST(VersionInfo, FilesWithoutVersionInformation)
 
 TEST(VersionInfo, LoadReplacesWhatWasLoaded)
 {
-    CString utf8 = BesideMe("vfix_utf8.exe");
+    CString utf8 = BesideTestProgram("vfix_utf8.exe");
     CVersionInfo vi(utf8);
     ASSERT_EQ(std::string(vi.GetProductName()), "Umlaut Probe");
 
     // Nothing of the earlier file survives a load that finds no version information.
-    EXPECT_FALSE(vi.Load(BesideMe("no-such-file.exe")));
+    EXPECT_FALSE(vi.Load(BesideTestProgram("no-such-file.exe")));
     ExpectAllEmpty(vi, "after a failed load");
 
-    EXPECT_TRUE(vi.Load(BesideMe("vfix_notrans.exe")));
+    EXPECT_TRUE(vi.Load(BesideTestProgram("vfix_notrans.exe")));
     ExpectAllEmpty(vi, "after loading a block without translations");
 
     EXPECT_TRUE(vi.Load(utf8));

@@ -1,5 +1,6 @@
 #include "RecordingWindow.h"
 #include "viewer/FileModel.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -53,9 +54,9 @@ TEST_F(FileModelTest, RecentListMovesReopenedFileAndPushesNewOnes)
         ASSERT_TRUE(OpenViewedFile(c.open.c_str())) << c.what;
         EXPECT_EQ(std::string(TestApp().GetProfileString("settings", "file", "")), c.open) << c.what;
         for (int k = 1; k <= 4; k++) EXPECT_EQ(Mru(k), c.expect[(size_t)k - 1]) << c.what << " entry " << k;
-        // The menu shows the names written, with commands 133.. at positions 7..
+        // The menu shows the names written, with the recent-file commands at positions 7..
         ASSERT_GE(wnd.fileMenu.size(), 8u) << c.what;
-        EXPECT_EQ(wnd.fileMenu[7].id, 133u);
+        EXPECT_EQ(wnd.fileMenu[7].id, (UINT)ID_RECENT_FILE_FIRST);
         EXPECT_EQ(wnd.fileMenu[7].text, "X");
     }
 }
@@ -97,7 +98,7 @@ TEST_F(FileModelTest, BuildRecentEntriesStopsAtFirstEmptyEntry)
     ASSERT_EQ(wnd.fileMenu.size(), 9u);
     EXPECT_EQ(wnd.fileMenu[7].text, "one.txt");
     EXPECT_EQ(wnd.fileMenu[8].text, "two.txt");  // no backslash: the whole entry
-    EXPECT_EQ(wnd.fileMenu[8].id, 134u);
+    EXPECT_EQ(wnd.fileMenu[8].id, (UINT)ID_RECENT_FILE_FIRST + 1);
     g_bFullPathInRecent = 1;
     EXPECT_EQ(std::string(RecentDisplayText("C:\\a\\one.txt")), "C:\\a\\one.txt");
 }

@@ -1,19 +1,6 @@
 #include "support/TestSupport.h"
 #include "viewer/PathName.h"
 
-TEST(PathName, NamePartFollowsEitherSeparator)
-{
-    struct Case { const char* path; const char* name; } cases[] = {
-        {"C:\\dir\\file.txt", "file.txt"},
-        {"Z:/data/B.txt", "B.txt"},
-        {"C:\\dir/sub\\x", "x"},
-        {"C:/dir/", ""},
-        {"plain.txt", "plain.txt"},
-        {"", ""},
-    };
-    for (const Case& c : cases) EXPECT_STREQ(PathNamePart(c.path), c.name) << c.path;
-}
-
 TEST(PathName, WildcardsAreSeen)
 {
     EXPECT_TRUE(HasWildcard("C:\\dir\\??.txt"));

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 #include "viewer/PrintView.h"
+#include "res/resource.h"
 #include <vector>
 
 TEST(PrintView, DeviceEntrySplitsAtTheLastCommas)
@@ -75,7 +76,7 @@ TEST(PrintView, WithoutUsablePrinterNothingIsPrintedAndTheUserIsTold)
     CTempDir dir;
     ASSERT_TRUE(WriteFileBytes(dir.File("p.txt"), "print me"));
     CBrindlexDlg* dlg = new CBrindlexDlg;
-    ASSERT_TRUE(dlg->LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+    ASSERT_TRUE(dlg->LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
     TestApp().m_pMainWnd = dlg;
     dlg->StartUp(dir.File("p.txt"));
     char saved[256] = "";

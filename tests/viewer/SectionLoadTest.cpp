@@ -2,6 +2,7 @@
 #include "RecordingWindow.h"
 #include "viewer/BrindlexDlg.h"
 #include "viewer/ViewerFonts.h"
+#include "res/resource.h"
 #include <string>
 #include <vector>
 
@@ -20,7 +21,7 @@ protected:
     {
         Close();
         dlg = new CBrindlexDlg;
-        ASSERT_TRUE(dlg->LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+        ASSERT_TRUE(dlg->LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
         TestApp().m_pMainWnd = dlg;
         dlg->StartUp(path);
         Pump();
@@ -59,7 +60,7 @@ protected:
     {
         reference = ::CreateWindowExA(0, "RichEdit20A", "", g_bHexMode ? VIEWER_HEX_STYLE : VIEWER_TEXT_STYLE,
                                       g_rcClient.left, g_rcClient.top, g_rcClient.right - g_rcClient.left,
-                                      g_rcClient.bottom - g_rcClient.top, dlg->m_hWnd, (HMENU)1001,
+                                      g_rcClient.bottom - g_rcClient.top, dlg->m_hWnd, (HMENU)(IDC_VIEWER_TEXT + 1),
                                       ::GetModuleHandleA(nullptr), nullptr);
         EXPECT_NE(reference, nullptr);
         ::SendMessageA(reference, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);

@@ -4,6 +4,7 @@
 #include "viewer/FileModel.h"
 #include "viewer/ViewerFonts.h"
 #include "viewer/Placement.h"
+#include "res/resource.h"
 #include <string>
 #include <shlobj.h>
 
@@ -15,7 +16,7 @@ protected:
     {
         ClearSettings();
         dlg = new CBrindlexDlg;
-        ASSERT_TRUE(dlg->LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+        ASSERT_TRUE(dlg->LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
         TestApp().m_pMainWnd = dlg;
     }
     void TearDown() override
@@ -82,8 +83,8 @@ TEST_F(ViewerWindowTest, FreshUserStartsWithTheDefaults)
     ASSERT_NE(g_richEdit, nullptr);
     EXPECT_EQ(::GetDlgCtrlID(g_richEdit), IDC_VIEWER_TEXT);
     EXPECT_EQ((DWORD)::GetWindowLongA(g_richEdit, GWL_STYLE) & 0xFFFF, VIEWER_TEXT_STYLE & 0xFFFF);  // the edit styles
-    EXPECT_TRUE(CheckState(32790));
-    EXPECT_FALSE(CheckState(32791));
+    EXPECT_TRUE(CheckState(ID_VIEWER_TEXT));
+    EXPECT_FALSE(CheckState(ID_VIEWER_HEX));
     EXPECT_TRUE(::GetFileAttributesA(g_szTempCopy) != INVALID_FILE_ATTRIBUTES);
 }
 
@@ -112,9 +113,9 @@ TEST_F(ViewerWindowTest, StoredSettingsPlaceTheWindowAndPickTheMode)
     EXPECT_EQ(std::string(dlg->GetWindowText()), "Brindlex - ReadMe.TXT");
     HMENU file = ::GetSubMenu(dlg->GetMenu(), 0);
     EXPECT_EQ(MenuText(file, 7), "one.txt");
-    EXPECT_EQ(::GetMenuItemID(file, 7), 133u);
+    EXPECT_EQ(::GetMenuItemID(file, 7), (UINT)ID_RECENT_FILE_FIRST);
     EXPECT_EQ(ControlText().substr(0, 17), "000000  61 62 0A ");
-    EXPECT_TRUE(CheckState(32791));
+    EXPECT_TRUE(CheckState(ID_VIEWER_HEX));
     EXPECT_EQ((DWORD)::GetWindowLongA(g_richEdit, GWL_STYLE) & 0xFFFF, VIEWER_HEX_STYLE & 0xFFFF);
 }
 
@@ -126,7 +127,7 @@ TEST_F(ViewerWindowTest, SectionMenuTitleFollowsTheSectionOnShow)
     EXPECT_EQ(MenuText(bar, 4), "&Section 1");
     EXPECT_EQ(ControlText().substr(0, 12), "abcdefghij\r\n");
     HWND first = g_richEdit;
-    dlg->SendMessage(WM_COMMAND, 32808);  // Next: a fresh control holds the one byte
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_NEXT);  // a fresh control holds the one byte
     EXPECT_EQ(MenuText(bar, 4), "&Section 2");
     EXPECT_EQ(ControlText(), "a");
     EXPECT_EQ(::GetDlgItem(dlg->m_hWnd, IDC_VIEWER_TEXT), g_richEdit);
@@ -138,16 +139,16 @@ TEST_F(ViewerWindowTest, TextAndHexSwitchTheControlAndTheCheckMarks)
     ASSERT_TRUE(WriteFileBytes(dir.File("small.txt"), "ab\n"));
     dlg->StartUp(dir.File("small.txt"));
     EXPECT_EQ(ControlText(), "ab\r\n");
-    dlg->SendMessage(WM_COMMAND, 32791);  // Hex
-    EXPECT_TRUE(CheckState(32791));
-    EXPECT_FALSE(CheckState(32790));
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_HEX);
+    EXPECT_TRUE(CheckState(ID_VIEWER_HEX));
+    EXPECT_FALSE(CheckState(ID_VIEWER_TEXT));
     EXPECT_EQ(ControlText().substr(0, 17), "000000  61 62 0A ");
     CHARFORMATA cf = {};
     cf.cbSize = sizeof cf;
     ::SendMessageA(g_richEdit, EM_GETCHARFORMAT, SCF_DEFAULT, (LPARAM)&cf);
     EXPECT_STREQ(cf.szFaceName, "Courier New");
-    dlg->SendMessage(WM_COMMAND, 32790);  // Text
-    EXPECT_TRUE(CheckState(32790));
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_TEXT);
+    EXPECT_TRUE(CheckState(ID_VIEWER_TEXT));
     EXPECT_EQ(TestApp().GetProfileInt("settings", "hex", -1), 0u);
 }
 
@@ -181,8 +182,8 @@ TEST_F(ViewerWindowTest, CloseDeletesTheTemporaryCopy)
 TEST_F(ViewerWindowTest, SavePositionWritesFourIntegers)
 {
     dlg->StartUp("");
-    dlg->SendMessage(WM_COMMAND, 32803);  // Upper half of screen
-    dlg->SendMessage(WM_COMMAND, 32796);  // Save window position
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_UPPER_HALF);
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_SAVE_POSITION);
     int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
     struct Value { const char* name; int expect; } values[] = {
         {"left", 0}, {"top", 0}, {"width", cx}, {"height", cy / 2}};
@@ -193,7 +194,7 @@ TEST_F(ViewerWindowTest, SavePositionWritesFourIntegers)
         EXPECT_EQ(type, (DWORD)REG_DWORD) << v.name;
         EXPECT_EQ(*(const int*)data.data(), v.expect) << v.name;
     }
-    dlg->SendMessage(WM_COMMAND, 32797);  // Default window: nothing stored
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_DEFAULT_WINDOW);  // nothing stored
     RECT rc;
     dlg->GetWindowRect(&rc);
     EXPECT_EQ(rc.left, 60);
@@ -204,8 +205,9 @@ TEST_F(ViewerWindowTest, SavePositionWritesFourIntegers)
 TEST(Placement, TableOfCommands)
 {
     struct Case { UINT id; RECT expect; } cases[] = {
-        {32803, {0, 0, 1920, 540}},    {32804, {0, 540, 1920, 1080}}, {32806, {0, 0, 960, 1080}},
-        {32807, {960, 0, 1920, 1080}}, {32797, {60, 60, 580, 420}},
+        {ID_VIEWER_UPPER_HALF, {0, 0, 1920, 540}},   {ID_VIEWER_LOWER_HALF, {0, 540, 1920, 1080}},
+        {ID_VIEWER_LEFT_HALF, {0, 0, 960, 1080}},    {ID_VIEWER_RIGHT_HALF, {960, 0, 1920, 1080}},
+        {ID_VIEWER_DEFAULT_WINDOW, {60, 60, 580, 420}},
     };
     for (const Case& c : cases) {
         RECT rc;
@@ -213,10 +215,10 @@ TEST(Placement, TableOfCommands)
         EXPECT_TRUE(::EqualRect(&rc, &c.expect)) << c.id;
     }
     RECT odd;
-    ASSERT_TRUE(PlacementRect(32807, 1025, 769, &odd));  // divisions truncate
+    ASSERT_TRUE(PlacementRect(ID_VIEWER_RIGHT_HALF, 1025, 769, &odd));  // divisions truncate
     EXPECT_EQ(odd.left, 512);
     EXPECT_EQ(odd.bottom, 769);
-    EXPECT_FALSE(PlacementRect(32808, 100, 100, &odd));
+    EXPECT_FALSE(PlacementRect(ID_VIEWER_NEXT, 100, 100, &odd));
 }
 
 }  // namespace
@@ -247,7 +249,7 @@ TEST(ViewerDrop, ThreeDroppedFilesStartOneViewerForTheFirst)
 {
     ClearSettings();
     CStartRecorder dlg;
-    ASSERT_TRUE(dlg.LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+    ASSERT_TRUE(dlg.LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
     dlg.SendMessage(WM_DROPFILES, (WPARAM)MakeDrop({"C:\\one.txt", "C:\\two.txt", "C:\\three.txt"}));
     ASSERT_EQ(dlg.started.size(), 1u);
     EXPECT_EQ(dlg.started[0], "C:\\one.txt");
@@ -292,7 +294,7 @@ TEST(ViewerDrop, ADroppedNameOutsideTheCodePageGoesByItsShortName)
         ASSERT_TRUE(::WriteFile(h, "right", 5, &put, nullptr));
     }
     CStartRecorder dlg;
-    ASSERT_TRUE(dlg.LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+    ASSERT_TRUE(dlg.LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
     dlg.SendMessage(WM_DROPFILES, (WPARAM)MakeWideDrop(wide));
     ASSERT_EQ(dlg.started.size(), 1u);
     EXPECT_EQ(ReadFileBytes(dlg.started[0].c_str()), "right") << dlg.started[0];
@@ -313,7 +315,7 @@ TEST(ViewerDrop, QuotedCommandLineStartsViewersForAllButTheLast)
     CTempDir dir;
     ASSERT_TRUE(WriteFileBytes(dir.File("c.txt"), "c"));
     CStartRecorder dlg;
-    ASSERT_TRUE(dlg.LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+    ASSERT_TRUE(dlg.LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
     TestApp().m_pMainWnd = &dlg;
     std::string line = "\"C:\\a b.txt\" \"C:\\d.txt\" \"" + std::string(dir.File("c.txt")) + "\"";
     dlg.StartUp(line.c_str());
@@ -341,7 +343,7 @@ TEST(ViewerOpen, EscCancelsALongCopyAndLeavesNothingLoaded)
         ASSERT_TRUE(::SetEndOfFile(h));
     }
     CBrindlexDlg dlg;
-    ASSERT_TRUE(dlg.LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+    ASSERT_TRUE(dlg.LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
     TestApp().m_pMainWnd = &dlg;
     dlg.StartUp("");
     dlg.SetWindowText("Brindlex");
@@ -372,7 +374,7 @@ TEST_F(ViewerWindowTest, TheTextControlGoesWithTheViewerWhateverEndsIt)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         if (!dlg->m_hWnd) {
-            ASSERT_TRUE(dlg->LoadFrame(130, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+            ASSERT_TRUE(dlg->LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
         }
         dlg->StartUp("");
         HWND first = g_richEdit;

@@ -16,9 +16,6 @@ BEGIN_MESSAGE_MAP(CBrindlexView, CListView)
     ON_MESSAGE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
     ON_MESSAGE(WM_PAINT, OnPaintRows)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
-    ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
-    ON_MESSAGE(WM_DRAWITEM, OnDrawItem)
-    ON_MESSAGE(WM_MEASUREITEM, OnMeasureItem)
     ON_COMMAND(ID_UP, OnUp)
     ON_NOTIFY_REFLECT(NM_RCLICK, OnRClick)
     ON_COMMAND(ID_NEW_FOLDER, OnNewFolder)
@@ -83,7 +80,8 @@ void CBrindlexView::OnInitialUpdate()
     if (m_font) SendMessage(WM_SETFONT, (WPARAM)(HFONT)m_font, TRUE);
 
     CListCtrl list = GetListCtrl();
-    list.SetStyleBits(0x0003 | 0x8049, 0x8049);
+    const DWORD style = LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_NOSORTHEADER;
+    list.SetStyleBits(LVS_TYPEMASK | style, style);
     list.SetImageList(g_systemImageList, LVSIL_SMALL);
     list.SetExtendedStyle(LVS_EX_INFOTIP, 0);
     if (CBrindlexDoc* doc = GetDocument()) {
@@ -188,6 +186,6 @@ void CBrindlexView::OnRefresh()
 LRESULT CBrindlexView::OnDestroy(WPARAM wp, LPARAM lp)
 {
     LRESULT r = CListView::OnDestroy(wp, lp);
-    m_font.DeleteObject();
+    m_font.Close();
     return r;
 }

@@ -123,10 +123,6 @@ protected:
     int GetFirstSelectedRow() const;
     // Delete of one row: a file through the shell, a folder after a question.
     void DeleteOneRow(int nRow);
-    // Handed to the shell's context menu while it is shown.
-    LRESULT OnInitMenuPopup(WPARAM wp, LPARAM lp);
-    LRESULT OnDrawItem(WPARAM wp, LPARAM lp);
-    LRESULT OnMeasureItem(WPARAM wp, LPARAM lp);
     void OnRefresh();
     void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
     // Removes the rows of these names of the folder whose entries are gone from the disk.

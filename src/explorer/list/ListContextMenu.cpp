@@ -2,6 +2,7 @@
 // or with a Ctrl key held the shell's menu of the selected entries.
 #include "explorer/list/BrindlexView.h"
 #include "explorer/RecentPrograms.h"
+#include "explorer/ShellContextMenu.h"
 #include "fw/WinApp.h"
 #include "res/resource.h"
 
@@ -42,4 +43,9 @@ void CBrindlexView::OnRClick(NMHDR*, LRESULT* pResult)
     CArray<CString> names;
     for (int i = 0; i < rows.GetSize(); i++) names.Add(GetModel().GetAt(rows[i]).strName);
     ShowShellContextMenu(m_strFolder, names, pt.x, pt.y);
+}
+
+void CBrindlexView::ShowShellContextMenu(const CString& strFolder, const CArray<CString>& names, int x, int y)
+{
+    TrackShellContextMenu(m_hWnd, strFolder, names, x, y);
 }

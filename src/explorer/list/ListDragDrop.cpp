@@ -33,20 +33,14 @@ void CBrindlexView::DeleteRowsOfVanishedEntries(const CString& folder, const CAr
     }
 }
 
-static DROPEFFECT EffectOfDrop(COleDataObject* pData, DWORD dwKeyState)
-{
-    if (!pData || !pData->IsDataAvailable(CF_HDROP)) return DROPEFFECT_NONE;
-    return (dwKeyState & MK_SHIFT) ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
-}
-
 DROPEFFECT CBrindlexView::OnDragEnter(COleDataObject* pData, DWORD dwKeyState, POINT)
 {
-    return EffectOfDrop(pData, dwKeyState);
+    return FileDropEffect(pData, dwKeyState);
 }
 
 DROPEFFECT CBrindlexView::OnDragOver(COleDataObject* pData, DWORD dwKeyState, POINT point)
 {
-    DROPEFFECT effect = EffectOfDrop(pData, dwKeyState);
+    DROPEFFECT effect = FileDropEffect(pData, dwKeyState);
     if (effect == DROPEFFECT_NONE) return effect;
     // Over empty space the last row keeps its highlight.
     int row = GetListCtrl().HitTest(point);

@@ -22,9 +22,6 @@ BEGIN_MESSAGE_MAP(CLeftView, CTreeView)
     ON_COMMAND(ID_DELETE, OnDelete)
     ON_COMMAND(ID_RECYCLE, OnRecycle)
     ON_NOTIFY_REFLECT(NM_RCLICK, OnRClick)
-    ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
-    ON_MESSAGE(WM_DRAWITEM, OnDrawItem)
-    ON_MESSAGE(WM_MEASUREITEM, OnMeasureItem)
     ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
     ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
     ON_NOTIFY_REFLECT(TVN_BEGINDRAGA, OnBeginDrag)
@@ -120,7 +117,7 @@ LRESULT CLeftView::OnFileWatchMessage(WPARAM wp, LPARAM lp)
 
 LRESULT CLeftView::OnDestroy(WPARAM wp, LPARAM lp)
 {
-    m_font.DeleteObject();
+    m_font.Close();
     return CTreeView::OnDestroy(wp, lp);
 }
 

@@ -86,10 +86,6 @@ protected:
     void OnDelete();
     void OnRecycle();
     void OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
-    // Handed to the shell's context menu while it is shown.
-    LRESULT OnInitMenuPopup(WPARAM wp, LPARAM lp);
-    LRESULT OnDrawItem(WPARAM wp, LPARAM lp);
-    LRESULT OnMeasureItem(WPARAM wp, LPARAM lp);
     // The selected item unless it is a drive root (those are never changed), or none.
     HTREEITEM GetSelectedFolderItem() const;
     void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
@@ -117,11 +113,11 @@ protected:
 
 // The icons of a path in the system small-icon list: normal and open; 0 when unknown.
 void GetFolderIcons(const char* path, int* pImage, int* pSelectedImage);
-// The folder that holds path, with its backslash ("C:\Data\Sub" gives "C:\Data\"), from the
-// whole path however long; empty without a backslash.
-CString ParentFolderOf(const CString& path);
 // The entry exists (file or folder), looked up without wildcards of our own.
 bool PathExists(const char* path);
 // Folders that are directory + hidden + system and nothing else stay out of both panes.
-inline bool IsHiddenSystemFolder(DWORD attributes) { return attributes == 0x16; }
+inline bool IsHiddenSystemFolder(DWORD attributes)
+{
+    return attributes == (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+}
 inline bool IsDots(const char* name) { return !strcmp(name, ".") || !strcmp(name, ".."); }

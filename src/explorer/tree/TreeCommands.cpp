@@ -6,14 +6,9 @@
 #include "explorer/DeleteFolderTree.h"
 #include "explorer/NameDialog.h"
 #include "explorer/ShellFileOp.h"
+#include "fw/PathParts.h"
 #include "fw/WinApp.h"
 #include "watch/FileWatch.h"
-
-CString ParentFolderOf(const CString& path)
-{
-    int slash = path.ReverseFind('\\');
-    return slash < 0 ? CString() : path.Left(slash + 1);
-}
 
 HTREEITEM CLeftView::GetSelectedFolderItem() const
 {
@@ -61,7 +56,7 @@ void CLeftView::OnRename()
     op.SetFlags(FOF_NOCONFIRMMKDIR);
     op.SetProgressTitle("Renaming");
     op.AddFile(0, source);
-    op.AddFile(1, ParentFolderOf(source) + newName);
+    op.AddFile(1, ParentOfPath(source) + newName);
     if (op.Rename() != 0 || op.GetOperation().fAnyOperationsAborted) return;
     m_bSkipNextNotify = 1;
     tree.SetItemText(sel, newName);
@@ -87,7 +82,7 @@ void CLeftView::OnCopyRename()
     newName = TrimEnteredName(newName);
     if (tree.GetSelectedItem() != sel) return;
     CString source = GetItemPath(sel);
-    CString destination = ParentFolderOf(source) + newName;
+    CString destination = ParentOfPath(source) + newName;
     if (!IsValidEntryName(newName) || !CanCopyOnto(source, destination)) {
         MessageBox(CannotCreateText(true), "File Error!", MB_OK);
         return;

@@ -27,32 +27,8 @@ void CLeftView::ShowSelectedFolderShellMenu(int x, int y)
     CTreeCtrl tree = GetTreeCtrl();
     HTREEITEM sel = tree.GetSelectedItem();
     if (!sel) return;
-    CString path = GetItemPath(sel);
-    CArray<CString> names;
-    if (!tree.GetParentItem(sel)) {
-        // A drive: its menu comes from the computer folder.
-        names.Add(path);
-        TrackShellContextMenu(m_hWnd, CString(), names, x, y);
-        return;
-    }
-    names.Add(tree.GetItemText(sel));
-    TrackShellContextMenu(m_hWnd, ParentFolderOf(path), names, x, y);
-}
-
-LRESULT CLeftView::OnInitMenuPopup(WPARAM wp, LPARAM lp)
-{
-    ForwardShellMenuMessage(WM_INITMENUPOPUP, wp, lp);
-    return DefWindowProc(WM_INITMENUPOPUP, wp, lp);
-}
-
-LRESULT CLeftView::OnDrawItem(WPARAM wp, LPARAM lp)
-{
-    ForwardShellMenuMessage(WM_DRAWITEM, wp, lp);
-    return DefWindowProc(WM_DRAWITEM, wp, lp);
-}
-
-LRESULT CLeftView::OnMeasureItem(WPARAM wp, LPARAM lp)
-{
-    ForwardShellMenuMessage(WM_MEASUREITEM, wp, lp);
-    return DefWindowProc(WM_MEASUREITEM, wp, lp);
+    // The whole path: a drive root ("C:\") gets the drive's own menu.
+    CArray<CString> paths;
+    paths.Add(GetItemPath(sel));
+    TrackShellContextMenu(m_hWnd, CString(), paths, x, y);
 }

@@ -51,20 +51,14 @@ void CLeftView::OnBeginDrag(NMHDR*, LRESULT* pResult)
     if (HTREEITEM item = FindItemByPath(paths[0])) tree.DeleteItem(item);
 }
 
-static DROPEFFECT EffectOfDrop(COleDataObject* pData, DWORD dwKeyState)
-{
-    if (!pData || !pData->IsDataAvailable(CF_HDROP)) return DROPEFFECT_NONE;
-    return (dwKeyState & MK_SHIFT) ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
-}
-
 DROPEFFECT CLeftView::OnDragEnter(COleDataObject* pData, DWORD dwKeyState, POINT)
 {
-    return EffectOfDrop(pData, dwKeyState);
+    return FileDropEffect(pData, dwKeyState);
 }
 
 DROPEFFECT CLeftView::OnDragOver(COleDataObject* pData, DWORD dwKeyState, POINT point)
 {
-    DROPEFFECT effect = EffectOfDrop(pData, dwKeyState);
+    DROPEFFECT effect = FileDropEffect(pData, dwKeyState);
     if (effect == DROPEFFECT_NONE) return effect;
     // Over empty space the last item keeps its highlight.
     if (HTREEITEM h = GetTreeCtrl().HitTest(point)) GetTreeCtrl().SelectDropTarget(h);
