@@ -54,6 +54,9 @@ std::string CFindFilesWindow::Status() const { return Get(IDC_FIND_STATUS); }
 
 bool CFindFilesWindow::Search(DWORD ms)
 {
+    // The status of the search before would pass for this one's end: the looks below are
+    // sent messages, answered before the posted click is taken.
+    ::SendMessageA(::GetDlgItem(m_hDlg, IDC_FIND_STATUS), WM_SETTEXT, 0, (LPARAM)"");
     Click(IDOK);
     // The button reads Cancel while the search runs, and the final status has no folder.
     return WaitFor([&] {
