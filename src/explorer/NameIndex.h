@@ -16,7 +16,7 @@ public:
     bool Contains(const char* name) const;
     int GetRowCount() const { return m_nRows; }
 
-    // The key two names share exactly when they are equal ignoring case.
+    // The key two names share exactly when Compare finds them equal.
     static std::string Fold(const char* name);
     // Orders two names ignoring case: single-byte characters folded to lower case and
     // double-byte ones to upper case in the ANSI code page, the folded values compared as

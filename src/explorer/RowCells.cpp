@@ -5,7 +5,11 @@
 CString FormatSizeCell(const WIN32_FIND_DATAA& fd)
 {
     if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return CString();
-    unsigned __int64 n = ((unsigned __int64)fd.nFileSizeHigh << 32) | fd.nFileSizeLow;
+    return FormatSizeNumber(((ULONGLONG)fd.nFileSizeHigh << 32) | fd.nFileSizeLow);
+}
+
+CString FormatSizeNumber(ULONGLONG n)
+{
     char buf[24];
     char* p = buf + sizeof buf;
     *--p = 0;
@@ -16,12 +20,31 @@ CString FormatSizeCell(const WIN32_FIND_DATAA& fd)
     return CString(p);
 }
 
+bool LocalDateOf(const FILETIME& ft, SYSTEMTIME* pDate)
+{
+    if (ft.dwLowDateTime == 0) return false;
+    FILETIME local;
+    return ::FileTimeToLocalFileTime(&ft, &local) && ::FileTimeToSystemTime(&local, pDate);
+}
+
+ULONGLONG DateCellOrder(const FILETIME& ft)
+{
+    SYSTEMTIME st;
+    if (!LocalDateOf(ft, &st)) return 0;
+    // The year as text decides last, character by character: digits count 1 to 10 and the
+    // end of the text 0, five places in base 11.
+    char year[8];
+    snprintf(year, sizeof year, "%04u", (unsigned)st.wYear);
+    ULONGLONG yearText = 0;
+    for (int k = 0; k < 5; k++) yearText = yearText * 11 + (year[k] ? (ULONGLONG)(year[k] - '0' + 1) : 0);
+    ULONGLONG day = ((ULONGLONG)(st.wYear % 10000) * 100 + st.wMonth) * 100 + st.wDay;
+    return 1 + day * 161051 + yearText;
+}
+
 CString FormatDateCell(const FILETIME& ft)
 {
-    if (ft.dwLowDateTime == 0) return CString();
-    FILETIME local;
     SYSTEMTIME st;
-    if (!::FileTimeToLocalFileTime(&ft, &local) || !::FileTimeToSystemTime(&local, &st)) return CString();
+    if (!LocalDateOf(ft, &st)) return CString();
     char buf[16];
     snprintf(buf, sizeof buf, "%02u-%02u-%04u", (unsigned)st.wMonth, (unsigned)st.wDay, (unsigned)st.wYear);
     return CString(buf);

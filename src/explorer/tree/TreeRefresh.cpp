@@ -5,6 +5,7 @@
 #include "util/PathText.h"
 #include "watch/FileWatch.h"
 #include "fw/Redraw.h"
+#include "fw/FileFind.h"
 #include <string>
 #include <unordered_set>
 
@@ -70,11 +71,12 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     // Many rows may come at once: one redraw for all of them.
     CRedrawOff quiet(list ? list->GetListWindow() : nullptr);
     bool expanded = IsExpanded(target);
-    WIN32_FIND_DATAA fd;
-    CFindHandle find(::FindFirstFileA(folder + "*.*", &fd));
-    bool enumerated = find.IsValid();
+    CFileFind find;
+    bool enumerated = find.FindFile(folder + "*.*") != FALSE;
     if (enumerated) {
-        do {
+        for (BOOL more = TRUE; more;) {
+            more = find.FindNextFile();
+            const WIN32_FIND_DATAA& fd = find.GetFindData();
             if (IsDots(fd.cFileName)) continue;
             std::string key = CNameIndex::Fold(fd.cFileName);
             present.insert(key);
@@ -90,7 +92,7 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
             if (!list || model->Contains(fd.cFileName)) continue;
             // The enumeration's own data: a look-up per entry would cost a scan of the folder each.
             if (!IsHiddenSystemFolder(fd.dwFileAttributes)) list->AddFileEntry(fd, targetPath);
-        } while (::FindNextFileA(find, &fd));
+        }
         find.Close();
     }
     // Whether an entry of the changed folder still exists: the enumeration just made answers
@@ -101,10 +103,12 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
         return PathExists(JoinPath(parentPath, name));
     };
 
-    // Vanished rows, last to first.
+    // Vanished rows, all at once.
     if (list) {
-        for (int i = model->GetCount() - 1; i >= 0; i--)
-            if (!stillThere(model->GetFolder(), model->GetAt(i).strName)) list->DeleteRow(i);
+        std::vector<int> gone;
+        for (int i = 0; i < model->GetCount(); i++)
+            if (!stillThere(model->GetFolder(), model->GetAt(i).strName)) gone.push_back(i);
+        list->DeleteRows(gone);
     }
 
     // Vanished folders among the items from the top of the window down.

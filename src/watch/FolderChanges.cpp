@@ -1,0 +1,135 @@
+#include "watch/FolderChanges.h"
+#include "util/PathText.h"
+#include <memory>
+
+bool CFolderChanges::Start(const char* folder, HWND hWnd, UINT msg)
+{
+    Stop();
+    if (!folder || !*folder || !hWnd) return false;
+    HANDLE dir = ::CreateFileA(folder, FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
+    if (dir == INVALID_HANDLE_VALUE) return false;
+    m_hDir.Attach(dir);
+    m_hStop.Attach(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    m_strFolder = WithBackslash(folder);
+    m_hWnd = hWnd;
+    m_msg = msg;
+    {
+        CSingleLock lock(m_lock);
+        m_pending.clear();
+        m_bLost = m_bPosted = false;
+    }
+    DWORD id = 0;
+    if (m_hStop.IsValid()) m_hThread.Attach(::CreateThread(nullptr, 0, ThreadProc, this, 0, &id));
+    if (!m_hThread.IsValid()) {
+        m_hDir.Close();
+        m_hStop.Close();
+        m_strFolder.Empty();
+        return false;
+    }
+    return true;
+}
+
+void CFolderChanges::Stop()
+{
+    if (m_hThread.IsValid()) {
+        ::SetEvent(m_hStop);
+        ::WaitForSingleObject(m_hThread, INFINITE);
+        m_hThread.Close();
+    }
+    m_hDir.Close();
+    m_hStop.Close();
+    m_strFolder.Empty();
+    CSingleLock lock(m_lock);
+    m_pending.clear();
+    m_bLost = m_bPosted = false;
+}
+
+void CFolderChanges::Take(std::vector<FOLDERCHANGE>* pChanges, bool* pLost)
+{
+    CSingleLock lock(m_lock);
+    pChanges->swap(m_pending);
+    m_pending.clear();
+    *pLost = m_bLost;
+    if (m_bLost) m_nLost++;
+    m_bLost = m_bPosted = false;
+}
+
+DWORD WINAPI CFolderChanges::ThreadProc(LPVOID p)
+{
+    static_cast<CFolderChanges*>(p)->Run();
+    return 0;
+}
+
+void CFolderChanges::Notify()
+{
+    CSingleLock lock(m_lock);
+    if (m_bPosted || (m_pending.empty() && !m_bLost)) return;
+    m_bPosted = ::PostMessageA(m_hWnd, m_msg, 0, 0) != FALSE;
+}
+
+void CFolderChanges::Queue(const BYTE* buffer, DWORD size)
+{
+    std::vector<FOLDERCHANGE> batch;
+    for (DWORD offset = 0; offset + sizeof(FILE_NOTIFY_INFORMATION) <= size;) {
+        const FILE_NOTIFY_INFORMATION* info = (const FILE_NOTIFY_INFORMATION*)(buffer + offset);
+        DWORD bytes = info->FileNameLength;
+        // A record that does not fit the buffer ends the batch.
+        if (offset + offsetof(FILE_NOTIFY_INFORMATION, FileName) + bytes > size) break;
+        char name[MAX_PATH * 2];
+        int n = ::WideCharToMultiByte(CP_ACP, 0, info->FileName, (int)(bytes / sizeof(WCHAR)), name, sizeof name - 1,
+                                      nullptr, nullptr);
+        if (n > 0) {
+            name[n] = 0;
+            batch.push_back(FOLDERCHANGE{info->Action, CString(name)});
+        }
+        if (!info->NextEntryOffset) break;
+        offset += info->NextEntryOffset;
+    }
+    CSingleLock lock(m_lock);
+    m_pending.insert(m_pending.end(), batch.begin(), batch.end());
+}
+
+void CFolderChanges::Run()
+{
+    const DWORD filter = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_SIZE |
+                         FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_ATTRIBUTES | FILE_NOTIFY_CHANGE_CREATION;
+    DWORD size = m_dwBufferSize;
+    std::unique_ptr<DWORD[]> storage(new DWORD[size / sizeof(DWORD)]);  // DWORD-aligned records
+    BYTE* buffer = (BYTE*)storage.get();
+    CHandle done(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    if (!done.IsValid()) return;
+    for (;;) {
+        OVERLAPPED ov = {};
+        ov.hEvent = done;
+        ::ResetEvent(done);
+        DWORD got = 0;
+        if (!::ReadDirectoryChangesW(m_hDir, buffer, size, FALSE, filter, nullptr, &ov, nullptr)) {
+            // The folder went, or cannot be watched any more.
+            { CSingleLock lock(m_lock); m_bLost = true; }
+            Notify();
+            return;
+        }
+        HANDLE waits[2] = {done, m_hStop};
+        DWORD w = ::WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+        if (w != WAIT_OBJECT_0) {
+            ::CancelIo(m_hDir);
+            ::GetOverlappedResult(m_hDir, &ov, &got, TRUE);
+            return;
+        }
+        if (!::GetOverlappedResult(m_hDir, &ov, &got, FALSE)) {
+            { CSingleLock lock(m_lock); m_bLost = true; }
+            Notify();
+            if (::GetLastError() != ERROR_NOTIFY_ENUM_DIR) return;
+            continue;
+        }
+        if (got == 0) {
+            // The platform had more than the buffer holds: the names are lost.
+            CSingleLock lock(m_lock);
+            m_bLost = true;
+        } else {
+            Queue(buffer, got);
+        }
+        Notify();
+    }
+}
