@@ -10,6 +10,7 @@ bool CFolderChanges::Start(const char* folder, HWND hWnd, UINT msg)
                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
     if (dir == INVALID_HANDLE_VALUE) return false;
     m_hDir.Attach(dir);
+    if (!::GetFileInformationByHandle(m_hDir, &m_identity)) m_identity = BY_HANDLE_FILE_INFORMATION();
     m_hStop.Attach(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
     m_strFolder = WithBackslash(folder);
     m_hWnd = hWnd;
@@ -43,6 +44,18 @@ void CFolderChanges::Stop()
     CSingleLock lock(m_lock);
     m_pending.clear();
     m_bLost = m_bPosted = false;
+}
+
+bool CFolderChanges::IsStillTheFolder() const
+{
+    if (!m_hDir.IsValid()) return false;
+    CFileHandle now(::CreateFileA(m_strFolder, FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!now.IsValid()) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!::GetFileInformationByHandle(now, &info)) return true;  // nothing to tell them apart
+    return info.dwVolumeSerialNumber == m_identity.dwVolumeSerialNumber &&
+           info.nFileIndexHigh == m_identity.nFileIndexHigh && info.nFileIndexLow == m_identity.nFileIndexLow;
 }
 
 void CFolderChanges::Take(std::vector<FOLDERCHANGE>* pChanges, bool* pLost)

@@ -32,6 +32,9 @@ public:
     // Returns once the worker has ended; changes not yet taken are dropped.
     void Stop();
     bool IsWatching() const { return m_hThread.IsValid(); }
+    // Whether the path watched still opens as the folder the watch began on: false once it
+    // is gone, on its way out (deleted while open) or another folder of that name.
+    bool IsStillTheFolder() const;
     // The folder watched, with its backslash; empty when none.
     const CString& GetFolder() const { return m_strFolder; }
 
@@ -52,6 +55,7 @@ private:
     void Notify();
 
     CString m_strFolder;
+    BY_HANDLE_FILE_INFORMATION m_identity = {};  // volume and index of the folder watched
     HWND m_hWnd = nullptr;
     UINT m_msg = 0;
     CFileHandle m_hDir;

@@ -130,7 +130,12 @@ TEST(FolderSort, EachColumnInTheListsOrder)
         m.Sort(c.column, c.ascending);
         EXPECT_EQ(Names(m), c.rows) << c.what;
         EXPECT_EQ(Names(m), KeyOrder(m, c.column, c.ascending)) << c.what;
-        for (int i = 0; i < m.GetCount(); i++) EXPECT_EQ(m.Find(m.GetAt(i).strName), i) << c.what;
+        for (int i = 0; i < m.GetCount(); i++) {
+            int found = m.Find(m.GetAt(i).strName);  // the first of equal names
+            ASSERT_GE(found, 0) << c.what;
+            EXPECT_LE(found, i) << c.what;
+            EXPECT_EQ(CNameIndex::Compare(m.GetAt(found).strName, m.GetAt(i).strName), 0) << c.what;
+        }
     }
 }
 

@@ -118,7 +118,7 @@ LRESULT CLeftView::OnFileWatchMessage(WPARAM wp, LPARAM lp)
     }
     for (const auto& n : notices) {
         // The folder on show tells its changes by name: no re-read for its own watch.
-        if (m_folderChanges.IsWatching() && n.second.CompareNoCase(m_folderChanges.GetFolder()) == 0) continue;
+        if (IsFolderOnShowFollowed(n.second)) continue;
         OnFileWatchNotify(n.first, n.second);
     }
     return 0;

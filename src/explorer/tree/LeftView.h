@@ -85,6 +85,12 @@ protected:
     LRESULT OnFolderChanges(WPARAM wp, LPARAM lp);
     // Brings the rows and children of some names of the folder on show up to date with the disk.
     void ApplyNames(const std::vector<FOLDERCHANGE>& changes, size_t first, size_t last);
+    // Moves the changes the watch by name has for us to m_changesToApply; true when some
+    // were lost on the way.
+    bool TakeFolderChanges();
+    // The notice of a folder watch on path needs no re-read: the folder on show is followed
+    // by name and is not on its way out.
+    bool IsFolderOnShowFollowed(const CString& path);
     // Watches the names of the folder about to be listed (none without a list).
     void WatchFolderOnShow(const CString& path);
     void OnRefresh() { RebuildTree(); }
@@ -121,6 +127,7 @@ protected:
     void ArmSelectionWatches(HTREEITEM hItem, const CString& path, bool bSkipRemovableRoots);
 
     std::vector<FOLDERCHANGE> m_changesToApply;  // taken, not yet applied (a burst goes in slices)
+    bool m_bRereadFolderOnShow = false;          // the folder on show was made anew: read it whole
     HTREEITEM m_hDeletedOnExpand = nullptr;  // the item an expansion found gone and deleted
     bool m_bCollapsingNoMedium = false;      // our own collapse of a drive without a medium
 

@@ -28,7 +28,6 @@ bool LookUp(const CString& path, WIN32_FIND_DATAA* fd)
 
 void CLeftView::WatchFolderOnShow(const CString& path)
 {
-    m_changesToApply.clear();
     if (!GetFileList() || !GetFolderModel() || path.IsEmpty()) {
         m_folderChanges.Stop();
         return;
@@ -36,12 +35,25 @@ void CLeftView::WatchFolderOnShow(const CString& path)
     m_folderChanges.Start(WithBackslash(path), m_hWnd, WM_FOLDER_CHANGES);
 }
 
-LRESULT CLeftView::OnFolderChanges(WPARAM, LPARAM)
+bool CLeftView::TakeFolderChanges()
 {
     std::vector<FOLDERCHANGE> taken;
     bool lost = false;
     m_folderChanges.Take(&taken, &lost);
     m_changesToApply.insert(m_changesToApply.end(), taken.begin(), taken.end());
+    return lost;
+}
+
+bool CLeftView::IsFolderOnShowFollowed(const CString& path)
+{
+    if (!m_folderChanges.IsWatching() || path.CompareNoCase(m_folderChanges.GetFolder()) != 0) return false;
+    // A folder on its way out, or made anew, is left to the full re-read.
+    return m_folderChanges.IsStillTheFolder();
+}
+
+LRESULT CLeftView::OnFolderChanges(WPARAM, LPARAM)
+{
+    bool lost = TakeFolderChanges();
     CFolderModel* model = GetFolderModel();
     IFileList* list = GetFileList();
     const CString& folder = m_folderChanges.GetFolder();
@@ -49,10 +61,10 @@ LRESULT CLeftView::OnFolderChanges(WPARAM, LPARAM)
         m_changesToApply.clear();
         return 0;
     }
-    CString bare = folder.GetLength() > 3 ? folder.Left(folder.GetLength() - 1) : folder;
-    if (lost || !PathExists(bare)) {
+    if (lost || m_bRereadFolderOnShow || !m_folderChanges.IsStillTheFolder()) {
         // Only the whole folder tells what happened: the re-read every change once made.
         m_changesToApply.clear();
+        m_bRereadFolderOnShow = false;
         OnFileWatchNotify(0, folder);
         return 0;
     }

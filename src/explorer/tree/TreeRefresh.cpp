@@ -21,6 +21,12 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
 {
     if (m_bRedirectSelection) return 0;
     RemoveWatches();
+    // The watch by name holds the folder open too, which would keep a folder deleted
+    // meanwhile from going: it stops with the others, its waiting changes kept.
+    CString namesWatched = m_folderChanges.GetFolder();
+    if (!namesWatched.IsEmpty() && !m_folderChanges.IsStillTheFolder()) m_bRereadFolderOnShow = true;
+    if (TakeFolderChanges()) m_bRereadFolderOnShow = true;
+    m_folderChanges.Stop();
     CTreeCtrl tree = GetTreeCtrl();
     HTREEITEM sel = tree.GetSelectedItem();
     if (!sel) return 0;
@@ -41,6 +47,10 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
         curPath += "\\";
     }
     ArmSelectionWatches(sel, selPath, false);
+    if (!namesWatched.IsEmpty()) {
+        m_folderChanges.Start(namesWatched, m_hWnd, WM_FOLDER_CHANGES);
+        if (!m_changesToApply.empty() || m_bRereadFolderOnShow) PostMessage(WM_FOLDER_CHANGES, 0, 0);
+    }
     if (m_bSkipNextNotify) {
         m_bSkipNextNotify = 0;
         return 0;
@@ -49,6 +59,7 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     HTREEITEM target = sel;
     CString folder = curPath;
     bool parentMode = notifiedPath.CompareNoCase(curPath) != 0 && notifiedPath.CompareNoCase(selPath) != 0;
+    if (!parentMode) m_bRereadFolderOnShow = false;  // this is the re-read
     if (parentMode) {
         // A late notice of a watch that is gone (the selection moved on) has nothing to add:
         // the folder on show was listed after it.

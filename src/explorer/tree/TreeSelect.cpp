@@ -88,6 +88,7 @@ void CLeftView::OnSelChanging(NMHDR* pNMHDR, LRESULT* pResult)
     RemoveWatches();
     m_folderChanges.Stop();
     m_changesToApply.clear();
+    m_bRereadFolderOnShow = false;
     if (m_bRedirectSelection) {
         *pResult = 1;
         m_bRedirectSelection = 0;
