@@ -6,12 +6,15 @@ bool CFolderChanges::Start(const char* folder, HWND hWnd, UINT msg)
 {
     Stop();
     if (!folder || !*folder || !hWnd) return false;
-    HANDLE dir = ::CreateFileA(folder, FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE dir = ::CreateFileA(folder, FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
     if (dir == INVALID_HANDLE_VALUE) return false;
     m_hDir.Attach(dir);
     if (!::GetFileInformationByHandle(m_hDir, &m_identity)) m_identity = BY_HANDLE_FILE_INFORMATION();
     m_hStop.Attach(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    m_hDone.Attach(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    m_dwIssuedSize = m_dwBufferSize;
+    m_buffer.reset(new DWORD[m_dwIssuedSize / sizeof(DWORD)]);
     m_strFolder = WithBackslash(folder);
     m_hWnd = hWnd;
     m_msg = msg;
@@ -21,10 +24,18 @@ bool CFolderChanges::Start(const char* folder, HWND hWnd, UINT msg)
         m_bLost = m_bPosted = false;
     }
     DWORD id = 0;
-    if (m_hStop.IsValid()) m_hThread.Attach(::CreateThread(nullptr, 0, ThreadProc, this, 0, &id));
+    bool issued = m_hStop.IsValid() && m_hDone.IsValid() && Issue();
+    if (issued) m_hThread.Attach(::CreateThread(nullptr, 0, ThreadProc, this, 0, &id));
     if (!m_hThread.IsValid()) {
+        if (issued) {
+            DWORD got = 0;
+            ::CancelIoEx(m_hDir, &m_ov);
+            ::GetOverlappedResult(m_hDir, &m_ov, &got, TRUE);
+        }
         m_hDir.Close();
         m_hStop.Close();
+        m_hDone.Close();
+        m_buffer.reset();
         m_strFolder.Empty();
         return false;
     }
@@ -40,6 +51,8 @@ void CFolderChanges::Stop()
     }
     m_hDir.Close();
     m_hStop.Close();
+    m_hDone.Close();
+    m_buffer.reset();
     m_strFolder.Empty();
     CSingleLock lock(m_lock);
     m_pending.clear();
@@ -56,6 +69,11 @@ bool CFolderChanges::IsStillTheFolder() const
     if (!::GetFileInformationByHandle(now, &info)) return true;  // nothing to tell them apart
     return info.dwVolumeSerialNumber == m_identity.dwVolumeSerialNumber &&
            info.nFileIndexHigh == m_identity.nFileIndexHigh && info.nFileIndexLow == m_identity.nFileIndexLow;
+}
+
+bool CFolderChanges::GetFolderWriteTime(FILETIME* pTime) const
+{
+    return m_hDir.IsValid() && ::GetFileTime(m_hDir, nullptr, nullptr, pTime);
 }
 
 void CFolderChanges::Take(std::vector<FOLDERCHANGE>* pChanges, bool* pLost)
@@ -103,45 +121,44 @@ void CFolderChanges::Queue(const BYTE* buffer, DWORD size)
     m_pending.insert(m_pending.end(), batch.begin(), batch.end());
 }
 
-void CFolderChanges::Run()
+bool CFolderChanges::Issue()
 {
     const DWORD filter = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_SIZE |
                          FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_ATTRIBUTES | FILE_NOTIFY_CHANGE_CREATION;
-    DWORD size = m_dwBufferSize;
-    std::unique_ptr<DWORD[]> storage(new DWORD[size / sizeof(DWORD)]);  // DWORD-aligned records
-    BYTE* buffer = (BYTE*)storage.get();
-    CHandle done(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    if (!done.IsValid()) return;
+    m_ov = OVERLAPPED();
+    m_ov.hEvent = m_hDone;
+    ::ResetEvent(m_hDone);
+    return ::ReadDirectoryChangesW(m_hDir, m_buffer.get(), m_dwIssuedSize, FALSE, filter, nullptr, &m_ov, nullptr) != FALSE;
+}
+
+void CFolderChanges::Run()
+{
+    const BYTE* buffer = (const BYTE*)m_buffer.get();
     for (;;) {
-        OVERLAPPED ov = {};
-        ov.hEvent = done;
-        ::ResetEvent(done);
-        DWORD got = 0;
-        if (!::ReadDirectoryChangesW(m_hDir, buffer, size, FALSE, filter, nullptr, &ov, nullptr)) {
-            // The folder went, or cannot be watched any more.
-            { CSingleLock lock(m_lock); m_bLost = true; }
-            Notify();
-            return;
-        }
-        HANDLE waits[2] = {done, m_hStop};
+        HANDLE waits[2] = {m_hDone, m_hStop};
         DWORD w = ::WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+        DWORD got = 0;
         if (w != WAIT_OBJECT_0) {
-            ::CancelIo(m_hDir);
-            ::GetOverlappedResult(m_hDir, &ov, &got, TRUE);
+            // The read was issued by another thread: only CancelIoEx reaches it.
+            ::CancelIoEx(m_hDir, &m_ov);
+            ::GetOverlappedResult(m_hDir, &m_ov, &got, TRUE);
             return;
         }
-        if (!::GetOverlappedResult(m_hDir, &ov, &got, FALSE)) {
-            { CSingleLock lock(m_lock); m_bLost = true; }
-            Notify();
-            if (::GetLastError() != ERROR_NOTIFY_ENUM_DIR) return;
-            continue;
-        }
-        if (got == 0) {
-            // The platform had more than the buffer holds: the names are lost.
+        bool ok = ::GetOverlappedResult(m_hDir, &m_ov, &got, FALSE) != FALSE;
+        DWORD error = ok ? 0 : ::GetLastError();
+        if (!ok || got == 0) {
+            // The platform had more than the buffer holds, or the folder cannot be watched
+            // any more: the names are lost.
             CSingleLock lock(m_lock);
             m_bLost = true;
         } else {
             Queue(buffer, got);
+        }
+        bool again = (ok || error == ERROR_NOTIFY_ENUM_DIR) && Issue();
+        if (!again) {
+            { CSingleLock lock(m_lock); m_bLost = true; }
+            Notify();
+            return;
         }
         Notify();
     }

@@ -9,6 +9,7 @@
 #include "fw/afx.h"
 #include "fw/Handle.h"
 #include "fw/Thread.h"
+#include <memory>
 #include <vector>
 
 // Posted to the window of a CFolderChanges while changes wait.
@@ -35,6 +36,9 @@ public:
     // Whether the path watched still opens as the folder the watch began on: false once it
     // is gone, on its way out (deleted while open) or another folder of that name.
     bool IsStillTheFolder() const;
+    // The last-write time of the folder watched (it changes with every entry made, removed
+    // or renamed in it); false when not known.
+    bool GetFolderWriteTime(FILETIME* pTime) const;
     // The folder watched, with its backslash; empty when none.
     const CString& GetFolder() const { return m_strFolder; }
 
@@ -42,14 +46,22 @@ public:
     // ended since the last Take.
     void Take(std::vector<FOLDERCHANGE>* pChanges, bool* pLost);
 
-    // The platform's buffer of notices per read, for the next Start (256 KiB; at least 1 KiB).
-    void SetBufferSize(DWORD bytes) { m_dwBufferSize = bytes < 1024 ? 1024 : bytes; }
+    // The platform's buffer of notices per read, for the next Start (256 KiB by default;
+    // whole DWORDs, at least one record's head).
+    void SetBufferSize(DWORD bytes)
+    {
+        bytes &= ~(DWORD)(sizeof(DWORD) - 1);
+        m_dwBufferSize = bytes < sizeof(FILE_NOTIFY_INFORMATION) ? (DWORD)sizeof(FILE_NOTIFY_INFORMATION) : bytes;
+    }
     // How many times changes were lost since the first Start.
     int GetLostCount() const { return m_nLost; }
 
 private:
     static DWORD WINAPI ThreadProc(LPVOID p);
     void Run();
+    // Asks the platform for the next notices (the first one before Start returns, so that
+    // nothing made after Start goes unseen).
+    bool Issue();
     // Queues the notices of one read; under no lock.
     void Queue(const BYTE* buffer, DWORD size);
     void Notify();
@@ -60,6 +72,10 @@ private:
     UINT m_msg = 0;
     CFileHandle m_hDir;
     CHandle m_hStop;
+    CHandle m_hDone;  // the read's event
+    OVERLAPPED m_ov = {};
+    std::unique_ptr<DWORD[]> m_buffer;  // DWORD-aligned records
+    DWORD m_dwIssuedSize = 0;
     CHandle m_hThread;
     CCriticalSection m_lock;
     std::vector<FOLDERCHANGE> m_pending;  // under m_lock, as the two flags

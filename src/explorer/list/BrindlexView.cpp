@@ -91,8 +91,8 @@ void CBrindlexView::OnInitialUpdate()
     list.SetStyleBits(0x0003 | 0x8049, 0x8049);
     list.SetImageList(g_systemImageList, LVSIL_SMALL);
     list.SetExtendedStyle(LVS_EX_INFOTIP, 0);
-    // The dimmed state of a row comes from the model, with its text and icon.
-    SendMessage(LVM_SETCALLBACKMASK, LVIS_CUT);
+    // The dimmed and drop-highlighted states of a row come from the view, with its text and icon.
+    SendMessage(LVM_SETCALLBACKMASK, LVIS_CUT | LVIS_DROPHILITED);
     if (CBrindlexDoc* doc = GetDocument()) {
         doc->m_pListView = this;
         doc->m_pFileList = this;

@@ -147,6 +147,7 @@ protected:
     void LookUpShellInfo(int nEntry);
 
     CFolderModel m_ownModel;  // for a view without a document
+    int m_nDropRow = -1;      // the row drawn drop-highlighted
 
     DECLARE_MESSAGE_MAP()
 };

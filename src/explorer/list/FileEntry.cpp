@@ -9,12 +9,14 @@
 
 void CBrindlexView::SyncRowCount()
 {
+    if (m_nDropRow >= GetModel().GetCount()) m_nDropRow = -1;
     ::SendMessageA(m_hWnd, LVM_SETITEMCOUNT, (WPARAM)GetModel().GetCount(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
 }
 
 void CBrindlexView::ShowFolder(const char* folder)
 {
     GetListCtrl().DeleteAllItems();
+    m_nDropRow = -1;
     GetModel().Reset(folder);
     m_strFolder = GetModel().GetFolder();
 }
@@ -36,6 +38,7 @@ bool CBrindlexView::ListFolder(const char* folder)
         if (t > 0 && t < model.GetCount()) top = CNameIndex::Fold(model.GetAt(t).strName);
     }
     list.DeleteAllItems();
+    m_nDropRow = -1;
     bool ok = model.Load(folder);
     m_strFolder = model.GetFolder();
     model.Sort(0, true);
@@ -87,7 +90,8 @@ void CBrindlexView::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
         else
             lstrcpynA(it.pszText, e.Cell(it.iSubItem), it.cchTextMax);
     }
-    if (it.iSubItem == 0 && (it.mask & (LVIF_IMAGE | LVIF_STATE))) {
+    if (it.iSubItem != 0) return;
+    if ((it.mask & LVIF_IMAGE) || ((it.mask & LVIF_STATE) && (it.stateMask & LVIS_CUT))) {
         LookUpShellInfo(it.iItem);
         const CFolderEntry& e = GetModel().GetAt(it.iItem);
         if (it.mask & LVIF_IMAGE) it.iImage = e.nIcon;
@@ -95,6 +99,10 @@ void CBrindlexView::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
             it.state &= ~LVIS_CUT;
             if (e.bGhosted) it.state |= LVIS_CUT;
         }
+    }
+    if ((it.mask & LVIF_STATE) && (it.stateMask & LVIS_DROPHILITED)) {
+        it.state &= ~LVIS_DROPHILITED;
+        if (it.iItem == m_nDropRow) it.state |= LVIS_DROPHILITED;
     }
 }
 

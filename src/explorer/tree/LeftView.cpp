@@ -13,6 +13,7 @@ BEGIN_MESSAGE_MAP(CLeftView, CTreeView)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
     ON_REGISTERED_MESSAGE(g_uFileWatchNotify, OnFileWatchMessage)  // known once the first watch registered it
     ON_MESSAGE(WM_FOLDER_CHANGES, OnFolderChanges)
+    ON_MESSAGE(WM_TIMER, OnTimer)
     ON_COMMAND(ID_REFRESH, OnRefresh)
     ON_COMMAND(ID_UP, OnUp)
     ON_COMMAND(ID_NEW_FOLDER, OnNewFolder)

@@ -83,6 +83,8 @@ protected:
     // Changes of the folder on show by name: the rows and the selected item's children of
     // just those names; lost changes or a folder gone make the full re-read.
     LRESULT OnFolderChanges(WPARAM wp, LPARAM lp);
+    // The end of a burst of changes: the rows are checked against the whole folder.
+    LRESULT OnTimer(WPARAM wp, LPARAM lp);
     // Brings the rows and children of some names of the folder on show up to date with the disk.
     void ApplyNames(const std::vector<FOLDERCHANGE>& changes, size_t first, size_t last);
     // Moves the changes the watch by name has for us to m_changesToApply; true when some
@@ -128,6 +130,8 @@ protected:
 
     std::vector<FOLDERCHANGE> m_changesToApply;  // taken, not yet applied (a burst goes in slices)
     bool m_bRereadFolderOnShow = false;          // the folder on show was made anew: read it whole
+    size_t m_nBurstChanges = 0;                  // changes taken since the last check of a burst
+    enum { BURST_TIMER = 0x4246 };  // apart from the tree control's own timers
     HTREEITEM m_hDeletedOnExpand = nullptr;  // the item an expansion found gone and deleted
     bool m_bCollapsingNoMedium = false;      // our own collapse of a drive without a medium
 

@@ -16,6 +16,10 @@ namespace {
 const DWORD SLICE_MS = 30;
 // Beyond this many names a slice finds rows through a map instead of walking the rows.
 const size_t NAMES_WALKED = 4;
+// A burst of at least this many changes is checked against the whole folder once the
+// folder has been quiet for a while: the platform may drop names of a burst without a word.
+const size_t BURST_CHANGES = 100;
+const UINT BURST_QUIET_MS = 300;
 
 // The directory data of one entry, false when it is not there.
 bool LookUp(const CString& path, WIN32_FIND_DATAA* fd)
@@ -53,7 +57,10 @@ bool CLeftView::IsFolderOnShowFollowed(const CString& path)
 
 LRESULT CLeftView::OnFolderChanges(WPARAM, LPARAM)
 {
+    size_t before = m_changesToApply.size();
     bool lost = TakeFolderChanges();
+    m_nBurstChanges += m_changesToApply.size() - before;
+    if (m_nBurstChanges >= BURST_CHANGES) ::SetTimer(m_hWnd, BURST_TIMER, BURST_QUIET_MS, nullptr);
     CFolderModel* model = GetFolderModel();
     IFileList* list = GetFileList();
     const CString& folder = m_folderChanges.GetFolder();
@@ -81,6 +88,22 @@ LRESULT CLeftView::OnFolderChanges(WPARAM, LPARAM)
     m_changesToApply.erase(m_changesToApply.begin(), m_changesToApply.begin() + (ptrdiff_t)done);
     // The rest after whatever else waits for the window.
     if (!m_changesToApply.empty()) PostMessage(WM_FOLDER_CHANGES, 0, 0);
+    return 0;
+}
+
+LRESULT CLeftView::OnTimer(WPARAM wp, LPARAM lp)
+{
+    if (wp != BURST_TIMER) return DefWindowProc(WM_TIMER, wp, lp);
+    ::KillTimer(m_hWnd, BURST_TIMER);
+    m_nBurstChanges = 0;
+    // Still changing: the check waits for the end of the burst.
+    if (!m_changesToApply.empty()) {
+        ::SetTimer(m_hWnd, BURST_TIMER, BURST_QUIET_MS, nullptr);
+        return 0;
+    }
+    const CString& folder = m_folderChanges.GetFolder();
+    CFolderModel* model = GetFolderModel();
+    if (!folder.IsEmpty() && model && model->GetFolder().CompareNoCase(folder) == 0) OnFileWatchNotify(0, folder);
     return 0;
 }
 

@@ -22,8 +22,11 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     if (m_bRedirectSelection) return 0;
     RemoveWatches();
     // The watch by name holds the folder open too, which would keep a folder deleted
-    // meanwhile from going: it stops with the others, its waiting changes kept.
+    // meanwhile from going: it stops with the others, its waiting changes kept, and starts
+    // again once the folder is known to be there.
     CString namesWatched = m_folderChanges.GetFolder();
+    FILETIME writtenBefore = {};
+    bool dated = !namesWatched.IsEmpty() && m_folderChanges.GetFolderWriteTime(&writtenBefore);
     if (!namesWatched.IsEmpty() && !m_folderChanges.IsStillTheFolder()) m_bRereadFolderOnShow = true;
     if (TakeFolderChanges()) m_bRereadFolderOnShow = true;
     m_folderChanges.Stop();
@@ -49,6 +52,10 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     ArmSelectionWatches(sel, selPath, false);
     if (!namesWatched.IsEmpty()) {
         m_folderChanges.Start(namesWatched, m_hWnd, WM_FOLDER_CHANGES);
+        // A change between the two watches shows in the folder's own time stamp.
+        FILETIME writtenAfter = {};
+        if (!dated || !m_folderChanges.GetFolderWriteTime(&writtenAfter) || CompareFileTime(&writtenBefore, &writtenAfter))
+            m_bRereadFolderOnShow = true;
         if (!m_changesToApply.empty() || m_bRereadFolderOnShow) PostMessage(WM_FOLDER_CHANGES, 0, 0);
     }
     if (m_bSkipNextNotify) {

@@ -89,6 +89,7 @@ void CLeftView::OnSelChanging(NMHDR* pNMHDR, LRESULT* pResult)
     m_folderChanges.Stop();
     m_changesToApply.clear();
     m_bRereadFolderOnShow = false;
+    m_nBurstChanges = 0;
     if (m_bRedirectSelection) {
         *pResult = 1;
         m_bRedirectSelection = 0;
