@@ -69,7 +69,8 @@ static double PrivateBytes()
     PROCESS_MEMORY_COUNTERS_EX pmc = {};
     pmc.cb = sizeof pmc;
     if (!info || !info(::GetCurrentProcess(), (PROCESS_MEMORY_COUNTERS*)&pmc, sizeof pmc)) return 0;
-    return (double)pmc.PrivateUsage;
+    // Wine may leave the private figure out; the commit charge is the same memory.
+    return (double)(pmc.PrivateUsage ? pmc.PrivateUsage : pmc.PagefileUsage);
 }
 
 static void ListingFigures(Panes& p, const char* folder)

@@ -25,6 +25,9 @@ public:
     virtual void RenameRow(int nRow, const char* newName) = 0;
     virtual void UpdateRow(int nRow, const WIN32_FIND_DATAA& fd) = 0;
     virtual HWND GetListWindow() const = 0;
+    // Many rows at once: while held, the control learns the new row count only once, at the
+    // last release (the platform's list view may measure every row when its count changes).
+    virtual void HoldRowCount(bool bHold) = 0;
     // New Folder / New File into the folder on show: returns the new row or -1.
     virtual int CreateNewItem(const char* name, bool bFolder) = 0;
     // View: this program in viewer mode for each selected file.
@@ -32,6 +35,18 @@ public:
 
 protected:
     ~IFileList() = default;
+};
+
+// Holds the row count of a list for its life.
+class CRowCountHold {
+public:
+    explicit CRowCountHold(IFileList* list) : m_list(list) { if (m_list) m_list->HoldRowCount(true); }
+    ~CRowCountHold() { if (m_list) m_list->HoldRowCount(false); }
+    CRowCountHold(const CRowCountHold&) = delete;
+    CRowCountHold& operator=(const CRowCountHold&) = delete;
+
+private:
+    IFileList* m_list;
 };
 
 // The folder tree, as the list sees it. Names are bare names of children of the folder on

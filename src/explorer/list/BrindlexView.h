@@ -40,6 +40,7 @@ public:
     void RenameRow(int nRow, const char* newName) override;
     void UpdateRow(int nRow, const WIN32_FIND_DATAA& fd) override;
     HWND GetListWindow() const override { return m_hWnd; }
+    void HoldRowCount(bool bHold) override;
     // Makes a file or folder of that name (one leading and one trailing backslash dropped) in
     // the folder on show and appends its row; returns the row or -1 (after a message).
     int CreateNewItem(const char* name, bool bFolder) override;
@@ -148,6 +149,7 @@ protected:
 
     CFolderModel m_ownModel;  // for a view without a document
     int m_nDropRow = -1;      // the row drawn drop-highlighted
+    int m_nCountHolds = 0;    // HoldRowCount nesting
 
     DECLARE_MESSAGE_MAP()
 };

@@ -7,9 +7,20 @@
 #include <string>
 #include <unordered_set>
 
+void CBrindlexView::HoldRowCount(bool bHold)
+{
+    if (bHold) {
+        m_nCountHolds++;
+    } else if (m_nCountHolds > 0 && --m_nCountHolds == 0) {
+        SyncRowCount();
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    }
+}
+
 void CBrindlexView::SyncRowCount()
 {
     if (m_nDropRow >= GetModel().GetCount()) m_nDropRow = -1;
+    if (m_nCountHolds > 0) return;
     ::SendMessageA(m_hWnd, LVM_SETITEMCOUNT, (WPARAM)GetModel().GetCount(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
 }
 
@@ -182,8 +193,9 @@ int CBrindlexView::AppendNewEntry(const WIN32_FIND_DATAA& fd, const char* name)
 void CBrindlexView::DeleteRow(int nRow)
 {
     if (nRow < 0 || nRow >= GetModel().GetCount()) return;
-    // The control moves the selection of the rows below up by one.
-    if (GetListCtrl().DeleteItem(nRow)) GetModel().RemoveAt(nRow);
+    // The control moves the selection of the rows below up by one; a row it does not count
+    // yet (held) is the model's alone.
+    if (nRow >= GetListCtrl().GetItemCount() || GetListCtrl().DeleteItem(nRow)) GetModel().RemoveAt(nRow);
     SyncRowCount();
 }
 

@@ -112,6 +112,7 @@ void CLeftView::ApplyNames(const std::vector<FOLDERCHANGE>& changes, size_t firs
     CFolderModel* model = GetFolderModel();
     IFileList* list = GetFileList();
     if (!model || !list) return;
+    CRowCountHold hold(list);
     const CString folder = model->GetFolder();
     CTreeCtrl tree = GetTreeCtrl();
     HTREEITEM sel = tree.GetSelectedItem();
@@ -133,7 +134,7 @@ void CLeftView::ApplyNames(const std::vector<FOLDERCHANGE>& changes, size_t firs
         if (!sel) return;
         for (HTREEITEM h = tree.GetChildItem(sel); h;) {
             HTREEITEM next = tree.GetNextSiblingItem(h);
-            if (CNameIndex::Compare(tree.GetItemText(h), name) == 0) tree.DeleteItem(h);
+            if (CNameIndex::Same(tree.GetItemText(h), name)) tree.DeleteItem(h);
             h = next;
         }
     };
@@ -145,7 +146,7 @@ void CLeftView::ApplyNames(const std::vector<FOLDERCHANGE>& changes, size_t firs
             return;
         }
         for (HTREEITEM h = tree.GetChildItem(sel); h; h = tree.GetNextSiblingItem(h))
-            if (CNameIndex::Compare(tree.GetItemText(h), fd.cFileName) == 0) return;
+            if (CNameIndex::Same(tree.GetItemText(h), fd.cFileName)) return;
         InsertFolderItem(sel, fd.cFileName, JoinPath(GetItemPath(sel), fd.cFileName), fd.dwFileAttributes);
     };
 

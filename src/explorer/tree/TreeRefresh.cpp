@@ -86,8 +86,9 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     IFileList* list = parentMode ? nullptr : GetFileList();
     CFolderModel* model = GetFolderModel();
     if (!model) list = nullptr;
-    // Many rows may come at once: one redraw for all of them.
+    // Many rows may come at once: one redraw and one new count for all of them.
     CRedrawOff quiet(list ? list->GetListWindow() : nullptr);
+    CRowCountHold hold(list);
     bool expanded = IsExpanded(target);
     CFileFind find;
     bool enumerated = find.FindFile(folder + "*.*") != FALSE;
