@@ -152,8 +152,21 @@ void CFolderModel::Reorder(const std::vector<int>& order)
         if (old < 0 || (size_t)old >= order.size() || seen[(size_t)old]) return;
         seen[(size_t)old] = true;
     }
-    std::vector<CFolderEntry> sorted;
-    sorted.reserve(order.size());
-    for (int old : order) sorted.push_back(std::move(m_entries[(size_t)old]));
-    m_entries.swap(sorted);
+    // In place, one cycle of the permutation at a time: no second copy of a big folder.
+    std::vector<bool> placed(order.size());
+    for (size_t start = 0; start < order.size(); start++) {
+        if (placed[start]) continue;
+        CFolderEntry held = std::move(m_entries[start]);
+        size_t at = start;
+        for (;;) {
+            placed[at] = true;
+            size_t from = (size_t)order[at];
+            if (from == start) {
+                m_entries[at] = std::move(held);
+                break;
+            }
+            m_entries[at] = std::move(m_entries[from]);
+            at = from;
+        }
+    }
 }
