@@ -66,6 +66,8 @@ void CLeftView::OnRename()
     if (CFolderModel* model = GetFolderModel()) {
         if (model->FollowRename(source, m_strCurrentPath)) {
             if (IFileList* list = GetFileList()) list->FolderMoved();
+            // Changes by name are read from the folder under its new name.
+            WatchFolderOnShow(model->GetFolder());
             if (CBrindlexDoc* doc = GetDocument()) doc->SetTitle(m_strCurrentPath);
         }
     }
