@@ -278,7 +278,8 @@ void Burst(Panes& p, const char* what, const char* folder, const std::string& sc
            longest, probes, bare * 1000);
 }
 
-// Files created one at a time by another thread; until each row is in the list.
+// One change at a time made by another thread (a file created, renamed, deleted): from the
+// change until the list shows it.
 void SingleChanges(Panes& p, const char* what, const char* folder)
 {
     if (!p.Show(folder)) {
@@ -286,39 +287,49 @@ void SingleChanges(Panes& p, const char* what, const char* folder)
         return;
     }
     int rows = p.list->GetListCtrl().GetItemCount();
-    std::vector<double> delays;
-    const int files = 9;
+    std::vector<double> delays[3];
+    const char* kinds[3] = {"created", "renamed", "deleted"};
+    const int files = 15;
     for (int i = 0; i < files; i++) {
-        char name[40];
+        char name[40], renamed[40];
         snprintf(name, sizeof name, "zz-single-%d.txt", i);
-        CString path = CString(folder) + "\\" + name;
-        std::atomic<double> made{0};
-        std::thread maker([&] {
-            made = Now();
-            CFileHandle f(::CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-        });
-        bool seen = PumpUntil([&] { return p.list->HasEntry(name); }, 20);
-        double at = Now();
-        maker.join();
-        if (seen) delays.push_back(at - made);
-        // Let the later rounds of this change pass before the next one.
-        PumpUntil([] { return false; }, 0.15);
-    }
-    for (int i = 0; i < files; i++) {
-        char name[40];
-        snprintf(name, sizeof name, "\\zz-single-%d.txt", i);
-        ::DeleteFileA(CString(folder) + name);
+        snprintf(renamed, sizeof renamed, "zz-renamed-%d.txt", i);
+        CString path = CString(folder) + "\\" + name, newPath = CString(folder) + "\\" + renamed;
+        for (int kind = 0; kind < 3; kind++) {
+            std::atomic<double> made{0};
+            std::thread maker([&] {
+                made = Now();
+                if (kind == 0) CFileHandle f(::CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+                if (kind == 1) ::MoveFileA(path, newPath);
+                if (kind == 2) ::DeleteFileA(newPath);
+            });
+            bool seen = PumpUntil(
+                [&] {
+                    if (kind == 0) return p.list->HasEntry(name);
+                    if (kind == 1) return p.list->HasEntry(renamed) && !p.list->HasEntry(name);
+                    return !p.list->HasEntry(renamed);
+                },
+                20);
+            double at = Now();
+            maker.join();
+            if (seen) delays[kind].push_back(at - made);
+            // Let the later rounds of this change pass before the next one.
+            PumpUntil([] { return false; }, 0.1);
+        }
     }
     PumpUntil([&] { return p.list->GetListCtrl().GetItemCount() == rows; }, 20);
     double bare = BareEnumeration(folder);
-    if (delays.empty()) {
-        printf("  %s: no row showed\n", what);
-        return;
+    for (int kind = 0; kind < 3; kind++) {
+        const std::vector<double>& d = delays[kind];
+        if (d.empty()) {
+            printf("  %s: no %s row showed\n", what, kinds[kind]);
+            continue;
+        }
+        printf("  %-22s %6d rows: file %s -> on screen median %6.1f ms (min %.1f, max %.1f, %d of %d);"
+               " bare enumeration %6.1f ms\n",
+               what, rows, kinds[kind], Median(d) * 1000, *std::min_element(d.begin(), d.end()) * 1000,
+               *std::max_element(d.begin(), d.end()) * 1000, (int)d.size(), files, bare * 1000);
     }
-    printf("  %-30s %6d rows: file made -> row shown median %6.1f ms (min %.1f, max %.1f, %d of %d);"
-           " bare enumeration %6.1f ms\n",
-           what, rows, Median(delays) * 1000, *std::min_element(delays.begin(), delays.end()) * 1000,
-           *std::max_element(delays.begin(), delays.end()) * 1000, (int)delays.size(), files, bare * 1000);
 }
 
 std::string BurstCreate(const char* folder, int n)

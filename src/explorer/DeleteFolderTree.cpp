@@ -1,5 +1,5 @@
 #include "explorer/DeleteFolderTree.h"
-#include "fw/Handle.h"
+#include "fw/FileFind.h"
 
 namespace {
 
@@ -27,15 +27,14 @@ bool RemoveFolder(const CString& path, DWORD attributes)
 
 bool DeleteContents(const CString& prefix)
 {
-    WIN32_FIND_DATAA fd;
-    CFindHandle find(::FindFirstFileA(prefix + "*.*", &fd));
-    if (!find.IsValid()) return false;
+    CFileFind find;
+    if (!find.FindFile(prefix + "*.*")) return false;
     bool ok = true;
-    do {
-        const char* name = fd.cFileName;
-        if (!strcmp(name, ".") || !strcmp(name, "..")) continue;
-        CString path = prefix + name;
-        DWORD attributes = fd.dwFileAttributes;
+    for (BOOL more = TRUE; more;) {
+        more = find.FindNextFile();
+        if (find.IsDots()) continue;
+        CString path = prefix + find.GetFindData().cFileName;
+        DWORD attributes = find.GetAttributes();
         bool done;
         if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
             done = RemoveLink(path, attributes);
@@ -44,7 +43,7 @@ bool DeleteContents(const CString& prefix)
         else
             done = DeleteOneFile(path, attributes);
         if (!done) ok = false;
-    } while (::FindNextFileA(find, &fd));
+    }
     return ok;
 }
 

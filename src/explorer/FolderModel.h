@@ -1,5 +1,6 @@
 // CFolderModel: the folder on show in the explorer and its entries, in the order of the
-// file list's rows. No window code: the list shows it, the tree and the commands ask it.
+// file list's rows. It reads the folder, sorts it and takes in its changes; no window code:
+// the list shows it, the tree and the commands ask it.
 #pragma once
 
 #include "fw/afx.h"
@@ -7,26 +8,31 @@
 #include "explorer/NameIndex.h"
 #include <vector>
 
-// One entry of the folder: what the directory said, and the cell texts shown for it.
+// One entry of the folder: what the directory said; the cell texts are made when shown.
 struct CFolderEntry {
     CString strName;
-    DWORD dwAttributes = 0;
-    ULONGLONG nSize = 0;
     FILETIME ftCreated = {};
     FILETIME ftModified = {};
-    CString strSize;      // empty for a folder
-    CString strCreated;   // "%m-%d-%Y", empty when unknown
-    CString strModified;
+    ULONGLONG nSize = 0;
+    DWORD dwAttributes = 0;
+    int nIcon = -1;         // the system icon, looked up when the row is first shown
+    bool bGhosted = false;  // the shell draws it dimmed (known with the icon)
+    LPARAM lParam = 0;      // the row's item data
 
-    bool IsFolder() const { return strSize.IsEmpty(); }
-    // The text of a list column: 0 name, 1 size, 2 created, 3 modified.
-    const CString& Cell(int column) const;
+    bool IsFolder() const { return (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+    // The text of a list column: 0 name, 1 size (empty for a folder), 2 created, 3 modified
+    // ("%m-%d-%Y", empty when unknown).
+    CString Cell(int column) const;
 };
 
 class CFolderModel {
 public:
     // Forgets every entry; folder is the one now on show ("" before the first).
     void Reset(const char* folder);
+    // Reset, then every entry of the folder but "." and ".." and folders that are exactly
+    // directory + hidden + system, in the order the platform gives them. False when the
+    // folder cannot be read (the model is then empty).
+    bool Load(const char* folder);
     // The folder on show, always ending with a backslash once one was set.
     const CString& GetFolder() const { return m_strFolder; }
     // A folder was renamed from oldPath to newPath (no trailing backslashes): when it is the
@@ -36,6 +42,7 @@ public:
 
     int GetCount() const { return (int)m_entries.size(); }
     const CFolderEntry& GetAt(int i) const { return m_entries[(size_t)i]; }
+    CFolderEntry& GetAt(int i) { return m_entries[(size_t)i]; }
     bool IsFolder(int i) const { return m_entries[(size_t)i].IsFolder(); }
     // The entry's full path: the folder followed by its name.
     CString GetPath(int i) const;
@@ -45,15 +52,28 @@ public:
     bool Contains(const char* name) const { return m_index.Contains(name); }
     // The first entry of that name ignoring case, or -1.
     int Find(const char* name) const;
+    // The first entry from start on (wrapping to the top when bWrap) whose name begins with
+    // prefix (the whole name when !bPartial), ignoring case; -1 when none.
+    int FindFrom(const char* prefix, int start, bool bPartial, bool bWrap) const;
 
     // Appends the entry unless one of that name exists; returns its index or -1.
     int Add(const WIN32_FIND_DATAA& fd);
     // Appends the entry even when its name is listed already (a file just made by us).
     int Append(const CFolderEntry& entry);
     void RemoveAt(int i);
+    // Removes many entries in one pass (ascending indexes, each once); returns for each old
+    // index its new one, -1 for the removed.
+    std::vector<int> RemoveRows(const std::vector<int>& rows);
     void Rename(int i, const char* newName);
+    // New directory data for an entry that stays in its place (its name from fd).
+    void Update(int i, const WIN32_FIND_DATAA& fd);
     // Puts the entries into a new order: order[k] is the old index of the entry now at k.
     void Reorder(const std::vector<int>& order);
+    // Sorts the entries by a list column as the list always has: 0 name, 1 size, 2 created,
+    // 3 modified; folders first except by size; dates by local day. Stable: entries of
+    // equal keys keep their order (descending only swaps the keys). Returns the order
+    // applied (as Reorder takes it).
+    std::vector<int> Sort(int column, bool bAscending = true);
 
     // The entry as the list shows it, from its directory data.
     static CFolderEntry MakeEntry(const WIN32_FIND_DATAA& fd);

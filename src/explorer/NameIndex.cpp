@@ -1,13 +1,5 @@
 #include "explorer/NameIndex.h"
 
-std::string CNameIndex::Fold(const char* name)
-{
-    std::string s(name ? name : "");
-    // CharLowerBuffA folds in the ANSI code page, double-byte characters included.
-    if (!s.empty()) ::CharLowerBuffA(&s[0], (DWORD)s.size());
-    return s;
-}
-
 void CNameIndex::Add(const char* name)
 {
     ++m_names[Fold(name)];
@@ -56,6 +48,23 @@ unsigned FoldedChar(const unsigned char* p, int* pLength)
     return Lower().map[*p];
 }
 }  // namespace
+
+std::string CNameIndex::Fold(const char* name)
+{
+    // The folded values of Compare, written out: two names get one key exactly when they
+    // compare equal.
+    std::string key;
+    const unsigned char* p = (const unsigned char*)(name ? name : "");
+    key.reserve(strlen((const char*)p));
+    while (*p) {
+        int n = 1;
+        unsigned c = FoldedChar(p, &n);
+        if (n == 2) key += (char)(c >> 8);
+        key += (char)(c & 0xFF);
+        p += n;
+    }
+    return key;
+}
 
 int CNameIndex::Compare(const char* a, const char* b)
 {

@@ -16,12 +16,14 @@ public:
     bool Contains(const char* name) const;
     int GetRowCount() const { return m_nRows; }
 
-    // The key two names share exactly when they are equal ignoring case.
+    // The key two names share exactly when Compare finds them equal.
     static std::string Fold(const char* name);
     // Orders two names ignoring case: single-byte characters folded to lower case and
     // double-byte ones to upper case in the ANSI code page, the folded values compared as
     // unsigned numbers; a name that is a prefix of the other comes first.
     static int Compare(const char* a, const char* b);
+    // Two names of one folder's entries are the same entry: the explorer's one name compare.
+    static bool Same(const char* a, const char* b) { return Compare(a, b) == 0; }
 
 private:
     std::unordered_map<std::string, int> m_names;

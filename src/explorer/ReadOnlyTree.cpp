@@ -1,5 +1,5 @@
 #include "explorer/ReadOnlyTree.h"
-#include "fw/Handle.h"
+#include "fw/FileFind.h"
 #include "util/PathText.h"
 
 // The attributes SetFileAttributesA takes.
@@ -18,18 +18,19 @@ bool ClearReadOnly(const char* path) { return ClearReadOnlyBit(path, ::GetFileAt
 
 static void ClearBelow(const CString& dir)
 {
-    WIN32_FIND_DATAA fd;
-    CFindHandle find(::FindFirstFileA(dir + "*.*", &fd));
-    if (!find.IsValid()) return;
-    do {
-        if (!strcmp(fd.cFileName, ".") || !strcmp(fd.cFileName, "..")) continue;
-        CString path = dir + fd.cFileName;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) ClearBelow(path + "\\");
+    CFileFind find;
+    if (!find.FindFile(dir + "*.*")) return;
+    for (BOOL more = TRUE; more;) {
+        more = find.FindNextFile();
+        if (find.IsDots()) continue;
+        CString path = dir + find.GetFindData().cFileName;
+        DWORD attributes = find.GetAttributes();
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) ClearBelow(path + "\\");
         } else {
-            ClearReadOnlyBit(path, fd.dwFileAttributes);
+            ClearReadOnlyBit(path, attributes);
         }
-    } while (::FindNextFileA(find, &fd));
+    }
 }
 
 void ClearReadOnlyTree(const char* folderPath)

@@ -56,24 +56,24 @@ CTime CTime::GetCurrentTime()
     return CTime(ft);
 }
 
-bool CTime::Local(SYSTEMTIME& st) const
+bool CTime::GetAsSystemTime(SYSTEMTIME& st) const
 {
     FILETIME ft = ToFileTime();
     SYSTEMTIME utc;
     return FileTimeToSystemTime(&ft, &utc) && SystemTimeToTzSpecificLocalTime(Zone(), &utc, &st);
 }
 
-int CTime::GetYear() const { SYSTEMTIME st = {}; Local(st); return st.wYear; }
-int CTime::GetMonth() const { SYSTEMTIME st = {}; Local(st); return st.wMonth; }
-int CTime::GetDay() const { SYSTEMTIME st = {}; Local(st); return st.wDay; }
-int CTime::GetHour() const { SYSTEMTIME st = {}; Local(st); return st.wHour; }
-int CTime::GetMinute() const { SYSTEMTIME st = {}; Local(st); return st.wMinute; }
-int CTime::GetSecond() const { SYSTEMTIME st = {}; Local(st); return st.wSecond; }
+int CTime::GetYear() const { SYSTEMTIME st = {}; GetAsSystemTime(st); return st.wYear; }
+int CTime::GetMonth() const { SYSTEMTIME st = {}; GetAsSystemTime(st); return st.wMonth; }
+int CTime::GetDay() const { SYSTEMTIME st = {}; GetAsSystemTime(st); return st.wDay; }
+int CTime::GetHour() const { SYSTEMTIME st = {}; GetAsSystemTime(st); return st.wHour; }
+int CTime::GetMinute() const { SYSTEMTIME st = {}; GetAsSystemTime(st); return st.wMinute; }
+int CTime::GetSecond() const { SYSTEMTIME st = {}; GetAsSystemTime(st); return st.wSecond; }
 
 CString CTime::Format(const char* fmt) const
 {
     SYSTEMTIME st = {};
-    if (!Local(st)) return CString();
+    if (!GetAsSystemTime(st)) return CString();
     struct tm t = {};
     t.tm_year = st.wYear - 1900;
     t.tm_mon = st.wMonth - 1;

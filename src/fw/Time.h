@@ -25,12 +25,13 @@ public:
     // strftime-style format in local time; empty when the platform cannot convert it.
     CString Format(const char* fmt) const;
     FILETIME ToFileTime() const;
+    // The instant on the local calendar; false when the platform cannot convert it.
+    bool GetAsSystemTime(SYSTEMTIME& st) const;
 
     bool operator==(const CTime& o) const { return m_time == o.m_time; }
     bool operator!=(const CTime& o) const { return m_time != o.m_time; }
     bool operator<(const CTime& o) const { return m_time < o.m_time; }
 
 private:
-    bool Local(SYSTEMTIME& st) const;
     __int64 m_time;
 };

@@ -7,6 +7,9 @@ BEGIN_MESSAGE_MAP(CFindFilesDlg, CDialog)
     ON_COMMAND(IDC_FIND_SIZE_LIMITS, OnSizeLimits)
     ON_NOTIFY(NM_DBLCLK, IDC_FIND_RESULTS, OnDblClkResults)
     ON_NOTIFY(NM_RCLICK, IDC_FIND_RESULTS, OnRClickResults)
+    ON_NOTIFY(LVN_GETDISPINFOA, IDC_FIND_RESULTS, OnGetDispInfoResults)
+    ON_NOTIFY(LVN_ODFINDITEMA, IDC_FIND_RESULTS, OnFindItemResults)
+    ON_NOTIFY(LVN_ODFINDITEMW, IDC_FIND_RESULTS, OnFindItemResults)
     ON_MESSAGE(WM_CLOSE, OnClose)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
     ON_MESSAGE(WM_SIZE, OnSize)
@@ -104,6 +107,8 @@ LRESULT CFindFilesDlg::OnDestroy(WPARAM, LPARAM)
     m_rowImages.DeleteImageList();
     m_rows.m_list.m_hWnd = nullptr;
     m_hStatus = nullptr;
+    // The rows go with their window, as the index does.
+    m_rows.DeleteAllRows();
     m_results.Reset();
     SendMessage(WM_SETICON, ICON_SMALL, 0);
     m_smallIcon.Close();

@@ -12,6 +12,7 @@
 #include "search/FindFields.h"
 #include "search/FindFilesHost.h"
 #include "search/ResultList.h"
+#include <vector>
 
 struct IconTraits {
     typedef HICON Type;
@@ -20,15 +21,28 @@ struct IconTraits {
 };
 typedef CHandleT<IconTraits> CIconHandle;
 
-// The result rows in the window's list control.
+// The result rows, shown by the window's virtual list control: the control holds the
+// count and the selection, the rows are here.
 class CResultListCtrl : public IResultRows {
 public:
     CListCtrl m_list;
-    int GetRowCount() const override { return m_list.GetItemCount(); }
+    int GetRowCount() const override { return (int)m_data.size(); }
     void AppendRow(const RESULTROW& row) override;
-    void DeleteRow(int row) override { m_list.DeleteItem(row); }
-    void DeleteAllRows() override { m_list.DeleteAllItems(); }
-    CString GetCellText(int row, int col) const override { return m_list.GetItemText(row, col); }
+    void DeleteRow(int row) override;
+    void DeleteAllRows() override;
+    CString GetCellText(int row, int col) const override;
+
+    // While a search adds rows the control's count is brought up to date only when the
+    // window is let paint or answer (SyncCount), not after every row.
+    void DeferCount(bool bDefer);
+    void SyncCount();
+    // The control's questions: a row's cells, and type-ahead on the names.
+    void GetDispInfo(LVITEMA& item) const;
+    int FindName(const char* prefix, int start, bool bPartial, bool bWrap) const;
+
+private:
+    std::vector<RESULTROW> m_data;
+    bool m_bDeferCount = false;
 };
 
 class CFindFilesDlg : public CDialog, public CFindFields {
@@ -65,6 +79,8 @@ protected:
     void OnSizeLimits();
     void OnDblClkResults(NMHDR* pNMHDR, LRESULT* pResult);
     void OnRClickResults(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnGetDispInfoResults(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnFindItemResults(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnClose(WPARAM wp, LPARAM lp);
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
     LRESULT OnSize(WPARAM wp, LPARAM lp);

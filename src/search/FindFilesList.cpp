@@ -2,11 +2,103 @@
 #include "res/resource.h"
 #include <shellapi.h>
 #include <shlobj.h>
+#include <mbstring.h>
 
 void CResultListCtrl::AppendRow(const RESULTROW& row)
 {
-    int i = m_list.InsertItem(m_list.GetItemCount(), row.cells[RESULT_NAME], 0);
-    for (int col = RESULT_FOLDER; col <= RESULT_MODIFIED; col++) m_list.SetItemText(i, col, row.cells[col]);
+    m_data.push_back(row);
+    if (!m_bDeferCount) SyncCount();
+}
+
+void CResultListCtrl::DeleteRow(int row)
+{
+    if (row < 0 || row >= GetRowCount()) return;
+    m_data.erase(m_data.begin() + row);
+    // The control moves the selection below the row up with the rows.
+    if (m_list.m_hWnd && row < m_list.GetItemCount()) m_list.DeleteItem(row);
+    SyncCount();
+}
+
+void CResultListCtrl::DeleteAllRows()
+{
+    std::vector<RESULTROW>().swap(m_data);
+    if (m_list.m_hWnd) m_list.DeleteAllItems();
+}
+
+CString CResultListCtrl::GetCellText(int row, int col) const
+{
+    if (row < 0 || row >= GetRowCount() || col < RESULT_NAME || col > RESULT_MODIFIED) return CString();
+    return m_data[(size_t)row].cells[col];
+}
+
+void CResultListCtrl::DeferCount(bool bDefer)
+{
+    m_bDeferCount = bDefer;
+    if (!bDefer) SyncCount();
+}
+
+void CResultListCtrl::SyncCount()
+{
+    if (!m_list.m_hWnd || m_list.GetItemCount() == GetRowCount()) return;
+    ::SendMessageA(m_list.m_hWnd, LVM_SETITEMCOUNT, (WPARAM)GetRowCount(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+}
+
+void CResultListCtrl::GetDispInfo(LVITEMA& item) const
+{
+    if (item.iItem < 0 || item.iItem >= GetRowCount()) return;
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0 && item.iSubItem >= RESULT_NAME &&
+        item.iSubItem <= RESULT_MODIFIED)
+        lstrcpynA(item.pszText, m_data[(size_t)item.iItem].cells[item.iSubItem], item.cchTextMax);
+    if (item.mask & LVIF_IMAGE) item.iImage = 0;
+}
+
+int CResultListCtrl::FindName(const char* prefix, int start, bool bPartial, bool bWrap) const
+{
+    int n = GetRowCount();
+    if (!prefix || n == 0) return -1;
+    if (start < 0 || start >= n) start = 0;
+    size_t len = strlen(prefix);
+    for (int k = 0; k < n; k++) {
+        int i = start + k;
+        if (i >= n) {
+            if (!bWrap) break;
+            i -= n;
+        }
+        const CString& name = m_data[(size_t)i].cells[RESULT_NAME];
+        bool match = bPartial ? _mbsnbicmp((const unsigned char*)name.c_str(), (const unsigned char*)prefix, len) == 0
+                              : name.CompareNoCase(prefix) == 0;
+        if (match) return i;
+    }
+    return -1;
+}
+
+void CFindFilesDlg::OnGetDispInfoResults(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    m_rows.GetDispInfo(((NMLVDISPINFOA*)pNMHDR)->item);
+}
+
+void CFindFilesDlg::OnFindItemResults(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = -1;
+    char name[MAX_PATH * 2] = "";
+    const char* text = nullptr;
+    UINT flags = 0;
+    int start = 0;
+    if (pNMHDR->code == LVN_ODFINDITEMW) {
+        NMLVFINDITEMW* fi = (NMLVFINDITEMW*)pNMHDR;
+        flags = fi->lvfi.flags;
+        start = fi->iStart;
+        if (fi->lvfi.psz && ::WideCharToMultiByte(CP_ACP, 0, fi->lvfi.psz, -1, name, sizeof name, nullptr, nullptr))
+            text = name;
+    } else {
+        NMLVFINDITEMA* fi = (NMLVFINDITEMA*)pNMHDR;
+        flags = fi->lvfi.flags;
+        start = fi->iStart;
+        text = fi->lvfi.psz;
+    }
+    if (!text || !(flags & (LVFI_STRING | LVFI_PARTIAL))) return;
+    *pResult = m_rows.FindName(text, start, (flags & LVFI_PARTIAL) != 0, (flags & LVFI_WRAP) != 0);
 }
 
 void CFindFilesDlg::OnDblClkResults(NMHDR*, LRESULT* pResult)

@@ -35,9 +35,11 @@ void CFindFilesDlg::OnSearch()
         // Painting the results after every row would cost far more than finding them: they
         // paint a few times a second while the search runs, and once at its end.
         SetRedraw(m_rows.m_list.m_hWnd, false);
+        m_rows.DeferCount(true);
         m_dwLastRowPaint = ::GetTickCount();
         m_bStatusDue = FALSE;
         m_finder.FindFiles(params);
+        m_rows.DeferCount(false);
         if (m_hWnd) SetRedraw(m_rows.m_list.m_hWnd, true);
     }
     m_bSearching = FALSE;
@@ -94,6 +96,8 @@ void CFindFilesDlg::FindFilesCallback(CFileFinder* pFinder, int nCode, void* pDl
         dlg->m_bStatusDue = FALSE;
         dlg->SetStatus(pFinder->GetFileCount(), pFinder->GetSearchingFolder());
     }
+    // Whatever the window answers meanwhile sees all the rows found so far.
+    dlg->m_rows.SyncCount();
     bool bPaintRows = now - dlg->m_dwLastRowPaint >= kRowPaintIntervalMs;
     if (bPaintRows) {
         dlg->m_dwLastRowPaint = now;

@@ -126,6 +126,9 @@ TEST_F(FileGuardsE2E, TreeRenameMovesTheListToTheNewPath)
     ASSERT_EQ(ReadFileBytes(drive.Path("tr\\A2\\a.txt")), "mine");
     EXPECT_EQ(app.Caption(), "S:\\tr\\A2 - Brindlex Explorer");
     EXPECT_EQ(app.SelectedPath(), "S:\\tr\\A2");
+    // What other programs do in the renamed folder still shows.
+    ASSERT_TRUE(drive.MakeFile("tr\\A2\\theirs.txt", "x"));
+    EXPECT_TRUE(WaitFor([&] { return ShowsRow("theirs.txt"); }, 5000));
 
     // New File lands in the renamed folder.
     ASSERT_TRUE(app.ClickPane(app.List()));

@@ -33,11 +33,11 @@ TEST(FolderModel, EntriesCarryTheirCellsAndPaths)
     ASSERT_EQ(m.Add(Data("big.bin", FILE_ATTRIBUTE_ARCHIVE, 5000000000ULL)), 1);
     ASSERT_EQ(m.Add(Data("empty", FILE_ATTRIBUTE_ARCHIVE)), 2);
     EXPECT_TRUE(m.IsFolder(0));
-    EXPECT_EQ(m.GetAt(0).strSize.str(), "");  // a folder shows no size, whatever the directory says
+    EXPECT_EQ(m.GetAt(0).Cell(1).str(), "");  // a folder shows no size, whatever the directory says
     EXPECT_FALSE(m.IsFolder(1));
-    EXPECT_EQ(m.GetAt(1).strSize.str(), "5000000000");
+    EXPECT_EQ(m.GetAt(1).Cell(1).str(), "5000000000");
     EXPECT_EQ(m.GetAt(1).nSize, 5000000000ULL);
-    EXPECT_EQ(m.GetAt(2).strSize.str(), "0");
+    EXPECT_EQ(m.GetAt(2).Cell(1).str(), "0");
     EXPECT_FALSE(m.IsFolder(2));
     EXPECT_EQ(m.GetPath(1).str(), "T:\\Data\\big.bin");
     CArray<int> rows;

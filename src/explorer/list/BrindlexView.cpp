@@ -13,6 +13,11 @@ BEGIN_MESSAGE_MAP(CBrindlexView, CListView)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
     ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
     ON_NOTIFY_REFLECT(LVN_DELETEALLITEMS, OnDeleteAllItems)
+    ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, OnGetDispInfo)
+    ON_NOTIFY_REFLECT(LVN_ODFINDITEMA, OnFindItem)
+    ON_NOTIFY_REFLECT(LVN_ODFINDITEMW, OnFindItemW)
+    ON_MESSAGE(LVM_GETITEMA, OnGetItem)
+    ON_MESSAGE(LVM_SETITEMA, OnSetItem)
     ON_MESSAGE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
     ON_MESSAGE(WM_PAINT, OnPaintRows)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
@@ -64,7 +69,7 @@ const CFolderModel& CBrindlexView::GetModel() const
 
 BOOL CBrindlexView::PreCreateWindow(CREATESTRUCTA& cs)
 {
-    cs.style |= LVS_REPORT;
+    cs.style |= LVS_REPORT | LVS_OWNERDATA;
     return CListView::PreCreateWindow(cs);
 }
 
@@ -84,6 +89,8 @@ void CBrindlexView::OnInitialUpdate()
     list.SetStyleBits(LVS_TYPEMASK | style, style);
     list.SetImageList(g_systemImageList, LVSIL_SMALL);
     list.SetExtendedStyle(LVS_EX_INFOTIP, 0);
+    // The dimmed and drop-highlighted states of a row come from the view, with its text and icon.
+    SendMessage(LVM_SETCALLBACKMASK, LVIS_CUT | LVIS_DROPHILITED);
     if (CBrindlexDoc* doc = GetDocument()) {
         doc->m_pListView = this;
         doc->m_pFileList = this;
@@ -151,7 +158,6 @@ void CBrindlexView::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 
 void CBrindlexView::SortRows(int nColumn)
 {
-    CRedrawOff quiet(m_hWnd);
     CSortClass sorter(this, nColumn, nColumn == 1);
     sorter.Sort(true);
 }

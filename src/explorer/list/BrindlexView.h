@@ -1,6 +1,7 @@
-// CBrindlexView: the file list, the right pane of the explorer. It shows the document's folder
-// model, one row per entry in the model's order: name, size, created, modified. Every change
-// of the rows goes through the model, so row i is always entry i.
+// CBrindlexView: the file list, the right pane of the explorer. A virtual list control over
+// the document's folder model: the control knows only the count and the selection, and asks
+// for each row's name, size, created, modified and icon as it draws it. Every change of the
+// rows goes through the model, so row i is always entry i.
 #pragma once
 
 #include "fw/ListView.h"
@@ -30,10 +31,16 @@ public:
 
     // IFileList
     void ShowFolder(const char* folder) override;
+    bool ListFolder(const char* folder) override;
     void AddFileEntry(const WIN32_FIND_DATAA& fd, const CString& strFolder) override;
     void SortRows(int nColumn) override;
     void DeleteRow(int nRow) override;
+    void DeleteRows(const std::vector<int>& rows) override;
+    // Renames a row in place (no re-sort).
+    void RenameRow(int nRow, const char* newName) override;
+    void UpdateRow(int nRow, const WIN32_FIND_DATAA& fd) override;
     HWND GetListWindow() const override { return m_hWnd; }
+    void HoldRowCount(bool bHold) override;
     // Makes a file or folder of that name (one leading and one trailing backslash dropped) in
     // the folder on show and appends its row; returns the row or -1 (after a message).
     int CreateNewItem(const char* name, bool bFolder) override;
@@ -45,8 +52,6 @@ public:
     // Appends a row for an entry just made by a command: name as given, no look for an
     // existing row of that name; a file shows the size "0". Returns the row or -1.
     int AppendNewEntry(const WIN32_FIND_DATAA& fd, const char* name);
-    // Renames a row in place (no re-sort).
-    void RenameRow(int nRow, const char* newName);
     // Whether a row of that name exists, ignoring case; no walk over the rows.
     bool HasEntry(const char* name) const { return GetModel().Contains(name); }
     // The first row of that name ignoring case, or -1.
@@ -105,6 +110,12 @@ protected:
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDeleteAllItems(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnFindItem(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnFindItemW(NMHDR* pNMHDR, LRESULT* pResult);
+    // Item data lives with the entries: the virtual control keeps none.
+    LRESULT OnGetItem(WPARAM wp, LPARAM lp);
+    LRESULT OnSetItem(WPARAM wp, LPARAM lp);
     LRESULT OnLButtonDblClk(WPARAM wp, LPARAM lp);
     LRESULT OnPaintRows(WPARAM wp, LPARAM lp);
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
@@ -128,11 +139,14 @@ protected:
     // Removes the rows of these names of the folder whose entries are gone from the disk.
     void DeleteRowsOfVanishedEntries(const CString& folder, const CArray<CString>& names);
 
-    // Inserts the row for entry nEntry of the model at the same index; the shell is asked
-    // about the entry's icon in folder.
-    int InsertRow(int nEntry, const WIN32_FIND_DATAA& fd, const char* folder);
+    // The control's count follows the model's; the rows already there stay as they are.
+    void SyncRowCount();
+    // The shell's icon and ghosted state of an entry, asked once, when first shown.
+    void LookUpShellInfo(int nEntry);
 
     CFolderModel m_ownModel;  // for a view without a document
+    int m_nDropRow = -1;      // the row drawn drop-highlighted
+    int m_nCountHolds = 0;    // HoldRowCount nesting
 
     DECLARE_MESSAGE_MAP()
 };

@@ -59,9 +59,12 @@ BOOL CBrindlexView::OnDrop(COleDataObject* pData, DROPEFFECT dropEffect, POINT p
 
 void CBrindlexView::SetDropHighlight(int nRow)
 {
-    CListCtrl list = GetListCtrl();
-    list.SetItemState(-1, 0, LVIS_DROPHILITED);
-    if (nRow >= 0) list.SetItemState(nRow, LVIS_DROPHILITED, LVIS_DROPHILITED);
+    // The virtual control asks for the highlight with the row's other states.
+    int old = m_nDropRow;
+    m_nDropRow = nRow >= 0 && nRow < GetModel().GetCount() ? nRow : -1;
+    if (old >= 0) SendMessage(LVM_REDRAWITEMS, (WPARAM)old, (LPARAM)old);
+    if (m_nDropRow >= 0) SendMessage(LVM_REDRAWITEMS, (WPARAM)m_nDropRow, (LPARAM)m_nDropRow);
+    if (old != m_nDropRow) ::UpdateWindow(m_hWnd);
 }
 
 BOOL CBrindlexView::DropFiles(COleDataObject* pData, POINT point, DROPEFFECT dropEffect)

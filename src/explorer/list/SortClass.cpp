@@ -1,62 +1,35 @@
 #include "explorer/list/SortClass.h"
 #include "explorer/list/BrindlexView.h"
-#include "explorer/list/SortKey.h"
 #include "explorer/NameIndex.h"
 #include <vector>
 
 CSortClass::CSortClass(CBrindlexView* pList, int nColumn, bool bNumeric)
     : m_pList(pList), m_nColumn(nColumn), m_bNumeric(bNumeric)
 {
-    CListCtrl list = m_pList->GetListCtrl();
-    const CFolderModel& model = m_pList->GetModel();
-    int n = list.GetItemCount();
-    if (n != model.GetCount()) n = 0;  // never sort rows the model does not describe
-    for (int i = 0; i < n; i++) {
-        const CFolderEntry& e = model.GetAt(i);
-        const CString& text = e.Cell(m_nColumn);
-        DWORD_PTR data = list.GetItemData(i);
-        if (m_bNumeric) {
-            NumericSortItem* item = new NumericSortItem{MakeNumericSortKey(text), data, i};
-            list.SetItemData(i, (DWORD_PTR)item);
-        } else {
-            CSortItem* item = new CSortItem(MakeTextSortKey(text, e.strSize, m_nColumn), data, i);
-            list.SetItemData(i, (DWORD_PTR)item);
-        }
-    }
-    m_nRows = n;
 }
 
-CSortClass::~CSortClass()
-{
-    CListCtrl list = m_pList->GetListCtrl();
-    std::vector<int> order;
-    order.reserve((size_t)m_nRows);
-    for (int i = 0; i < m_nRows; i++) {
-        DWORD_PTR p = list.GetItemData(i);
-        if (!p) continue;
-        if (m_bNumeric) {
-            NumericSortItem* item = (NumericSortItem*)p;
-            list.SetItemData(i, item->dwData);
-            order.push_back(item->nEntry);
-            delete item;
-        } else {
-            CSortItem* item = (CSortItem*)p;
-            list.SetItemData(i, item->m_dwData);
-            order.push_back(item->m_nEntry);
-            delete item;
-        }
-    }
-    m_pList->GetModel().Reorder(order);
-}
+CSortClass::~CSortClass() {}
 
 void CSortClass::Sort(bool bAscending)
 {
-    PFNLVCOMPARE pfn;
-    if (m_bNumeric)
-        pfn = bAscending ? CompareNumberAscending : CompareNumberDescending;
-    else
-        pfn = bAscending ? CompareTextAscending : CompareTextDescending;
-    m_pList->GetListCtrl().SortItems(pfn, 0);
+    CListCtrl list = m_pList->GetListCtrl();
+    CFolderModel& model = m_pList->GetModel();
+    int n = model.GetCount();
+    if (n == 0 || list.GetItemCount() != n) return;  // never sort rows the model does not describe
+    CArray<int> selected = m_pList->GetSelectedRows();
+    int focused = list.GetNextItem(-1, LVNI_FOCUSED);
+    int mark = (int)::SendMessageA(list.m_hWnd, LVM_GETSELECTIONMARK, 0, 0);
+    std::vector<int> order = model.Sort(m_nColumn, bAscending);
+    std::vector<int> now((size_t)n);
+    for (int k = 0; k < n; k++) now[(size_t)order[(size_t)k]] = k;
+    if (selected.GetSize() || focused >= 0) {
+        list.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        for (int k = 0; k < selected.GetSize(); k++)
+            list.SetItemState(now[(size_t)selected[k]], LVIS_SELECTED, LVIS_SELECTED);
+        if (focused >= 0 && focused < n) list.SetItemState(now[(size_t)focused], LVIS_FOCUSED, LVIS_FOCUSED);
+        if (mark >= 0 && mark < n) ::SendMessageA(list.m_hWnd, LVM_SETSELECTIONMARK, 0, now[(size_t)mark]);
+    }
+    ::InvalidateRect(list.m_hWnd, nullptr, FALSE);
 }
 
 int CALLBACK CSortClass::CompareTextAscending(LPARAM lParam1, LPARAM lParam2, LPARAM)

@@ -1,6 +1,6 @@
-// CSortClass: sorts the rows of the file list by one column. While it exists every row's
-// item data points to the row's key object; the destructor puts the old values back and
-// brings the folder model into the rows' new order.
+// CSortClass: sorts the rows of the file list by one column. The folder model sorts its
+// entries on their typed fields (the order the text and numeric keys below always gave);
+// the rows follow, and the selected and focused entries stay selected and focused.
 #pragma once
 
 #include "fw/afx.h"
@@ -10,15 +10,16 @@ class CBrindlexView;
 
 class CSortClass {
 public:
-    // Computes the key of every row once (numeric keys when bNumeric).
+    // bNumeric: the column is read as a number (the Size column is).
     CSortClass(CBrindlexView* pList, int nColumn, bool bNumeric);
     virtual ~CSortClass();
     CSortClass(const CSortClass&) = delete;
     CSortClass& operator=(const CSortClass&) = delete;
 
-    // One sort of the list control with the comparison for the key kind and direction.
+    // One stable sort of the model in that direction.
     void Sort(bool bAscending);
 
+    // The comparisons of the keys, as text (ignoring case) and as numbers.
     static int CALLBACK CompareTextAscending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
     static int CALLBACK CompareTextDescending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
     static int CALLBACK CompareNumberAscending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
@@ -42,5 +43,4 @@ private:
     CBrindlexView* m_pList;
     int m_nColumn;
     bool m_bNumeric;
-    int m_nRows = 0;
 };

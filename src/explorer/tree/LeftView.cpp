@@ -12,6 +12,8 @@ BEGIN_MESSAGE_MAP(CLeftView, CTreeView)
     ON_NOTIFY_REFLECT(TVN_SELCHANGINGA, OnSelChanging)
     ON_MESSAGE(WM_DESTROY, OnDestroy)
     ON_REGISTERED_MESSAGE(g_uFileWatchNotify, OnFileWatchMessage)  // known once the first watch registered it
+    ON_MESSAGE(WM_FOLDER_CHANGES, OnFolderChanges)
+    ON_MESSAGE(WM_TIMER, OnTimer)
     ON_COMMAND(ID_REFRESH, OnRefresh)
     ON_COMMAND(ID_UP, OnUp)
     ON_COMMAND(ID_NEW_FOLDER, OnNewFolder)
@@ -29,6 +31,7 @@ END_MESSAGE_MAP()
 
 CLeftView::~CLeftView()
 {
+    m_folderChanges.Stop();
     RemoveWatches();
     StopFileWatchThread();
     if (CBrindlexDoc* doc = GetDocument()) {
@@ -111,12 +114,17 @@ LRESULT CLeftView::OnFileWatchMessage(WPARAM wp, LPARAM lp)
         for (const auto& n : notices) known = known || n.second.CompareNoCase(path) == 0;
         if (!known) notices.emplace_back(msg.wParam, path);
     }
-    for (const auto& n : notices) OnFileWatchNotify(n.first, n.second);
+    for (const auto& n : notices) {
+        // The folder on show tells its changes by name: no re-read for its own watch.
+        if (IsFolderOnShowFollowed(n.second)) continue;
+        OnFileWatchNotify(n.first, n.second);
+    }
     return 0;
 }
 
 LRESULT CLeftView::OnDestroy(WPARAM wp, LPARAM lp)
 {
+    m_folderChanges.Stop();
     m_font.Close();
     return CTreeView::OnDestroy(wp, lp);
 }

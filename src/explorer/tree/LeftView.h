@@ -7,6 +7,8 @@
 #include "fw/Handle.h"
 #include "fw/OleDropTarget.h"
 #include "explorer/PaneLinks.h"
+#include "watch/FolderChanges.h"
+#include <vector>
 
 class CBrindlexDoc;
 class CFolderModel;
@@ -70,12 +72,29 @@ public:
     int m_bSkipNextNotify = 0;        // set by the tree's own Rename
     CFont m_font;
     COleDropTarget m_dropTarget;
+    // The names that change in the folder on show; the list follows them one by one.
+    CFolderChanges m_folderChanges;
 
 protected:
     void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
     void OnSelChanging(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnDestroy(WPARAM wp, LPARAM lp);
     LRESULT OnFileWatchMessage(WPARAM wp, LPARAM lp);
+    // Changes of the folder on show by name: the rows and the selected item's children of
+    // just those names; lost changes or a folder gone make the full re-read.
+    LRESULT OnFolderChanges(WPARAM wp, LPARAM lp);
+    // The end of a burst of changes: the rows are checked against the whole folder.
+    LRESULT OnTimer(WPARAM wp, LPARAM lp);
+    // Brings the rows and children of some names of the folder on show up to date with the disk.
+    void ApplyNames(const std::vector<FOLDERCHANGE>& changes, size_t first, size_t last);
+    // Moves the changes the watch by name has for us to m_changesToApply; true when some
+    // were lost on the way.
+    bool TakeFolderChanges();
+    // The notice of a folder watch on path needs no re-read: the folder on show is followed
+    // by name and is not on its way out.
+    bool IsFolderOnShowFollowed(const CString& path);
+    // Watches the names of the folder about to be listed (none without a list).
+    void WatchFolderOnShow(const CString& path);
     void OnRefresh() { RebuildTree(); }
     void OnUp() { SelectParentFolder(); }
     void OnNewFolder();
@@ -105,6 +124,10 @@ protected:
     // of a removable drive (bSkipRemovableRoots); a refresh re-arms them wherever they are.
     void ArmSelectionWatches(HTREEITEM hItem, const CString& path, bool bSkipRemovableRoots);
 
+    std::vector<FOLDERCHANGE> m_changesToApply;  // taken, not yet applied (a burst goes in slices)
+    bool m_bRereadFolderOnShow = false;          // the folder on show was made anew: read it whole
+    size_t m_nBurstChanges = 0;                  // changes taken since the last check of a burst
+    enum { BURST_TIMER = 0x4246 };  // apart from the tree control's own timers
     HTREEITEM m_hDeletedOnExpand = nullptr;  // the item an expansion found gone and deleted
     bool m_bCollapsingNoMedium = false;      // our own collapse of a drive without a medium
 

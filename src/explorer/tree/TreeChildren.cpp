@@ -1,5 +1,6 @@
 // The tree's operations for the file list: children of the selected item by name.
 #include "explorer/tree/LeftView.h"
+#include "explorer/NameIndex.h"
 #include "util/PathText.h"
 
 void CLeftView::AddChildFolder(const char* name)
@@ -16,7 +17,7 @@ void CLeftView::RemoveChildFolder(const char* name)
     if (!sel) return;
     for (HTREEITEM h = tree.GetChildItem(sel); h;) {
         HTREEITEM next = tree.GetNextSiblingItem(h);
-        if (tree.GetItemText(h).CompareNoCase(name) == 0) tree.DeleteItem(h);
+        if (CNameIndex::Same(tree.GetItemText(h), name)) tree.DeleteItem(h);
         h = next;
     }
 }
@@ -27,7 +28,7 @@ void CLeftView::RenameChildFolder(const char* oldName, const char* newName)
     HTREEITEM sel = tree.GetSelectedItem();
     if (!sel) return;
     for (HTREEITEM h = tree.GetChildItem(sel); h; h = tree.GetNextSiblingItem(h))
-        if (tree.GetItemText(h).CompareNoCase(oldName) == 0) tree.SetItemText(h, newName);
+        if (CNameIndex::Same(tree.GetItemText(h), oldName)) tree.SetItemText(h, newName);
 }
 
 void CLeftView::SelectChildFolder(const char* name)
@@ -37,7 +38,7 @@ void CLeftView::SelectChildFolder(const char* name)
     if (!sel) return;
     if (!(tree.GetItemState(sel, TVIS_EXPANDED) & TVIS_EXPANDED)) ExpandItem(sel);
     for (HTREEITEM h = tree.GetChildItem(sel); h; h = tree.GetNextSiblingItem(h))
-        if (tree.GetItemText(h).CompareNoCase(name) == 0) tree.SelectItem(h);
+        if (CNameIndex::Same(tree.GetItemText(h), name)) tree.SelectItem(h);
 }
 
 void CLeftView::SelectParentFolder()

@@ -66,6 +66,8 @@ void CLeftView::OnRename()
     if (CFolderModel* model = GetFolderModel()) {
         if (model->FollowRename(source, m_strCurrentPath)) {
             if (IFileList* list = GetFileList()) list->FolderMoved();
+            // Changes by name are read from the folder under its new name.
+            WatchFolderOnShow(model->GetFolder());
             if (CBrindlexDoc* doc = GetDocument()) doc->SetTitle(m_strCurrentPath);
         }
     }
@@ -108,11 +110,17 @@ void CLeftView::OnDelete()
     // The watch on the parent stays: its notice selects the parent once the folder is gone.
     RemoveFileWatch(m_dwWatchFolder);
     m_dwWatchFolder = 0;
+    m_folderChanges.Stop();
+    m_changesToApply.clear();
     CString path = GetItemPath(sel);
     if (!DeleteFolderTree(path)) {
         if (GetTreeCtrl().GetSelectedItem() == sel) {
             RemoveWatches();
             ArmSelectionWatches(sel, path, true);
+            // What went before the failure went unwatched: the list reads the folder again.
+            WatchFolderOnShow(path);
+            m_bRereadFolderOnShow = true;
+            PostMessage(WM_FOLDER_CHANGES, 0, 0);
         }
         char text[300];
         wsprintfA(text, "%.260s could not be removed!", (const char*)name);

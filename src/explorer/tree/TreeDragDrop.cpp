@@ -1,5 +1,6 @@
 // Dragging the selected folder out of the tree, and the tree as a target of dropped files.
 #include "explorer/tree/LeftView.h"
+#include "explorer/NameIndex.h"
 #include "explorer/DropPaths.h"
 #include "explorer/FileDrop.h"
 #include "fw/OleDataSource.h"
@@ -22,7 +23,7 @@ HTREEITEM CLeftView::FindItemByPath(const char* path) const
             CString name = p.Mid(i, end - i);
             HTREEITEM match = nullptr;
             for (HTREEITEM c = tree.GetChildItem(item); c && !match; c = tree.GetNextSiblingItem(c))
-                if (tree.GetItemText(c).CompareNoCase(name) == 0) match = c;
+                if (CNameIndex::Same(tree.GetItemText(c), name)) match = c;
             item = match;
             i = end + 1;
         }
@@ -92,7 +93,7 @@ bool CLeftView::DropOnItem(COleDataObject* pData, HTREEITEM hTarget, DROPEFFECT 
         if (!item.bFolder) return;
         // A change notification may have shown it already.
         for (HTREEITEM c = tree.GetChildItem(hTarget); c; c = tree.GetNextSiblingItem(c))
-            if (tree.GetItemText(c).CompareNoCase(item.strName) == 0) return;
+            if (CNameIndex::Same(tree.GetItemText(c), item.strName)) return;
         InsertFolderItem(hTarget, item.strName, item.strNewPath);
     });
     tree.SelectDropTarget(nullptr);

@@ -3,6 +3,7 @@
 #include "util/PathText.h"
 #include "explorer/ShellIcons.h"
 #include "fw/Redraw.h"
+#include "fw/FileFind.h"
 #include <shellapi.h>
 
 void GetFolderIcons(const char* path, int* pImage, int* pSelectedImage)
@@ -32,12 +33,12 @@ CString CLeftView::GetItemPath(HTREEITEM hItem) const
 
 bool CLeftView::HasSubfolders(const char* folderPath)
 {
-    WIN32_FIND_DATAA fd;
-    CFindHandle h(::FindFirstFileA(WithBackslash(folderPath) + "*.*", &fd));
-    if (!h.IsValid()) return false;
-    do {
-        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDots(fd.cFileName)) return true;
-    } while (::FindNextFileA(h, &fd));
+    CFileFind find;
+    if (!find.FindFile(WithBackslash(folderPath) + "*.*")) return false;
+    for (BOOL more = TRUE; more;) {
+        more = find.FindNextFile();
+        if (find.IsDirectory() && !find.IsDots()) return true;
+    }
     return false;
 }
 
@@ -69,33 +70,33 @@ int CLeftView::FillFolder(HTREEITEM hItem, const CString& strFolderPath, bool bT
 {
     CString dir = WithBackslash(strFolderPath);
     CShellIcons::Clear();
-    IFileList* list = bTreeOnly ? nullptr : GetFileList();
-    CRedrawOff quiet(list ? list->GetListWindow() : m_hWnd);
-    if (list) list->ShowFolder(dir);
-    WIN32_FIND_DATAA fd;
-    CFindHandle find(::FindFirstFileA(dir + "*.*", &fd));
-    if (!find.IsValid()) {
+    if (!bTreeOnly) {
+        // The list's model reads the folder itself.
+        IFileList* list = GetFileList();
+        if (!list) return 0;
+        CWaitCursor wait;
+        CRedrawOff quiet(list->GetListWindow());
+        if (!list->ListFolder(dir) && !GetTreeCtrl().GetParentItem(hItem)) AppendPlaceholder(hItem);
+        return 0;
+    }
+    CRedrawOff quiet(m_hWnd);
+    CFileFind find;
+    if (!find.FindFile(dir + "*.*")) {
         // A drive keeps its expand button even when it cannot be read.
         if (!GetTreeCtrl().GetParentItem(hItem)) AppendPlaceholder(hItem);
         return 0;
     }
     CWaitCursor wait;
     int count = 0;
-    do {
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (IsDots(fd.cFileName) || IsHiddenSystemFolder(fd.dwFileAttributes)) continue;
-            if (bTreeOnly) {
-                // Appended, then sorted once: sorted insertion one by one is quadratic.
-                if (InsertFolderItem(hItem, fd.cFileName, dir + fd.cFileName, fd.dwFileAttributes, false)) count++;
-            } else if (list) {
-                list->AddFileEntry(fd, strFolderPath);
-            }
-        } else if (list) {
-            list->AddFileEntry(fd, strFolderPath);
-        }
-    } while (::FindNextFileA(find, &fd));
+    for (BOOL more = TRUE; more;) {
+        more = find.FindNextFile();
+        DWORD attributes = find.GetAttributes();
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) || find.IsDots() || IsHiddenSystemFolder(attributes)) continue;
+        // Appended, then sorted once: sorted insertion one by one is quadratic.
+        const char* name = find.GetFindData().cFileName;
+        if (InsertFolderItem(hItem, name, dir + name, attributes, false)) count++;
+    }
     find.Close();
-    if (bTreeOnly && count) GetTreeCtrl().SortChildren(hItem);
-    if (list) list->SortRows(0);
+    if (count) GetTreeCtrl().SortChildren(hItem);
     return count;
 }

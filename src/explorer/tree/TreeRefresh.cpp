@@ -5,6 +5,7 @@
 #include "util/PathText.h"
 #include "watch/FileWatch.h"
 #include "fw/Redraw.h"
+#include "fw/FileFind.h"
 #include <string>
 #include <unordered_set>
 
@@ -20,6 +21,15 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
 {
     if (m_bRedirectSelection) return 0;
     RemoveWatches();
+    // The watch by name holds the folder open too, which would keep a folder deleted
+    // meanwhile from going: it stops with the others, its waiting changes kept, and starts
+    // again once the folder is known to be there.
+    CString namesWatched = m_folderChanges.GetFolder();
+    FILETIME writtenBefore = {};
+    bool dated = !namesWatched.IsEmpty() && m_folderChanges.GetFolderWriteTime(&writtenBefore);
+    if (!namesWatched.IsEmpty() && !m_folderChanges.IsStillTheFolder()) m_bRereadFolderOnShow = true;
+    if (TakeFolderChanges()) m_bRereadFolderOnShow = true;
+    m_folderChanges.Stop();
     CTreeCtrl tree = GetTreeCtrl();
     HTREEITEM sel = tree.GetSelectedItem();
     if (!sel) return 0;
@@ -40,6 +50,14 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
         curPath += "\\";
     }
     ArmSelectionWatches(sel, selPath, false);
+    if (!namesWatched.IsEmpty()) {
+        m_folderChanges.Start(namesWatched, m_hWnd, WM_FOLDER_CHANGES);
+        // A change between the two watches shows in the folder's own time stamp.
+        FILETIME writtenAfter = {};
+        if (!dated || !m_folderChanges.GetFolderWriteTime(&writtenAfter) || CompareFileTime(&writtenBefore, &writtenAfter))
+            m_bRereadFolderOnShow = true;
+        if (!m_changesToApply.empty() || m_bRereadFolderOnShow) PostMessage(WM_FOLDER_CHANGES, 0, 0);
+    }
     if (m_bSkipNextNotify) {
         m_bSkipNextNotify = 0;
         return 0;
@@ -48,6 +66,7 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     HTREEITEM target = sel;
     CString folder = curPath;
     bool parentMode = notifiedPath.CompareNoCase(curPath) != 0 && notifiedPath.CompareNoCase(selPath) != 0;
+    if (!parentMode) m_bRereadFolderOnShow = false;  // this is the re-read
     if (parentMode) {
         // A late notice of a watch that is gone (the selection moved on) has nothing to add:
         // the folder on show was listed after it.
@@ -67,14 +86,16 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     IFileList* list = parentMode ? nullptr : GetFileList();
     CFolderModel* model = GetFolderModel();
     if (!model) list = nullptr;
-    // Many rows may come at once: one redraw for all of them.
+    // Many rows may come at once: one redraw and one new count for all of them.
     CRedrawOff quiet(list ? list->GetListWindow() : nullptr);
+    CRowCountHold hold(list);
     bool expanded = IsExpanded(target);
-    WIN32_FIND_DATAA fd;
-    CFindHandle find(::FindFirstFileA(folder + "*.*", &fd));
-    bool enumerated = find.IsValid();
+    CFileFind find;
+    bool enumerated = find.FindFile(folder + "*.*") != FALSE;
     if (enumerated) {
-        do {
+        for (BOOL more = TRUE; more;) {
+            more = find.FindNextFile();
+            const WIN32_FIND_DATAA& fd = find.GetFindData();
             if (IsDots(fd.cFileName)) continue;
             std::string key = CNameIndex::Fold(fd.cFileName);
             present.insert(key);
@@ -90,7 +111,7 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
             if (!list || model->Contains(fd.cFileName)) continue;
             // The enumeration's own data: a look-up per entry would cost a scan of the folder each.
             if (!IsHiddenSystemFolder(fd.dwFileAttributes)) list->AddFileEntry(fd, targetPath);
-        } while (::FindNextFileA(find, &fd));
+        }
         find.Close();
     }
     // Whether an entry of the changed folder still exists: the enumeration just made answers
@@ -101,10 +122,12 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
         return PathExists(JoinPath(parentPath, name));
     };
 
-    // Vanished rows, last to first.
+    // Vanished rows, all at once.
     if (list) {
-        for (int i = model->GetCount() - 1; i >= 0; i--)
-            if (!stillThere(model->GetFolder(), model->GetAt(i).strName)) list->DeleteRow(i);
+        std::vector<int> gone;
+        for (int i = 0; i < model->GetCount(); i++)
+            if (!stillThere(model->GetFolder(), model->GetAt(i).strName)) gone.push_back(i);
+        list->DeleteRows(gone);
     }
 
     // Vanished folders among the items from the top of the window down.

@@ -86,6 +86,10 @@ void CLeftView::OnSelChanging(NMHDR* pNMHDR, LRESULT* pResult)
 {
     NMTREEVIEWA* nm = (NMTREEVIEWA*)pNMHDR;
     RemoveWatches();
+    m_folderChanges.Stop();
+    m_changesToApply.clear();
+    m_bRereadFolderOnShow = false;
+    m_nBurstChanges = 0;
     if (m_bRedirectSelection) {
         *pResult = 1;
         m_bRedirectSelection = 0;
@@ -98,6 +102,8 @@ void CLeftView::OnSelChanging(NMHDR* pNMHDR, LRESULT* pResult)
     if (!item) return;
     CWaitCursor wait;
     CString path = GetItemPath(item);
+    // Watched before it is read: what changes while it is read comes after.
+    WatchFolderOnShow(path);
     FillFolder(item, path, false);
     m_strCurrentPath = path;
     if (CBrindlexDoc* doc = GetDocument()) doc->SetTitle(path);
