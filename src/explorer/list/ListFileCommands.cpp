@@ -1,6 +1,7 @@
 // The list's commands that create, rename, copy, delete and recycle entries of the folder on
 // show. Each acts on the model's entries and updates the rows through the model.
 #include "explorer/list/BrindlexView.h"
+#include "explorer/CopyRename.h"
 #include "explorer/DeleteFolderTree.h"
 #include "explorer/NameDialog.h"
 #include "explorer/ShellFileOp.h"
@@ -103,19 +104,7 @@ void CBrindlexView::OnCopyRename()
     if (newName.IsEmpty()) return;
     CWaitCursor wait;
     newName = TrimEnteredName(newName);
-    CString source = m_strFolder + oldName;
-    CString destination = m_strFolder + newName;
-    if (!IsValidEntryName(newName) || !CanCopyOnto(source, destination)) {
-        MessageBox(CannotCreateText(folder), FILE_ERROR, MB_OK);
-        return;
-    }
-    CShellFileOp op;
-    op.SetParent(m_hWnd);
-    op.SetFlags(FOF_NOCONFIRMMKDIR);
-    op.SetProgressTitle("Copy and Rename");
-    op.AddFile(0, source);
-    op.AddFile(1, destination);
-    op.Copy();
+    CopyUnderNewName(*this, m_strFolder + oldName, m_strFolder + newName, newName, folder);
 }
 
 void CBrindlexView::OnDelete()

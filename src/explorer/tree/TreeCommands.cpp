@@ -3,6 +3,7 @@
 // of both panes to the change notifications.
 #include "explorer/tree/LeftView.h"
 #include "explorer/BrindlexDoc.h"
+#include "explorer/CopyRename.h"
 #include "explorer/DeleteFolderTree.h"
 #include "explorer/NameDialog.h"
 #include "explorer/ShellFileOp.h"
@@ -85,17 +86,7 @@ void CLeftView::OnCopyRename()
     if (tree.GetSelectedItem() != sel) return;
     CString source = GetItemPath(sel);
     CString destination = ParentOfPath(source) + newName;
-    if (!IsValidEntryName(newName) || !CanCopyOnto(source, destination)) {
-        MessageBox(CannotCreateText(true), "File Error!", MB_OK);
-        return;
-    }
-    CShellFileOp op;
-    op.SetParent(m_hWnd);
-    op.SetFlags(FOF_NOCONFIRMMKDIR);
-    op.SetProgressTitle("Copy and Rename");
-    op.AddFile(0, source);
-    op.AddFile(1, destination);
-    if (op.Copy() != 0 || op.GetOperation().fAnyOperationsAborted) return;
+    if (!CopyUnderNewName(*this, source, destination, newName, true)) return;
     InsertFolderItem(tree.GetParentItem(sel), newName, destination);
 }
 
