@@ -36,9 +36,10 @@ int AfxMessageBox(const char* text, UINT type)
     return ::MessageBoxA(owner, text, AfxGetAppName(), type);
 }
 
-const char* AfxCommandLineTail(const char* p)
+template <class Ch>
+static const Ch* CommandLineTail(const Ch* p)
 {
-    if (!p) return "";
+    if (!p) return nullptr;
     if (*p == '"') {
         for (p++; *p && *p != '"'; p++) {}
         if (*p == '"') p++;
@@ -48,6 +49,9 @@ const char* AfxCommandLineTail(const char* p)
     while (*p == ' ' || *p == '\t') p++;
     return p;
 }
+
+const char* AfxCommandLineTail(const char* p) { return p ? CommandLineTail(p) : ""; }
+const wchar_t* AfxCommandLineTail(const wchar_t* p) { return p ? CommandLineTail(p) : L""; }
 
 void AfxAddModeless(HWND hDlg) { g_modeless.push_back(hDlg); }
 void AfxRemoveModeless(HWND hDlg)

@@ -47,6 +47,7 @@ const char* AfxGetAppName();
 int AfxMessageBox(const char* text, UINT type = MB_OK);
 // The command line's tail after the program name, as the startup code gives it to WinMain.
 const char* AfxCommandLineTail(const char* full);
+const wchar_t* AfxCommandLineTail(const wchar_t* full);
 int AfxWinMain(HINSTANCE hInst, int nCmdShow);
 // Modeless dialogs get their keyboard messages through IsDialogMessage in the loop.
 void AfxAddModeless(HWND hDlg);

@@ -10,29 +10,6 @@
 
 const UINT g_nFindReplaceMsg = ::RegisterWindowMessageA(FINDMSGSTRINGA);
 
-namespace {
-
-// A section goes into the control in pieces of rendered text: the first holds a screenful
-// and more (painted at once), the later ones are appended behind it.
-const LONG kFirstPieceBytes = 64 * 1024;
-const LONG kLaterPieceBytes = 128 * 1024;
-
-// True when the control's last line ends inside its client area, seen from the top.
-bool TextFitsControl(HWND ctl)
-{
-    if (::SendMessageA(ctl, EM_GETFIRSTVISIBLELINE, 0, 0) != 0) return false;
-    LONG lines = (LONG)::SendMessageA(ctl, EM_GETLINECOUNT, 0, 0);
-    if (lines <= 1) return true;
-    POINTL first = {}, second = {}, last = {};
-    ::SendMessageA(ctl, EM_POSFROMCHAR, (WPARAM)&first, ::SendMessageA(ctl, EM_LINEINDEX, 0, 0));
-    ::SendMessageA(ctl, EM_POSFROMCHAR, (WPARAM)&second, ::SendMessageA(ctl, EM_LINEINDEX, 1, 0));
-    ::SendMessageA(ctl, EM_POSFROMCHAR, (WPARAM)&last, ::SendMessageA(ctl, EM_LINEINDEX, lines - 1, 0));
-    RECT rc;
-    ::GetClientRect(ctl, &rc);
-    return last.y + (second.y - first.y) <= rc.bottom;
-}
-
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CBrindlexDlg, CFrameWnd)
     ON_MESSAGE(WM_PAINT, OnPaint)
@@ -77,11 +54,24 @@ CBrindlexDlg::~CBrindlexDlg()
 LRESULT CBrindlexDlg::OnTimer(WPARAM wp, LPARAM)
 {
     ::KillTimer(m_hWnd, wp);
-    if (wp == 1) StartUp(AfxGetApp()->m_lpCmdLine);
+    if (wp == 1) {
+        // The names come from the command line's Unicode form, where a name outside the code
+        // page can be told from one typed with '?' or '*'.
+        CArray<CString> names;
+        SplitViewerCommandLine(AfxCommandLineTail(::GetCommandLineW()), names);
+        StartUp(names);
+    }
     return 0;
 }
 
 void CBrindlexDlg::StartUp(const char* cmdLine)
+{
+    CArray<CString> names;
+    SplitViewerCommandLine(cmdLine, names);
+    StartUp(names);
+}
+
+void CBrindlexDlg::StartUp(const CArray<CString>& names)
 {
     MakeTempCopyName();
 
@@ -110,12 +100,11 @@ void CBrindlexDlg::StartUp(const char* cmdLine)
     GetClientRect(&g_rcClient);
     RecreateControl();
 
-    if (cmdLine && *cmdLine) {
-        CArray<CString> names;
-        SplitViewerCommandLine(cmdLine, names);
-        for (int i = 0; i + 1 < names.GetSize(); i++) StartViewer(names[i]);
-        CString name = names.GetSize() ? names[names.GetSize() - 1] : CString();
-        OpenViewedFile(ResolveViewerName(name));
+    if (names.GetSize()) {
+        // A name the code page cannot hold (empty here) starts no viewer: one without a name is an explorer.
+        for (int i = 0; i + 1 < names.GetSize(); i++)
+            if (!names[i].IsEmpty()) StartViewer(names[i]);
+        OpenViewedFile(ResolveViewerName(names[names.GetSize() - 1]));
         if (!m_hWnd) return;  // closed while a message was up
     }
 
@@ -164,54 +153,6 @@ void CBrindlexDlg::SelectModeFont()
         ::SendMessageA(g_richEdit, WM_SETFONT, (WPARAM)(g_bHexMode ? g_hexFont.Get() : g_textFont.Get()), FALSE);
 }
 
-void CBrindlexDlg::StreamSection()
-{
-    // Rich edit controls can take minutes to replace large content in place, so every
-    // load that would replace text goes into a fresh control; the user sees the same.
-    if (g_richEdit && ::GetWindowTextLengthA(g_richEdit) > 0) {
-        RecreateControl();
-        SelectModeFont();
-    }
-    if (!g_richEdit) return;
-    CWaitCursor wait;
-    // An empty control gets its scroll bar only when the stream ends, and then wraps the whole
-    // text again for the narrower client area; with the bar there from the start it wraps once.
-    // A section that fits on one page hides the bar again at the end.
-    ::ShowScrollBar(g_richEdit, SB_VERT, TRUE);
-    // The first screenful goes in alone and is painted at once; the rest of the section is
-    // appended behind it before this returns, so every command still finds the whole
-    // section (nothing is handled in between), and the user reads while it loads.
-    EDITSTREAM es = {};
-    es.pfnCallback = StreamSectionChunk;
-    g_nStreamPieceLeft = kFirstPieceBytes;
-    ::SendMessageA(g_richEdit, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
-    if (g_nSectionLeft > 0 && g_nStreamPieceLeft == 0) AppendRestOfSection();
-    g_nStreamPieceLeft = -1;
-    if (TextFitsControl(g_richEdit)) ::ShowScrollBar(g_richEdit, SB_VERT, FALSE);
-}
-
-void CBrindlexDlg::AppendRestOfSection()
-{
-    ::UpdateWindow(g_richEdit);
-    ::SendMessageA(g_richEdit, WM_SETREDRAW, FALSE, 0);
-    EDITSTREAM es = {};
-    es.pfnCallback = StreamSectionChunk;
-    while (g_nSectionLeft > 0) {
-        // Past the end: every control puts the caret at the end of the text.
-        CHARRANGE end = {0x7FFFFFFF, 0x7FFFFFFF};
-        ::SendMessageA(g_richEdit, EM_EXSETSEL, 0, (LPARAM)&end);
-        g_nStreamPieceLeft = kLaterPieceBytes;
-        ::SendMessageA(g_richEdit, EM_STREAMIN, SF_TEXT | SFF_SELECTION, (LPARAM)&es);
-        if (g_nStreamPieceLeft == kLaterPieceBytes) break;  // the file ended early: nothing came
-    }
-    // As after one stream: the caret at the top, the top in view, nothing to undo.
-    CHARRANGE top = {0, 0};
-    ::SendMessageA(g_richEdit, EM_EXSETSEL, 0, (LPARAM)&top);
-    ::SendMessageA(g_richEdit, EM_EMPTYUNDOBUFFER, 0, 0);
-    ::SendMessageA(g_richEdit, WM_SETREDRAW, TRUE, 0);
-    ::RedrawWindow(g_richEdit, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-}
-
 void CBrindlexDlg::SetFileMenuItem(int pos, UINT id, const char* text)
 {
     HMENU menu = GetMenu();
@@ -256,6 +197,10 @@ void CBrindlexDlg::PlaceControl()
 
 LRESULT CBrindlexDlg::OnClose(WPARAM wp, LPARAM lp)
 {
+    if (m_bCopying) {
+        m_bCloseAfterCopy = true;  // the copy stops at its next block, then the window closes
+        return 0;
+    }
     ReleaseViewer();
     return DefWindowProc(WM_CLOSE, wp, lp);
 }

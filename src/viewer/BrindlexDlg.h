@@ -38,6 +38,7 @@ public:
 
     // The deferred start-up of the first timer message, for the names on cmdLine.
     void StartUp(const char* cmdLine);
+    void StartUp(const CArray<CString>& names);
     // Starts a new viewer process for one file.
     virtual void StartViewer(const char* path);
 
@@ -76,6 +77,9 @@ protected:
     void ReleaseViewer();
     HWND m_hFindDlg = nullptr;
     FINDREPLACEA m_fr = {};
+    // While the file is copied for viewing a close waits for the copy to stop, then closes.
+    bool m_bCopying = false;
+    bool m_bCloseAfterCopy = false;
 
     DECLARE_MESSAGE_MAP()
 };

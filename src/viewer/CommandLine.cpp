@@ -5,15 +5,18 @@
 #include <string>
 #include <vector>
 
-void SplitViewerCommandLine(const char* cmdLine, CArray<CString>& names)
+namespace {
+
+template <class Ch>
+void SplitNames(const Ch* cmdLine, std::vector<std::basic_string<Ch>>& names)
 {
-    names.RemoveAll();
+    names.clear();
     if (!cmdLine || !*cmdLine) return;
     if (cmdLine[0] != '"') {
-        names.Add(CString(cmdLine));
+        names.emplace_back(cmdLine);
         return;
     }
-    std::string s(cmdLine);
+    std::basic_string<Ch> s(cmdLine);
     size_t n = s.size();
     for (size_t i = 0; i < n; i++) {
         if (s[i] != '"') continue;
@@ -21,29 +24,57 @@ void SplitViewerCommandLine(const char* cmdLine, CArray<CString>& names)
         if (i + 1 < n - 1 && s[i + 1] == ' ') s[i + 1] = '\0';
     }
     for (size_t i = 0; i < n;) {
-        const char* name = s.c_str() + i;
-        size_t len = strlen(name);
+        std::basic_string<Ch> name(s.c_str() + i);
         // A second blank between two quoted names is no name: as one it would start an explorer.
-        if (strspn(name, " \t") < len) names.Add(CString(name, (int)len));
-        i += len + 1;
+        if (name.find_first_not_of(std::basic_string<Ch>(1, ' ') + Ch('\t')) != std::basic_string<Ch>::npos)
+            names.push_back(name);
+        i += name.size() + 1;
+    }
+}
+
+}  // namespace
+
+void SplitViewerCommandLine(const char* cmdLine, CArray<CString>& names)
+{
+    names.RemoveAll();
+    std::vector<std::string> split;
+    SplitNames(cmdLine, split);
+    for (const std::string& name : split) names.Add(CString(name));
+}
+
+void SplitViewerCommandLine(const wchar_t* cmdLine, CArray<CString>& names)
+{
+    names.RemoveAll();
+    std::vector<std::wstring> split;
+    SplitNames(cmdLine, split);
+    for (const std::wstring& name : split) {
+        CString ansi;
+        names.Add(ExactAnsi(name.c_str(), ansi) ? ansi : CString());
     }
 }
 
 CString LookUpLongName(const CString& name)
 {
-    if (name.IsEmpty() || HasWildcard(name)) return name;
-    WIN32_FIND_DATAA fd;
-    CFindHandle h(::FindFirstFileA(name, &fd));
-    // A long name outside the code page comes back with '?' in it: the name given (a short
-    // name, say) is the one that reaches the file.
-    if (!h.IsValid() || HasWildcard(fd.cFileName)) return name;
-    CString result = ParentOfPath(name) + fd.cFileName;
+    if (name.IsEmpty()) return name;
+    // The listing is read in Unicode: its ANSI form may carry '?' or a look-alike letter.
+    int wn = ::MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
+    if (wn <= 0) return name;
+    std::vector<wchar_t> wide((size_t)wn);
+    ::MultiByteToWideChar(CP_ACP, 0, name, -1, wide.data(), wn);
+    WIN32_FIND_DATAW fd;
+    CFindHandle h(::FindFirstFileW(wide.data(), &fd));
+    if (!h.IsValid()) return name;
+    CString listed;
+    if (!ExactAnsi(fd.cFileName, listed) && !(fd.cAlternateFileName[0] && ExactAnsi(fd.cAlternateFileName, listed)))
+        return name;  // the name given (a short name, say) is the one that reaches the file
+    int dir = (int)(NameOfPath(name) - name.c_str());
+    CString result = name.Left(dir) + listed;
     return result.GetLength() < 256 ? result : name;
 }
 
 CString ResolveViewerName(const CString& name)
 {
-    if (name.IsEmpty() || HasWildcard(name)) return name;
+    if (name.IsEmpty()) return name;
     DWORD need = ::GetFullPathNameA(name, 0, nullptr, nullptr);
     if (need == 0) return name;
     std::vector<char> full((size_t)need + 1);

@@ -7,9 +7,14 @@
 // blanks included. The last name is this window's file; the others go to new viewers.
 // Names made only of blanks (left between quoted names) are skipped.
 void SplitViewerCommandLine(const char* cmdLine, CArray<CString>& names);
-// The name with its last component as the directory listing stores it (long name, case).
-// Unchanged when the name is not found, holds '?' or '*' (never a pattern), the listing's
-// name is not representable in the code page, or the result would not fit 256 characters.
+// The same for the program's command line in its Unicode form (after the program's name).
+// A name the code page cannot hold exactly comes out empty, which no file has: in its ANSI
+// form '?' would stand for a character it lacks, or a look-alike letter would name another file.
+void SplitViewerCommandLine(const wchar_t* cmdLine, CArray<CString>& names);
+// The name with its last component as the directory listing stores it (long name, case);
+// a pattern ('*', '?') becomes its first match. Unchanged when nothing is found or the result
+// would not fit 256 characters. A listed name the code page cannot hold exactly gives way to
+// its short name; without one the name stays as given.
 CString LookUpLongName(const CString& name);
 // A command-line name made into the path the viewer opens and stores: full (a relative
 // name or one written with '/' resolves against the working folder), then its long name.

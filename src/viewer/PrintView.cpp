@@ -3,6 +3,7 @@
 #include "viewer/PrintLayout.h"
 #include "viewer/ViewerState.h"
 #include "viewer/ViewerFonts.h"
+#include "viewer/AddedBreaks.h"
 #include "fw/Handle.h"
 #include "fw/WinApp.h"
 #include <richedit.h>
@@ -88,16 +89,10 @@ public:
     }
 
 private:
+    // The text as the file holds it: a long line prints as the page's width wraps it.
     static CString GetControlText(long start, long total)
     {
-        CString text;
-        TEXTRANGEA tr;
-        tr.chrg.cpMin = start;
-        tr.chrg.cpMax = total;
-        tr.lpstrText = text.GetBuffer((int)(total - start) * 2 + 2);
-        long n = (long)::SendMessageA(g_richEdit, EM_GETTEXTRANGE, 0, (LPARAM)&tr);
-        text.ReleaseBuffer(n > 0 ? (int)n : 0);
-        return text;
+        return CString(SectionTextOf(g_richEdit, start, total, false).c_str());
     }
 
     HDC m_hdc;

@@ -1,4 +1,5 @@
 #include "viewer/SectionRenderer.h"
+#include "viewer/AddedBreaks.h"
 #include "viewer/ViewerState.h"
 #include <emmintrin.h>
 
@@ -82,17 +83,74 @@ unsigned LineAlignedCount(const BYTE* buf, unsigned got)
     return got > 1 && buf[got - 1] == '\r' ? got - 1 : got;
 }
 
-LONG StreamText(LPBYTE buf, unsigned n)
+// Bytes of the current line handed out so far, and whether the last one was a lead byte.
+unsigned g_nLineBytes = 0;
+bool g_bAfterLead = false;
+
+bool IsLineEnd(BYTE b) { return b == '\r' || b == '\n'; }
+
+// Where a break of the viewer's own goes in buf[0..n) (n when none), with the line state
+// carried on to the end of what goes out.
+unsigned TakeLineRun(const BYTE* buf, unsigned n)
+{
+    for (unsigned i = 0; i < n; i++) {
+        BYTE b = buf[i];
+        if (g_bAfterLead) {  // a trail byte: never split from its lead
+            g_bAfterLead = false;
+            g_nLineBytes++;
+            continue;
+        }
+        if (IsLineEnd(b)) {
+            g_nLineBytes = 0;
+            continue;
+        }
+        if (g_nLineBytes >= TEXT_LINE_BOUND) return i;
+        g_nLineBytes++;
+        g_bAfterLead = ::IsDBCSLeadByte(b) != 0;
+    }
+    return n;
+}
+
+// The characters the control makes of n bytes: CR LF and CR CR LF become one, as does a
+// double-byte character.
+LONG ControlChars(const BYTE* p, unsigned n)
+{
+    LONG chars = 0;
+    for (unsigned i = 0; i < n; chars++) {
+        if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
+            i += 2;
+        else if (p[i] == '\r' && i + 2 < n && p[i + 1] == '\r' && p[i + 2] == '\n')
+            i += 3;
+        else if (i + 1 < n && ::IsDBCSLeadByte(p[i]))
+            i += 2;
+        else
+            i++;
+    }
+    return chars;
+}
+
+LONG StreamText(LPBYTE buf, LONG cb, unsigned n)
 {
     unsigned __int64 start = g_viewedFile.GetPosition();
     unsigned got = g_viewedFile.Read(buf, n);
     unsigned keep = got;
     // Only a full chunk can have more of its line to come; what is kept back starts the next.
     if (got == n && got < g_nSectionLeft) keep = LineAlignedCount(buf, got);
+    // A line past the bound: the chunk ends there with a break of our own, when it has room.
+    unsigned run = TakeLineRun(buf, keep);
+    bool addBreak = run < keep && run + 2 <= (unsigned)cb;
+    keep = run;
     if (keep < got) g_viewedFile.Seek(start + keep);
     g_nSectionLeft -= keep;
     DotControlBytes(buf, keep);
-    return (LONG)keep;
+    g_nStreamChars += ControlChars(buf, keep);
+    if (!addBreak) return (LONG)keep;
+    buf[keep] = '\r';
+    buf[keep + 1] = '\n';
+    g_addedBreaks.Add(g_nStreamChars);
+    g_nStreamChars++;
+    g_nLineBytes = 0;
+    return (LONG)keep + 2;
 }
 
 LONG StreamHex(LPBYTE buf, LONG cb, unsigned n)
@@ -144,14 +202,22 @@ LONG StreamHex(LPBYTE buf, LONG cb, unsigned n)
 }  // namespace
 
 LONG g_nStreamPieceLeft = -1;
+LONG g_nStreamChars = 0;
 
 DWORD CALLBACK StreamSectionChunk(DWORD_PTR, LPBYTE buf, LONG cb, LONG* pcb)
 {
     *pcb = 0;
+    // A section's first call starts on a fresh line, with no breaks of our own yet.
+    if (g_nSectionLeft == g_nSectionSize) {
+        g_nLineBytes = 0;
+        g_bAfterLead = false;
+        g_nStreamChars = 0;
+        g_addedBreaks.Clear();
+    }
     if (cb <= 0 || g_nStreamPieceLeft == 0) return 0;
     unsigned n = g_nSectionLeft < (unsigned)cb ? g_nSectionLeft : (unsigned)cb;
     if (n == 0) return 0;
-    *pcb = g_bHexMode ? StreamHex(buf, cb, n) : StreamText(buf, n);
+    *pcb = g_bHexMode ? StreamHex(buf, cb, n) : StreamText(buf, cb, n);
     if (g_nStreamPieceLeft > 0) g_nStreamPieceLeft = *pcb < g_nStreamPieceLeft ? g_nStreamPieceLeft - *pcb : 0;
     return 0;
 }

@@ -11,3 +11,13 @@ DWORD CALLBACK StreamSectionChunk(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* p
 // the control in pieces (the first screen shows before the rest is rendered); negative for
 // no limit. The pieces end where the chunks end, at line ends.
 extern LONG g_nStreamPieceLeft;
+
+// The control lays a paragraph out in more than linear time: a text line longer than this
+// many bytes goes to the control as several, with a CR LF of the viewer's own after each
+// run of this many bytes (a double-byte character is never split).
+const unsigned TEXT_LINE_BOUND = 2048;
+
+// Characters of the control the stream has handed out so far in this section (a CR LF or
+// CR CR LF counts as the one the control keeps, a double-byte character as one). The window
+// sets it to the control's own count before each piece, so a miscount never carries on.
+extern LONG g_nStreamChars;

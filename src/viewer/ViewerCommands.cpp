@@ -5,6 +5,8 @@
 #include "viewer/PrintView.h"
 #include "viewer/FileCopy.h"
 #include "viewer/PathName.h"
+#include "viewer/AddedBreaks.h"
+#include "viewer/FindAcrossBreaks.h"
 #include "fw/ChooseFile.h"
 #include "fw/Clipboard.h"
 #include "fw/PathParts.h"
@@ -40,16 +42,14 @@ void CBrindlexDlg::OnCopy()
     CHARRANGE cr = {0, 0};
     ::SendMessageA(g_richEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
     if (cr.cpMax <= cr.cpMin) return;
-    // EM_GETSELTEXT takes no size: allow two bytes per character, as a double-byte code page needs.
-    CString text;
-    LONG n = (LONG)::SendMessageA(g_richEdit, EM_GETSELTEXT, 0, (LPARAM)text.GetBuffer((cr.cpMax - cr.cpMin) * 2 + 2));
-    text.ReleaseBuffer(n >= 0 ? n : 0);
-    if (text.IsEmpty()) return;
+    // The file's text: line ends as CR LF (the control keeps a bare CR), no breaks of our own.
+    std::string text = SectionTextOf(g_richEdit, cr.cpMin, cr.cpMax, true);
+    if (text.empty()) return;
 
-    CGlobalMemory mem(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, (SIZE_T)text.GetLength() + 1));
+    CGlobalMemory mem(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, text.size() + 1));
     if (!mem.IsValid()) return;
     if (char* p = (char*)::GlobalLock(mem)) {
-        memcpy(p, text.c_str(), (size_t)text.GetLength());
+        memcpy(p, text.data(), text.size());
         ::GlobalUnlock(mem);
     }
     CClipboard clipboard;
@@ -118,6 +118,12 @@ LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
     ft.chrg.cpMax = -1;
     ft.lpstrText = fr->lpstrFindWhat;
     LONG at = (LONG)::SendMessageA(g_richEdit, EM_FINDTEXTEX, options, (LPARAM)&ft);
+    // The control cannot see a match that runs across a break of our own.
+    CHARRANGE across = FindAcrossBreaks(g_richEdit, g_addedBreaks, fr->lpstrFindWhat, start, at, options);
+    if (across.cpMin >= 0) {
+        at = across.cpMin;
+        ft.chrgText = across;
+    }
     if (at < 0) {
         // Placing the caret scrolled the control: the user keeps the place they were at.
         ScrollToFirstVisibleLine(first);
@@ -177,13 +183,15 @@ void CBrindlexDlg::OnPrintPage() { PrintView(1); }
 
 namespace {
 
-// Shows the copy's progress in the title once it has taken half a second; Esc cancels.
+// Shows the copy's progress in the title once it has taken half a second; Esc cancels, and
+// so does closing the window (the close box, Alt+F4, Alt+X, File > Exit): the window then
+// closes once the copy has stopped.
 class CCopyProgress : public IFileCopyProgress {
 public:
-    explicit CCopyProgress(CWnd* wnd) : m_wnd(wnd), m_start(::GetTickCount()) {}
+    CCopyProgress(CWnd* wnd, const bool& closeAsked) : m_wnd(wnd), m_closeAsked(closeAsked), m_start(::GetTickCount()) {}
     ~CCopyProgress() override
     {
-        if (m_shown) m_wnd->SetWindowText(m_title);
+        if (m_shown && m_wnd->m_hWnd) m_wnd->SetWindowText(m_title);
     }
     BOOL OnProgress(unsigned __int64 done, unsigned __int64 total) override
     {
@@ -196,24 +204,41 @@ public:
         text.Format("Copying %d%% - press Esc to cancel", total ? (int)(done * 100 / total) : 100);
         m_wnd->SetWindowText(text);
         MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        while (!m_closeAsked && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) return FALSE;
             if (msg.message == WM_QUIT) {
                 ::PostQuitMessage((int)msg.wParam);
                 return FALSE;
             }
-            // Keep the window painted; other input waits until the copy is done.
-            if (msg.message == WM_PAINT || msg.message == WM_NCPAINT || msg.message == WM_TIMER) {
+            if (IsCloseRequest(msg)) {
+                ::PostMessageA(m_wnd->m_hWnd, WM_CLOSE, 0, 0);
+                continue;
+            }
+            // Keep the window painted and its frame working (the close box, the system keys);
+            // other input waits until the copy is done.
+            if (msg.message == WM_PAINT || msg.message == WM_NCPAINT || msg.message == WM_TIMER ||
+                msg.message == WM_CLOSE || msg.message == WM_SYSCOMMAND || msg.message == WM_SYSKEYDOWN ||
+                msg.message == WM_SYSKEYUP || msg.message == WM_SYSCHAR ||
+                (msg.message >= WM_NCMOUSEMOVE && msg.message <= WM_NCMBUTTONDBLCLK)) {
                 ::TranslateMessage(&msg);
                 ::DispatchMessageA(&msg);
             }
         }
+        if (m_closeAsked) return FALSE;
         ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
         return TRUE;
     }
 
 private:
+    // Alt+X and File > Exit reach the window as its command; no other command runs meanwhile.
+    static bool IsCloseRequest(const MSG& msg)
+    {
+        if (msg.message == WM_COMMAND && LOWORD(msg.wParam) == ID_APP_EXIT) return true;
+        return msg.message == WM_SYSKEYDOWN && msg.wParam == 'X' && (msg.lParam & (1 << 29));
+    }
+
     CWnd* m_wnd;
+    const bool& m_closeAsked;
     DWORD m_start;
     CString m_title;
     bool m_shown = false;
@@ -223,7 +248,20 @@ private:
 
 int CBrindlexDlg::CopyForViewing(const char* source, const char* target)
 {
-    CWaitCursor wait;
-    CCopyProgress progress(this);
-    return CopyFileContent(source, target, &progress);
+    int result;
+    {
+        CWaitCursor wait;
+        CCopyProgress progress(this, m_bCloseAfterCopy);
+        m_bCopying = true;
+        result = CopyFileContent(source, target, &progress);
+        m_bCopying = false;
+    }
+    if (m_bCloseAfterCopy) {
+        // Asked to close meanwhile: the copy has stopped; now the window goes, and the copy with it.
+        m_bCloseAfterCopy = false;
+        ReleaseViewer();
+        DestroyWindow();
+        return FILECOPY_CANCELLED;
+    }
+    return result;
 }

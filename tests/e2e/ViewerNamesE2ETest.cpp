@@ -191,4 +191,32 @@ TEST_F(ViewerNamesE2E, TwoBlanksBetweenQuotedNamesStartNoExplorer)
     EXPECT_TRUE(WaitTopWindow(kids[0], "Brindlex - a.txt"));
 }
 
+// Names the code page holds only as a look-alike ("\x3a9mega" best fits to "Omega"), each
+// beside the file its look-alike names: the other file is never opened, nor stored.
+TEST_F(ViewerNamesE2E, BestFitNamesNeverOpenTheirLookAlike)
+{
+    struct Case {
+        std::wstring name;
+        const char* decoy;
+    } cases[] = {{L"\x3a9mega.txt", "Omega.txt"}, {L"a\x142" L"b.txt", "alb.txt"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.decoy);
+        ClearSettings();
+        ASSERT_TRUE(WriteFileBytes(dir.File(c.decoy), "decoy"));
+        std::wstring wide = Widen(dir.Path()) + L"\\" + c.name;
+        ASSERT_TRUE(WriteFileWide(wide, "right"));
+        {
+            CBrindlex v;
+            ASSERT_TRUE(v.StartWide(L"\"" + wide + L"\"", "Brindlex"));
+            EXPECT_EQ(v.AnswerMessageBox(), "Can't open file!");
+            EXPECT_EQ(v.Title(), "Brindlex");
+            EXPECT_EQ(v.Text(), "");
+            EXPECT_EQ(StoredFile(), "");
+            EXPECT_EQ(std::string(TestApp().GetProfileString("mru", "mru1", "")), "");
+            CloseAndCheck(v, c.decoy);
+        }
+        ::DeleteFileW(wide.c_str());
+    }
+}
+
 }  // namespace

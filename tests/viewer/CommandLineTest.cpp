@@ -26,6 +26,32 @@ TEST(CommandLine, QuotedNamesAndPlainNames)
         SplitViewerCommandLine(c.line, names);
         ASSERT_EQ((size_t)names.GetSize(), c.names.size()) << c.line;
         for (int i = 0; i < names.GetSize(); i++) EXPECT_EQ(std::string(names[i]), c.names[(size_t)i]) << c.line;
+        // The Unicode form of the same line splits the same.
+        std::wstring wide(c.line, c.line + strlen(c.line));
+        SplitViewerCommandLine(wide.c_str(), names);
+        ASSERT_EQ((size_t)names.GetSize(), c.names.size()) << c.line;
+        for (int i = 0; i < names.GetSize(); i++) EXPECT_EQ(std::string(names[i]), c.names[(size_t)i]) << c.line;
+    }
+}
+
+TEST(CommandLine, UnicodeNamesOutsideTheCodePageComeOutEmpty)
+{
+    struct Case {
+        const wchar_t* line;
+        std::vector<std::string> names;
+    } cases[] = {
+        {L"C:\\\x3a9mega.txt", {""}},            // best fits to "Omega.txt"
+        {L"C:\\a\x142" L"b.txt", {""}},            // best fits to "alb.txt"
+        {L"\"C:\\\x65e5.txt\" \"C:\\b.txt\"", {"", "C:\\b.txt"}},  // would be "?.txt"
+        {L"C:\\f.tx?", {"C:\\f.tx?"}},           // typed: a pattern
+        {L"C:\\*.txt", {"C:\\*.txt"}},
+        {L"C:\\caf\xe9.txt", {"C:\\caf\xe9.txt"}},  // in the code page
+    };
+    for (const Case& c : cases) {
+        CArray<CString> names;
+        SplitViewerCommandLine(c.line, names);
+        ASSERT_EQ((size_t)names.GetSize(), c.names.size());
+        for (int i = 0; i < names.GetSize(); i++) EXPECT_EQ(std::string(names[i]), c.names[(size_t)i]) << i;
     }
 }
 
@@ -46,9 +72,10 @@ TEST(CommandLine, LongNameLookupUsesTheStoredName)
     CTempDir dir;
     ASSERT_TRUE(WriteFileBytes(dir.File("ReadMe.TXT"), "x"));
     EXPECT_EQ(std::string(LookUpLongName(dir.File("readme.txt"))), std::string(dir.File("ReadMe.TXT")));
-    // Never a pattern: "??.txt" is what a name outside the code page becomes.
-    EXPECT_EQ(std::string(LookUpLongName(dir.File("read*"))), std::string(dir.File("read*")));
-    EXPECT_EQ(std::string(LookUpLongName(dir.File("ReadMe.TX?"))), std::string(dir.File("ReadMe.TX?")));
+    // A pattern the user typed yields its first match; one that matches nothing stays.
+    EXPECT_EQ(std::string(LookUpLongName(dir.File("read*"))), std::string(dir.File("ReadMe.TXT")));
+    EXPECT_EQ(std::string(LookUpLongName(dir.File("ReadMe.TX?"))), std::string(dir.File("ReadMe.TXT")));
+    EXPECT_EQ(std::string(LookUpLongName(dir.File("none*"))), std::string(dir.File("none*")));
     EXPECT_EQ(std::string(LookUpLongName(dir.Path() + "/readme.txt")), std::string(dir.Path() + "/ReadMe.TXT"));
     EXPECT_EQ(std::string(LookUpLongName("C:\\missing\\x.txt")), "C:\\missing\\x.txt");
     EXPECT_EQ(std::string(LookUpLongName("")), "");
@@ -78,7 +105,8 @@ TEST(CommandLine, NamesResolveToTheFullLongPath)
         {slashed, want},
         {".\\sub\\..\\sub/README.TXT", want},
         {"sub\\missing.txt", std::string(dir.File("sub\\missing.txt"))},  // full, even when absent
-        {"sub\\*.txt", "sub\\*.txt"},  // never a pattern
+        {"sub\\*.txt", want},  // a pattern: its first match
+        {"sub\\*.none", std::string(dir.File("sub\\*.none"))},
         {"", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(std::string(ResolveViewerName(c.name.c_str())), c.expect) << c.name;

@@ -3,6 +3,9 @@
 #include "viewer/BrindlexDlg.h"
 #include "viewer/ViewerFonts.h"
 #include "res/resource.h"
+#include "viewer/AddedBreaks.h"
+#include "viewer/FindAcrossBreaks.h"
+#include "support/Wait.h"
 #include <string>
 #include <vector>
 
@@ -204,6 +207,27 @@ std::string CrLfAcrossEveryBoundary(int count)
     return s + "\nend\r\n";
 }
 
+// What the control is given for the rendered text: a line longer than the bound gets a CR LF
+// after each run of the bound's length that more of the line follows.
+std::string WithOurBreaks(const std::string& rendered)
+{
+    std::string out;
+    size_t run = 0;
+    for (size_t i = 0; i < rendered.size(); i++) {
+        char c = rendered[i];
+        if (c == '\r' || c == '\n') {
+            run = 0;
+        } else if (run == TEXT_LINE_BOUND) {
+            out += "\r\n";
+            run = 1;
+        } else {
+            run++;
+        }
+        out += c;
+    }
+    return out;
+}
+
 TEST(SectionChunks, NoChunkEndsBetweenCrAndLf)
 {
     std::string crlf = CrLfAcrossEveryBoundary(40);
@@ -219,16 +243,18 @@ TEST(SectionChunks, NoChunkEndsBetweenCrAndLf)
                 EXPECT_FALSE(chunks[i].back() == '\r' && chunks[i + 1].front() == '\n') << "chunk " << i;
             }
         }
-        // Exactly the bytes the rendering rules give: control bytes as dots, nothing else changed.
+        // Exactly the bytes the rendering rules give: control bytes as dots, long lines cut at
+        // the bound, nothing else changed.
         std::string expect = *bytes;
         for (char& c : expect)
             if ((unsigned char)c < 0x20 && c != '\t' && c != '\n' && c != '\r') c = '.';
-        EXPECT_EQ(joined, expect);
+        EXPECT_EQ(joined, WithOurBreaks(expect));
     }
     // A section that ends between CR and LF still ends there: the next section starts with the LF.
-    std::vector<std::string> cut = TextChunks(std::string(4095, 'z') + "\r\nrest", 4096);
+    std::string lines = std::string(1500, 'z') + "\r\n" + std::string(1500, 'z') + "\r\n" + std::string(1091, 'z');
+    std::vector<std::string> cut = TextChunks(lines + "\r\nrest", 4096);
     ASSERT_EQ(cut.size(), 1u);
-    EXPECT_EQ(cut[0], std::string(4095, 'z') + "\r");
+    EXPECT_EQ(cut[0], lines + "\r");
 }
 
 TEST_F(SectionLoadTest, CrLfAcrossBufferBoundariesShowsNoExtraBlankLines)
@@ -243,6 +269,77 @@ TEST_F(SectionLoadTest, CrLfAcrossBufferBoundariesShowsNoExtraBlankLines)
     EXPECT_EQ(shown.size(), expect.size());
     EXPECT_TRUE(shown == expect) << "the control holds other text than the file";
     EXPECT_EQ(shown.find("\r\n\r\n"), std::string::npos);
+}
+
+// Where the control holds our breaks for a file of plain lines (no CR CR LF), and the
+// number of characters it holds in all: a CR LF is one, as is a lone CR or LF.
+std::vector<LONG> OurBreakPositions(const std::string& bytes, LONG* total)
+{
+    std::vector<LONG> at;
+    LONG cp = 0;
+    size_t run = 0;
+    for (size_t i = 0; i < bytes.size(); i++, cp++) {
+        char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            run = 0;
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') i++;
+            continue;
+        }
+        if (run == TEXT_LINE_BOUND) {
+            at.push_back(cp++);
+            run = 0;
+        }
+        run++;
+    }
+    *total = cp;
+    return at;
+}
+
+TEST(SectionChunks, LongLinesAreCutAtTheBoundWhereverTheChunksEnd)
+{
+    std::string exact = std::string(TEXT_LINE_BOUND, 'e') + "\r\n" + std::string(TEXT_LINE_BOUND * 2, 'f') + "\n";
+    std::string single = std::string(50000, 's');
+    std::string noEnd = std::string(TEXT_LINE_BOUND * 3 + 7, 'n');
+    std::string lonelyCr = std::string(TEXT_LINE_BOUND, 'c') + "\r" + std::string(TEXT_LINE_BOUND + 1, 'd') + "\r";
+    std::string mixed;
+    for (int i = 0; i < 40; i++) mixed += std::string((size_t)(i * 997 % 9000), (char)('a' + i % 26)) + "\r\n";
+    for (const std::string* bytes : {&exact, &single, &noEnd, &lonelyCr, &mixed}) {
+        std::vector<std::string> chunks = TextChunks(*bytes);
+        std::string joined;
+        for (const std::string& c : chunks) joined += c;
+        EXPECT_EQ(joined, WithOurBreaks(*bytes));
+        // Each break noted where the control will hold it.
+        LONG total = 0;
+        std::vector<LONG> want = OurBreakPositions(*bytes, &total);
+        std::vector<LONG> got;
+        for (size_t k = 0; k < g_addedBreaks.Count(); k++) got.push_back(g_addedBreaks.At(k));
+        EXPECT_EQ(got, want);
+        EXPECT_EQ(g_nStreamChars, total);
+    }
+}
+
+TEST_F(SectionLoadTest, LongLinesShowWrappedAtTheBoundAndFindCopyAndPrintSeeTheFile)
+{
+    // Lines of 5,000 to 20,000 characters, a word cut by the bound in the first.
+    std::string bytes = std::string(TEXT_LINE_BOUND - 3, 'a') + "NEEDLE";
+    for (int i = 0; bytes.size() < 400000; i++) {
+        size_t width = 5000 + (size_t)(i * 7919 % 15000);
+        std::string line = std::string((size_t)(i % 7), 'z');
+        while (line.size() < width) line += "word ";
+        bytes += line + "\r\n";
+    }
+    ASSERT_TRUE(WriteFileBytes(dir.File("long.txt"), bytes));
+    ASSERT_NO_FATAL_FAILURE(Open(dir.File("long.txt")));
+    std::string shown = TextOf(g_richEdit);
+    EXPECT_TRUE(shown == WithOurBreaks(bytes)) << "the control holds other text than the file with our breaks";
+    ASSERT_GT(g_addedBreaks.Count(), 10u);
+    EXPECT_TRUE(SectionTextOf(g_richEdit, 0, -1, true) == bytes) << "without our breaks the text is the file's";
+    LONG total = 0;
+    EXPECT_EQ(OurBreakPositions(bytes, &total).size(), g_addedBreaks.Count());
+    CHARRANGE found = FindAcrossBreaks(g_richEdit, g_addedBreaks, "needle", 0, -1, 0);
+    EXPECT_EQ(found.cpMin, (LONG)TEXT_LINE_BOUND - 3);
+    EXPECT_EQ(found.cpMax, (LONG)TEXT_LINE_BOUND + 4);
+    EXPECT_EQ(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true), "NEEDLE");
 }
 
 }  // namespace
