@@ -59,7 +59,7 @@ LRESULT CBrindlexDlg::OnTimer(WPARAM wp, LPARAM)
         // page can be told from one typed with '?' or '*'.
         CArray<CString> names;
         SplitViewerCommandLine(AfxCommandLineTail(::GetCommandLineW()), names);
-        StartUp(names);
+        StartUp(names, *AfxCommandLineTail(::GetCommandLineW()) != L'\0');
     }
     return 0;
 }
@@ -68,10 +68,10 @@ void CBrindlexDlg::StartUp(const char* cmdLine)
 {
     CArray<CString> names;
     SplitViewerCommandLine(cmdLine, names);
-    StartUp(names);
+    StartUp(names, cmdLine && *cmdLine);
 }
 
-void CBrindlexDlg::StartUp(const CArray<CString>& names)
+void CBrindlexDlg::StartUp(const CArray<CString>& names, bool given)
 {
     MakeTempCopyName();
 
@@ -100,11 +100,11 @@ void CBrindlexDlg::StartUp(const CArray<CString>& names)
     GetClientRect(&g_rcClient);
     RecreateControl();
 
-    if (names.GetSize()) {
+    if (given) {
         // A name the code page cannot hold (empty here) starts no viewer: one without a name is an explorer.
         for (int i = 0; i + 1 < names.GetSize(); i++)
             if (!names[i].IsEmpty()) StartViewer(names[i]);
-        OpenViewedFile(ResolveViewerName(names[names.GetSize() - 1]));
+        OpenViewedFile(ResolveViewerName(names.GetSize() ? names[names.GetSize() - 1] : CString()));
         if (!m_hWnd) return;  // closed while a message was up
     }
 

@@ -38,7 +38,7 @@ public:
 
     // The deferred start-up of the first timer message, for the names on cmdLine.
     void StartUp(const char* cmdLine);
-    void StartUp(const CArray<CString>& names);
+    void StartUp(const CArray<CString>& names, bool given);
     // Starts a new viewer process for one file.
     virtual void StartViewer(const char* path);
 
