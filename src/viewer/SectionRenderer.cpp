@@ -217,7 +217,13 @@ DWORD CALLBACK StreamSectionChunk(DWORD_PTR, LPBYTE buf, LONG cb, LONG* pcb)
     if (cb <= 0 || g_nStreamPieceLeft == 0) return 0;
     unsigned n = g_nSectionLeft < (unsigned)cb ? g_nSectionLeft : (unsigned)cb;
     if (n == 0) return 0;
-    *pcb = g_bHexMode ? StreamHex(buf, cb, n) : StreamText(buf, cb, n);
+    // The control calls this: nothing may be thrown through its frames. A failure ends the stream.
+    try {
+        *pcb = g_bHexMode ? StreamHex(buf, cb, n) : StreamText(buf, cb, n);
+    } catch (...) {
+        *pcb = 0;
+        return 1;
+    }
     if (g_nStreamPieceLeft > 0) g_nStreamPieceLeft = *pcb < g_nStreamPieceLeft ? g_nStreamPieceLeft - *pcb : 0;
     return 0;
 }
