@@ -1,6 +1,7 @@
 // What a user meets with real files: closing during the copy, the clipboard's line ends,
 // wildcards.
 #include "support/Driver.h"
+#include <algorithm>
 
 namespace {
 
@@ -118,3 +119,38 @@ TEST_F(ViewerLoadE2E, WildcardsTypedByTheUserOpenTheFirstMatch)
 }
 
 }  // namespace
+
+// A file without line breaks (a minified data file, say) comes to the control in lines of a
+// bounded length, so the platform's control lays it out at once; the text the user copies is
+// the file's own, without the breaks the viewer added.
+TEST_F(ViewerLoadE2E, AFileOfOneLongLineShowsWrappedAndCopiesAsTheFileHoldsIt)
+{
+    std::string bytes;
+    bytes.reserve(3u << 20);
+    for (unsigned i = 0; bytes.size() < (3u << 20) - 64; i++) bytes += "{\"k" + std::to_string(i) + "\":[1,2,3]},";
+    ASSERT_TRUE(WriteFileBytes(dir.File("one-line.json"), bytes));
+    CBrindlex v;
+    ASSERT_TRUE(v.Start(std::string(dir.File("one-line.json")), "Brindlex - "));
+    // The whole section is in once the control holds at least the file's characters.
+    ASSERT_TRUE(WaitFor([&] { return (size_t)::SendMessageA(v.Control(), WM_GETTEXTLENGTH, 0, 0) >= bytes.size(); }, 60000));
+    std::string shown = v.Text();
+    std::string joined;
+    size_t longest = 0;
+    for (size_t p = 0; p <= shown.size();) {
+        size_t e = shown.find("\r\n", p);
+        if (e == std::string::npos) e = shown.size();
+        longest = std::max(longest, e - p);
+        joined.append(shown, p, e - p);
+        p = e + 2;
+    }
+    EXPECT_LE(longest, 4096u);
+    EXPECT_TRUE(joined == bytes) << "shown " << joined.size() << " of " << bytes.size() << " bytes";
+
+    ClearClipboard();
+    ::SendMessageA(v.Control(), EM_SETSEL, 0, -1);
+    v.Keys('C', true);
+    ASSERT_TRUE(WaitFor([&] { return !ClipboardText().empty(); }, 20000));
+    std::string copied = ClipboardText();
+    EXPECT_EQ(copied.size(), bytes.size());
+    EXPECT_TRUE(copied == bytes);
+}
