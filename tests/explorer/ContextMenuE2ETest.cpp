@@ -1,27 +1,9 @@
 // The list's context menus as a user opens them with the mouse, with and without Ctrl.
 #include "ExplorerDriver.h"
 #include "ExplorerFixture.h"
+#include "MenuCloser.h"
 
 namespace {
-
-struct MenuSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindMenuProc(HWND h, LPARAM lp)
-{
-    MenuSearch* s = (MenuSearch*)lp;
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(h, &pid);
-    char cls[16] = "";
-    ::GetClassNameA(h, cls, sizeof cls);
-    if (pid == s->pid && !strcmp(cls, "#32768") && ::IsWindowVisible(h)) {
-        s->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 class ContextMenuE2E : public ::testing::Test {
 protected:
@@ -39,9 +21,7 @@ protected:
     }
     HWND OpenMenu() const
     {
-        MenuSearch s = {app.ProcessId(), nullptr};
-        ::EnumWindows(FindMenuProc, (LPARAM)&s);
-        return s.found;
+        return FindPopupMenu(app.ProcessId());
     }
     // A right click low in the list, where no row is, with the left Ctrl key held or not.
     void RightClick(bool ctrl) const

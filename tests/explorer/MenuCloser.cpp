@@ -24,6 +24,13 @@ BOOL CALLBACK FindMenuWindow(HWND h, LPARAM lp)
 }
 }  // namespace
 
+HWND FindPopupMenu(DWORD pid)
+{
+    MenuSearch s = {pid, nullptr};
+    ::EnumWindows(FindMenuWindow, (LPARAM)&s);
+    return s.found;
+}
+
 CMenuCloser::CMenuCloser(const char* pick, int timeoutMs, char key) : m_pick(pick), m_key(key), m_timeoutMs(timeoutMs)
 {
     m_thread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr);
@@ -36,9 +43,8 @@ DWORD WINAPI CMenuCloser::Run(LPVOID self)
     CMenuCloser* c = (CMenuCloser*)self;
     DWORD start = ::GetTickCount();
     while (::GetTickCount() - start < (DWORD)c->m_timeoutMs) {
-        MenuSearch s = {::GetCurrentProcessId(), nullptr};
-        ::EnumWindows(FindMenuWindow, (LPARAM)&s);
-        HMENU menu = s.found ? (HMENU)::SendMessageA(s.found, MN_GETHMENU, 0, 0) : nullptr;
+        HWND found = FindPopupMenu(::GetCurrentProcessId());
+        HMENU menu = found ? (HMENU)::SendMessageA(found, MN_GETHMENU, 0, 0) : nullptr;
         int count = menu ? ::GetMenuItemCount(menu) : 0;
         if (count > 0) {
             int chosen = -1;
@@ -54,14 +60,14 @@ DWORD WINAPI CMenuCloser::Run(LPVOID self)
             c->m_bSeen = true;
             if (chosen >= 0) {
                 // Down to the item, then Enter, as the keyboard would.
-                for (int i = 0; i <= chosen; i++) ::PostMessageA(s.found, WM_KEYDOWN, VK_DOWN, 0);
-                ::PostMessageA(s.found, WM_KEYDOWN, VK_RETURN, 0);
+                for (int i = 0; i <= chosen; i++) ::PostMessageA(found, WM_KEYDOWN, VK_DOWN, 0);
+                ::PostMessageA(found, WM_KEYDOWN, VK_RETURN, 0);
             } else if (c->m_key) {
                 // Escape after it: a key the menu does not take leaves it open otherwise.
-                ::PostMessageA(s.found, WM_CHAR, (WPARAM)(unsigned char)c->m_key, 0);
-                ::PostMessageA(s.found, WM_KEYDOWN, VK_ESCAPE, 0);
+                ::PostMessageA(found, WM_CHAR, (WPARAM)(unsigned char)c->m_key, 0);
+                ::PostMessageA(found, WM_KEYDOWN, VK_ESCAPE, 0);
             } else {
-                ::PostMessageA(s.found, WM_KEYDOWN, VK_ESCAPE, 0);
+                ::PostMessageA(found, WM_KEYDOWN, VK_ESCAPE, 0);
             }
             return 0;
         }

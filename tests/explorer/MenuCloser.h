@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// The visible popup menu window of process pid, or null.
+HWND FindPopupMenu(DWORD pid);
+
 class CMenuCloser {
 public:
     // pick: the text of the item to choose (up to a tab); key: a character to type instead;
