@@ -1,5 +1,6 @@
 #include "explorer/DeleteFolderTree.h"
 #include "fw/FileFind.h"
+#include "fw/PathParts.h"
 
 namespace {
 
@@ -53,10 +54,9 @@ bool DeleteFolderTree(const char* folderPath)
 {
     CString path(folderPath);
     CString prefix = path;
-    if (prefix.IsEmpty() || prefix[prefix.GetLength() - 1] != '\\') prefix += '\\';
+    if (!EndsWithSeparator(prefix)) prefix += '\\';
     // With its trailing backslash a link would answer for its target.
-    CString bare = path;
-    while (bare.GetLength() > 3 && bare[bare.GetLength() - 1] == '\\') bare = bare.Left(bare.GetLength() - 1);
+    CString bare = WithoutTrailingSeparators(path);
     DWORD attributes = ::GetFileAttributesA(bare);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return ::RemoveDirectoryA(bare) != FALSE;
@@ -66,8 +66,6 @@ bool DeleteFolderTree(const char* folderPath)
 
 bool IsLinkPath(const char* path)
 {
-    CString bare(path);
-    while (bare.GetLength() > 3 && bare[bare.GetLength() - 1] == '\\') bare = bare.Left(bare.GetLength() - 1);
-    DWORD attributes = ::GetFileAttributesA(bare);
+    DWORD attributes = ::GetFileAttributesA(WithoutTrailingSeparators(path));
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }

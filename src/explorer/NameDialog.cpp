@@ -1,4 +1,5 @@
 #include "explorer/NameDialog.h"
+#include "fw/PathParts.h"
 #include "res/resource.h"
 
 CNewf::CNewf() : CDialog(IDD_NAME) {}
@@ -44,17 +45,18 @@ CString RunNameDialog(int nMode, const CString& strInitial)
 
 CString TrimEnteredName(const CString& strName)
 {
-    std::string s((const char*)strName);
-    if (!s.empty() && s.front() == '\\') s.erase(0, 1);
-    if (!s.empty() && s.back() == '\\') s.pop_back();
-    return CString(s.c_str());
+    const char* s = strName;
+    if (*s == '\\') s++;
+    const char* last = LastCharacterOf(s);
+    return CString(s, (int)(*last == '\\' ? last - s : strlen(s)));
 }
 
 bool IsValidEntryName(const char* name)
 {
     if (!name || !*name) return false;
     for (const unsigned char* p = (const unsigned char*)name; *p; p++)
-        if (*p < 0x20 || strchr("\\/:*?\"<>|", *p)) return false;
+        if (*p < 0x20) return false;
+    if (FindCharacterIn(name, "\\/:*?\"<>|")) return false;
     char last = name[strlen(name) - 1];
     if (last == '.' || last == ' ') return false;
     // Device names stay devices whatever extension follows.

@@ -1,5 +1,6 @@
 #include "explorer/ShellIcons.h"
 #include "fw/RegKey.h"
+#include "fw/PathParts.h"
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -101,15 +102,6 @@ bool CShellIcons::IsOwnKind(const char* name, DWORD fileAttributes)
     return perFile;
 }
 
-// The file name part of a path.
-static const char* NameOf(const char* path)
-{
-    const char* name = path;
-    for (const char* p = path; *p; p = ::CharNextA(p))
-        if (*p == '\\' || *p == '/') name = p + 1;
-    return name;
-}
-
 void CShellIcons::GetRowInfo(const char* fullPath, const WIN32_FIND_DATAA& fd, int* pIcon, DWORD* pShellAttributes)
 {
     bool own = IsOwnKind(fd.cFileName, fd.dwFileAttributes);
@@ -134,7 +126,7 @@ void CShellIcons::GetRowInfo(const char* fullPath, const WIN32_FIND_DATAA& fd, i
 
 void CShellIcons::GetFolderIcons(const char* fullPath, DWORD fileAttributes, int* pImage, int* pSelectedImage)
 {
-    bool own = IsOwnKind(NameOf(fullPath), fileAttributes) || !(fileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    bool own = IsOwnKind(NameOfPath(fullPath), fileAttributes) || !(fileAttributes & FILE_ATTRIBUTE_DIRECTORY);
     const std::string kind = "\x01tree";
     if (!own) {
         auto it = Answers().find(kind);

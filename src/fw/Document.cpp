@@ -3,6 +3,7 @@
 #include "fw/View.h"
 #include "fw/DocFrameWnd.h"
 #include "fw/Handle.h"
+#include "fw/PathParts.h"
 #include <algorithm>
 
 CDocument::~CDocument()
@@ -20,9 +21,8 @@ void CDocument::SetTitle(const char* title)
 void CDocument::SetPathName(const char* path)
 {
     m_strPathName = path;
-    const char* name = path;
-    for (const char* p = path; *p; p = ::CharNextA(p))
-        if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;
+    const char* name = NameOfPath(path);
+    while (const char* colon = FindCharacterIn(name, ":")) name = colon + 1;
     SetTitle(name);
 }
 

@@ -1,4 +1,5 @@
 #include "search/FindFields.h"
+#include "fw/PathParts.h"
 
 // "\\?\C:\Data" and "\\.\C:\Data" name the folder C:\Data, "\\?\UNC\server\share" the share:
 // the plain form is the one the search walks. Other long forms (volumes, devices) stay as
@@ -23,7 +24,7 @@ BOOL CFindFields::MakeParams(FILEFINDPARAMS& params)
 {
     if (m_strLookIn.IsEmpty()) return FALSE;
     ToPlainForm(m_strLookIn);
-    if (m_strLookIn[m_strLookIn.GetLength() - 1] == '\\') m_strLookIn = m_strLookIn.Left(m_strLookIn.GetLength() - 1);
+    if (*LastCharacterOf(m_strLookIn) == '\\') m_strLookIn = m_strLookIn.Left(m_strLookIn.GetLength() - 1);
     params.folder = m_strLookIn;
     params.mask.Format("*%s*", m_strNamed.c_str());
     params.attributes = FILE_ATTRIBUTE_ARCHIVE;
@@ -63,13 +64,11 @@ BOOL IsSearchableFolder(const char* path)
     if (!strncmp(path, "\\\\.\\", 4) || !strncmp(path, "\\\\?\\", 4) || !strncmp(path, "//./", 4) ||
         !strncmp(path, "//?/", 4))
         return FALSE;
-    const char* part = path;
-    for (const char* p = path;; p++) {
-        if (*p == '\\' || *p == '/' || *p == ':' || !*p) {
-            if (IsDeviceName(part, (size_t)(p - part))) return FALSE;
-            if (!*p) break;
-            part = p + 1;
-        }
+    for (const char* part = path;;) {
+        const char* end = FindCharacterIn(part, "\\/:");
+        if (IsDeviceName(part, end ? (size_t)(end - part) : strlen(part))) return FALSE;
+        if (!end) break;
+        part = end + 1;
     }
     DWORD attr = ::GetFileAttributesA(path);
     return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);

@@ -1,5 +1,6 @@
 #include "fw/afx.h"
 #include "util/Path.h"
+#include "fw/PathParts.h"
 #include <shlwapi.h>
 #include <stdlib.h>
 #include <vector>
@@ -131,14 +132,12 @@ void CPath::SplitDirectories() const
     if (m_bDirectoriesSplit) return;
     m_bDirectoriesSplit = true;
     m_aDirectories.RemoveAll();
-    const unsigned char* p = (const unsigned char*)m_strDirectory.c_str();
-    const unsigned char* start = p;
-    for (;; p = _mbsinc(p)) {
-        if (*p == '\\' || *p == '\0') {
-            if (p > start) m_aDirectories.Add(CString((const char*)start, (int)(p - start)));
-            if (*p == '\0') break;
-            start = p + 1;
-        }
+    const CString& dir = m_strDirectory;
+    for (int start = 0; start < dir.GetLength();) {
+        int end = NextSeparator(dir, start);
+        if (end < 0) end = dir.GetLength();
+        if (end > start) m_aDirectories.Add(dir.Mid(start, end - start));
+        start = end + 1;
     }
 }
 

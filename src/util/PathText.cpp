@@ -1,12 +1,7 @@
 #include "util/PathText.h"
+#include "fw/PathParts.h"
 
-bool EndsWithBackslash(const char* path)
-{
-    if (!path || !*path) return false;
-    const char* last = path;
-    for (const char* p = path; *p; p = ::CharNextA(p)) last = p;
-    return *last == '\\' && last[1] == 0;
-}
+bool EndsWithBackslash(const char* path) { return *LastCharacterOf(path) == '\\'; }
 
 CString WithBackslash(const char* path)
 {

@@ -1,6 +1,7 @@
 #include "fw/afx.h"
 #include "watch/WatchPaths.h"
 #include "fw/Handle.h"
+#include "fw/PathParts.h"
 #include <shellapi.h>
 #include <shlobj.h>
 #include <stdlib.h>
@@ -22,7 +23,8 @@ bool IsFolderPath(const char* path)
     if (n == 3 && path[1] == ':' && path[2] == '\\') return true;
     char buf[MAX_PATH];
     memcpy(buf, path, n + 1);
-    if (buf[n - 1] == '\\') buf[n - 1] = 0;
+    const char* last = LastCharacterOf(buf);
+    if (*last == '\\') buf[last - buf] = 0;
     if (!buf[0]) return false;
     SHFILEINFOA info;
     memset(&info, 0, sizeof info);

@@ -4,14 +4,14 @@
 #include "explorer/CommandLines.h"
 #include "explorer/RecentPrograms.h"
 #include "fw/WinApp.h"
+#include "fw/PathParts.h"
 #include "res/resource.h"
 
 // Why a command line for path could not be made: a double quote in the name would end its
 // quoting early (and the viewer takes it for one), anything else is the length.
 static CString RefusalText(const char* path, const char* what)
 {
-    const char* name = strrchr(path, '\\');
-    name = name ? name + 1 : path;
+    const char* name = NameOfPath(path);
     char text[400];
     if (strchr(path, '"'))
         wsprintfA(text, "%.200s %s: its name holds a double quote!", name, what);

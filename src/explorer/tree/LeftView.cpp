@@ -3,6 +3,7 @@
 #include "explorer/BrindlexDoc.h"
 #include "explorer/ShellIcons.h"
 #include "explorer/PaneFont.h"
+#include "fw/PathParts.h"
 #include "watch/FileWatch.h"
 #include <utility>
 #include <vector>
@@ -82,7 +83,8 @@ void CLeftView::InitTree()
     char winDir[256] = "";
     UINT n = ::GetWindowsDirectoryA(winDir, sizeof winDir);
     if (n >= sizeof winDir) winDir[0] = 0;
-    if (char* slash = strchr(winDir, '\\')) slash[1] = 0;
+    int slash = NextSeparator(winDir);
+    if (slash >= 0) winDir[slash + 1] = 0;
 
     CTreeCtrl tree = GetTreeCtrl();
     DWORD drives = ::GetLogicalDrives();

@@ -6,6 +6,7 @@
 #include "fw/OleDataSource.h"
 #include "fw/WinApp.h"
 #include "util/PathText.h"
+#include "fw/PathParts.h"
 
 HTREEITEM CLeftView::FindItemByPath(const char* path) const
 {
@@ -18,7 +19,7 @@ HTREEITEM CLeftView::FindItemByPath(const char* path) const
         HTREEITEM item = h;
         int i = root.GetLength();
         while (item && i < p.GetLength()) {
-            int end = p.Find('\\', i);
+            int end = NextSeparator(p, i);
             if (end < 0) end = p.GetLength();
             CString name = p.Mid(i, end - i);
             HTREEITEM match = nullptr;

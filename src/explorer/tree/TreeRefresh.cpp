@@ -3,6 +3,7 @@
 #include "explorer/BrindlexDoc.h"
 #include "explorer/NameIndex.h"
 #include "util/PathText.h"
+#include "fw/PathParts.h"
 #include "watch/FileWatch.h"
 #include "fw/Redraw.h"
 #include "fw/FileFind.h"
@@ -188,8 +189,8 @@ void CLeftView::RebuildTree()
                 // The next component of the selected path.
                 int i = prefix.GetLength();
                 if (i >= selPath.GetLength()) break;
-                prefix += selPath[i++];
-                while (i < selPath.GetLength() && selPath[i] != '\\') prefix += selPath[i++];
+                int end = NextSeparator(selPath, i + (selPath[i] == '\\' ? 1 : 0));
+                prefix = selPath.Left(end < 0 ? selPath.GetLength() : end);
                 HTREEITEM match = nullptr;
                 for (HTREEITEM it = tree.GetNextVisibleItem(h); it; it = tree.GetNextVisibleItem(it)) {
                     noteTop(it);
