@@ -19,9 +19,6 @@ const DWORD VIEWER_HEX_STYLE = VIEWER_TEXT_STYLE | ES_AUTOHSCROLL;
 // The frame's timers: the deferred start-up, and the pieces of a section still coming in.
 const UINT_PTR VIEWER_START_TIMER = 1;
 const UINT_PTR VIEWER_PIECE_TIMER = 2;
-// The frame carries this property while the rest of a section is being appended, so that
-// other programs (tools that drive the window, our own tests) can tell a whole section.
-const char VIEWER_LOADING_PROP[] = "Brindlex.SectionLoading";
 
 class CBrindlexDlg : public CFrameWnd, public IViewerWindow {
 public:

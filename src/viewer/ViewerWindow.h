@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+// The viewer's frame carries this property while the rest of a section is being appended, so
+// that other programs (tools that drive the window, our own tests) can tell a whole section.
+const char VIEWER_LOADING_PROP[] = "Brindlex.SectionLoading";
+
 class IViewerWindow {
 public:
     virtual ~IViewerWindow() {}
