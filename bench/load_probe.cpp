@@ -5,6 +5,7 @@
 //          and the frame no longer marked as loading; a viewer that loads in one go answers
 //          only once the section is whole)
 //   gap    the longest time without an answer, from the frame's showing to the whole section
+//   gapend when that longest gap ended, in seconds from the start
 //   chars  the final length;  peak  the process's peak working set in MB
 // Usage: bench_load_probe.exe EXE FILE [text|hex]
 #include "BenchClock.h"
@@ -68,7 +69,7 @@ int main(int argc, char** argv)
         return 1;
     }
     CHandle process(pi.hProcess), thread(pi.hThread);
-    double first = -1, whole = -1, last = -1, gap = 0;
+    double first = -1, whole = -1, last = -1, gap = 0, gapEnd = 0;
     DWORD_PTR len = 0;
     HWND frame = nullptr;
     while (BenchNow() - t0 < 600 && whole < 0) {
@@ -79,9 +80,13 @@ int main(int argc, char** argv)
             continue;
         }
         double now = BenchNow() - t0;
-        if (last >= 0 && now - last > gap) gap = now - last;
+        if (last >= 0 && now - last > gap) {
+            gap = now - last;
+            gapEnd = now;
+        }
         last = now;
-        // The mark first: a piece that comes in after it was read is still counted.
+        // The mark first (the window has just answered, so it is up to date): a piece that comes
+        // in after it was read is still counted.
         bool loading = ::GetPropA(frame, VIEWER_LOADING_PROP) != nullptr;
         // The control counts its text anew for every length asked (it takes long in a big
         // section): asked only until text shows and once the load has ended.
@@ -93,7 +98,8 @@ int main(int argc, char** argv)
         len = 0;
         if (ctl) ::SendMessageTimeoutA(ctl, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 600000, &len);
         if (len > 0 && first < 0) first = now;
-        if (len > 0 && !loading) whole = now;
+        // A load may have begun while the length was asked: the mark is read again.
+        if (len > 0 && !loading && !::GetPropA(frame, VIEWER_LOADING_PROP)) whole = now;
         ::Sleep(2);
     }
     PROCESS_MEMORY_COUNTERS pmc = {};
@@ -105,6 +111,6 @@ int main(int argc, char** argv)
         fprintf(stderr, "the viewer showed no whole section\n");
         return 1;
     }
-    printf("first %.3f\nwhole %.3f\ngap %.3f\nchars %lu\npeak %.1f\n", first, whole, gap, (unsigned long)len, peak);
+    printf("first %.3f\nwhole %.3f\ngap %.3f\ngapend %.3f\nchars %lu\npeak %.1f\n", first, whole, gap, gapEnd, (unsigned long)len, peak);
     return 0;
 }

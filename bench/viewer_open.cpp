@@ -96,10 +96,12 @@ int ControlTextLength(DWORD pid)
 {
     FindFrame f = {pid, nullptr};
     ::EnumWindows(FindFrameOf, (LPARAM)&f);
-    if (f.frame && ::GetPropA(f.frame, VIEWER_LOADING_PROP)) return 0;
-    HWND ctl = f.frame ? ::FindWindowExA(f.frame, nullptr, "RichEdit20A", nullptr) : nullptr;
+    if (!f.frame || ::GetPropA(f.frame, VIEWER_LOADING_PROP)) return 0;
+    HWND ctl = ::FindWindowExA(f.frame, nullptr, "RichEdit20A", nullptr);
     DWORD_PTR len = 0;
     if (!ctl || !::SendMessageTimeoutA(ctl, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 120000, &len)) return 0;
+    // The length is answered once the window's thread is free: a load may have begun meanwhile.
+    if (::GetPropA(f.frame, VIEWER_LOADING_PROP)) return 0;
     return (int)len;
 }
 

@@ -164,6 +164,8 @@ bool CBrindlex::Loading() const { return m_frame && ::GetPropA(m_frame, VIEWER_L
 
 bool CBrindlex::WaitWhole(int timeoutMs) const
 {
+    // The mark is set inside the handler that loads, so it is read once the window's thread is free.
+    Sync();
     return WaitFor([&] { return !Loading(); }, timeoutMs);
 }
 
