@@ -52,7 +52,9 @@ public:
     {
         double t = BenchNow();
         m_inStream = true;
+        // The whole section, as a command that needs all of it gets it.
         CBrindlexDlg::StreamSection();
+        FinishSectionLoad();
         m_inStream = false;
         m_stream = BenchNow() - t;
     }

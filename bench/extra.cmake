@@ -9,3 +9,7 @@ endforeach()
 if(TARGET bench_find_files)
   target_sources(bench_find_files PRIVATE $<TARGET_OBJECTS:brindlex_res>)
 endif()
+# The load probe reads the viewer's memory from outside.
+if(TARGET bench_load_probe)
+  target_link_libraries(bench_load_probe PRIVATE psapi)
+endif()

@@ -12,7 +12,7 @@
 //       "callbacks N": what the platform's copy costs without the viewer's progress display.
 //   bench_viewer_open.exe launch EXE FILE [text|hex [FACE]]
 //       starts "EXE FILE" (in hex mode with hex; the mode's font face FACE when given) and
-//       waits until its text control holds the first section; prints "launch S".
+//       waits until its text control holds the whole first section; prints "launch S".
 #include "ViewerBench.h"
 #include <string.h>
 
@@ -90,15 +90,18 @@ BOOL CALLBACK FindFrameOf(HWND h, LPARAM lp)
     return FALSE;
 }
 
-// The viewer's text length, asked the way another program would; 0 until the first
+// The viewer's text length, asked the way another program would; 0 until the whole first
 // section is in. The control is re-created on open, so it is looked up each time.
 int ControlTextLength(DWORD pid)
 {
     FindFrame f = {pid, nullptr};
     ::EnumWindows(FindFrameOf, (LPARAM)&f);
-    HWND ctl = f.frame ? ::FindWindowExA(f.frame, nullptr, "RichEdit20A", nullptr) : nullptr;
+    if (!f.frame || ::GetPropA(f.frame, VIEWER_LOADING_PROP)) return 0;
+    HWND ctl = ::FindWindowExA(f.frame, nullptr, "RichEdit20A", nullptr);
     DWORD_PTR len = 0;
     if (!ctl || !::SendMessageTimeoutA(ctl, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 120000, &len)) return 0;
+    // The length is answered once the window's thread is free: a load may have begun meanwhile.
+    if (::GetPropA(f.frame, VIEWER_LOADING_PROP)) return 0;
     return (int)len;
 }
 

@@ -12,7 +12,6 @@
 #include <shellapi.h>
 
 // The viewer's one-shot start-up timer: the window does the rest of its start-up when it fires.
-static const UINT_PTR kViewerStartTimer = 1;
 static const UINT kViewerStartDelayMs = 100;
 
 BEGIN_MESSAGE_MAP(CBrindlexApp, CWinApp)
@@ -57,7 +56,7 @@ BOOL CBrindlexApp::InitViewer()
     }
     m_pMainWnd = dlg;
     ::DragAcceptFiles(dlg->m_hWnd, TRUE);
-    if (!::SetTimer(dlg->m_hWnd, kViewerStartTimer, kViewerStartDelayMs, nullptr)) {
+    if (!::SetTimer(dlg->m_hWnd, VIEWER_START_TIMER, kViewerStartDelayMs, nullptr)) {
         ::MessageBoxA(nullptr, "Can't get system timer; can't run!", AfxGetAppName(), MB_OK | MB_ICONSTOP);
         return FALSE;
     }

@@ -53,8 +53,12 @@ CBrindlexDlg::~CBrindlexDlg()
 
 LRESULT CBrindlexDlg::OnTimer(WPARAM wp, LPARAM)
 {
+    if (wp == VIEWER_PIECE_TIMER) {
+        if (!AppendPiece()) EndSectionLoad();
+        return 0;
+    }
     ::KillTimer(m_hWnd, wp);
-    if (wp == 1) {
+    if (wp == VIEWER_START_TIMER) {
         // The names come from the command line's Unicode form, where a name outside the code
         // page can be told from one typed with '?' or '*'.
         CArray<CString> names;
@@ -129,6 +133,7 @@ void CBrindlexDlg::StartViewer(const char* path)
 
 void CBrindlexDlg::RecreateControl()
 {
+    AbandonSectionLoad();  // the pieces still to come belong to the old control
     if (g_richEdit.Create(g_bHexMode ? VIEWER_HEX_STYLE : VIEWER_TEXT_STYLE, g_rcClient, m_hWnd, IDC_VIEWER_TEXT))
         g_richEdit.SendMessage(EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
 }
@@ -178,6 +183,19 @@ void CBrindlexDlg::BringToForeground() { ::SetForegroundWindow(m_hWnd); }
 
 void CBrindlexDlg::ShowMessage(const char* text) { MessageBox(text, nullptr, MB_OK); }
 
+BOOL CBrindlexDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_bLoading && pMsg->message == WM_KEYDOWN) {
+        if (pMsg->wParam == VK_ESCAPE) {
+            CancelSectionLoad();
+            return TRUE;
+        }
+        // The control's own Select All: the whole section, never the part that is in.
+        if (pMsg->wParam == 'A' && ::GetKeyState(VK_CONTROL) < 0) FinishSectionLoad();
+    }
+    return CFrameWnd::PreTranslateMessage(pMsg);
+}
+
 LRESULT CBrindlexDlg::OnPaint(WPARAM wp, LPARAM lp)
 {
     if (!::IsIconic(m_hWnd)) {
@@ -218,6 +236,7 @@ LRESULT CBrindlexDlg::OnEndSession(WPARAM wp, LPARAM)
 
 void CBrindlexDlg::ReleaseViewer()
 {
+    AbandonSectionLoad();
     CloseViewedFile();
     if (g_szTempCopy[0]) ::DeleteFileA(g_szTempCopy);
     // Once deleted, the unique name may be handed to another process: never touch it again.

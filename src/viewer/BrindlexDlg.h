@@ -16,6 +16,10 @@ const DWORD VIEWER_TEXT_STYLE = WS_CHILD | WS_VISIBLE | WS_MAXIMIZE | WS_VSCROLL
                                 ES_NOHIDESEL | ES_AUTOVSCROLL | ES_MULTILINE;
 const DWORD VIEWER_HEX_STYLE = VIEWER_TEXT_STYLE | ES_AUTOHSCROLL;
 
+// The frame's timers: the deferred start-up, and the pieces of a section still coming in.
+const UINT_PTR VIEWER_START_TIMER = 1;
+const UINT_PTR VIEWER_PIECE_TIMER = 2;
+
 class CBrindlexDlg : public CFrameWnd, public IViewerWindow {
 public:
     CBrindlexDlg();
@@ -29,6 +33,7 @@ public:
     void SetSectionMenuTitle(const char* title) override;
     void SelectModeFont() override;
     void StreamSection() override;
+    void StopSectionLoad() override;
     void SetFileMenuItem(int pos, UINT id, const char* text) override;
     void RedrawMenuBar() override;
     void CaretHomeAndFocus() override;
@@ -42,9 +47,23 @@ public:
     // Starts a new viewer process for one file.
     virtual void StartViewer(const char* path);
 
+    // A section's first screenful is shown at once; the rest comes in piece by piece while
+    // the window goes on answering. Commands that need the whole section finish it first.
+    bool IsSectionLoading() const { return m_bLoading; }
+    void FinishSectionLoad();
+    // Stops appending: the section in the control stays as far as it came (callers that
+    // must not leave it on show replace or empty the control).
+    void AbandonSectionLoad();
+
 protected:
-    // The section after its first piece, appended at the end of the control's text.
-    void AppendRestOfSection();
+    // Appends the next piece at the end of the control's text, keeping what the user sees;
+    // false once the section is whole.
+    bool AppendPiece();
+    // The section is whole: the load's marks go, the scroll bar shows only when needed.
+    void EndSectionLoad();
+    // Esc during a load: no half section stays on show.
+    void CancelSectionLoad();
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnClose(WPARAM, LPARAM);
@@ -80,6 +99,7 @@ protected:
     // While the file is copied for viewing a close waits for the copy to stop, then closes.
     bool m_bCopying = false;
     bool m_bCloseAfterCopy = false;
+    bool m_bLoading = false;
 
     DECLARE_MESSAGE_MAP()
 };

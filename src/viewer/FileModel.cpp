@@ -114,6 +114,7 @@ BOOL OpenViewedFile(const char* path)
 
 void CloseViewedFile()
 {
+    Wnd().StopSectionLoad();
     g_viewedFile.Close();
     g_bFileLoaded = 0;
     Wnd().SetSectionMenuTitle("&Section");

@@ -39,6 +39,7 @@ void CBrindlexDlg::OnOpenDefault()
 void CBrindlexDlg::OnCopy()
 {
     if (!g_richEdit) return;
+    FinishSectionLoad();  // a selection may run on into what is still coming
     CHARRANGE cr = {0, 0};
     ::SendMessageA(g_richEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
     if (cr.cpMax <= cr.cpMin) return;
@@ -98,6 +99,7 @@ LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
         return 0;
     }
     if (!(fr->Flags & FR_FINDNEXT) || !g_richEdit) return 0;
+    FinishSectionLoad();  // a search covers the whole section
 
     WPARAM options = FR_DOWN;
     if (fr->Flags & FR_MATCHCASE) options |= FR_MATCHCASE;
@@ -178,8 +180,18 @@ LRESULT CBrindlexDlg::OnDropFiles(WPARAM wp, LPARAM)
     return 0;
 }
 
-void CBrindlexDlg::OnPrint() { PrintView(0); }
-void CBrindlexDlg::OnPrintPage() { PrintView(1); }
+// A printout is of the whole section.
+void CBrindlexDlg::OnPrint()
+{
+    FinishSectionLoad();
+    PrintView(0);
+}
+
+void CBrindlexDlg::OnPrintPage()
+{
+    FinishSectionLoad();
+    PrintView(1);
+}
 
 namespace {
 

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+// The viewer's frame carries this property while the rest of a section is being appended, so
+// that other programs (tools that drive the window, our own tests) can tell a whole section.
+const char VIEWER_LOADING_PROP[] = "Brindlex.SectionLoading";
+
 class IViewerWindow {
 public:
     virtual ~IViewerWindow() {}
@@ -12,6 +16,8 @@ public:
     virtual void SetSectionMenuTitle(const char* title) = 0;  // top-level position 4, then redraw the bar
     virtual void SelectModeFont() = 0;                     // hex or text font, without redrawing
     virtual void StreamSection() = 0;                      // stream the section in, wait cursor shown
+    // The file is closing: a section still coming in must not stay on show half loaded.
+    virtual void StopSectionLoad() {}
     virtual void SetFileMenuItem(int pos, UINT id, const char* text) = 0;  // append or replace by position
     virtual void RedrawMenuBar() = 0;
     virtual void CaretHomeAndFocus() = 0;                  // caret to 0,0, shown, focus to the control

@@ -1,4 +1,5 @@
 #include "support/Driver.h"
+#include "viewer/ViewerWindow.h"
 #include <tlhelp32.h>
 #include <richedit.h>
 #include <algorithm>
@@ -153,15 +154,30 @@ void CBrindlex::KillChildrenOf(DWORD pid)
 
 HWND CBrindlex::Control() const { return ::FindWindowExA(m_frame, nullptr, "RichEdit20A", nullptr); }
 
-std::string CBrindlex::Text() const
+std::string CBrindlex::ShownText() const
 {
     HWND c = Control();
     return c ? WindowText(c) : "";
 }
 
+bool CBrindlex::Loading() const { return m_frame && ::GetPropA(m_frame, VIEWER_LOADING_PROP) != nullptr; }
+
+bool CBrindlex::WaitWhole(int timeoutMs) const
+{
+    // The mark is set inside the handler that loads, so it is read once the window's thread is free.
+    Sync();
+    return WaitFor([&] { return !Loading(); }, timeoutMs);
+}
+
+std::string CBrindlex::Text() const
+{
+    WaitWhole();
+    return ShownText();
+}
+
 bool CBrindlex::WaitForText(int timeoutMs)
 {
-    return WaitFor([&] { return !Text().empty(); }, timeoutMs);
+    return WaitFor([&] { return !ShownText().empty(); }, timeoutMs) && WaitWhole();
 }
 
 void CBrindlex::Sync() const

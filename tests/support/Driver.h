@@ -36,7 +36,13 @@ public:
     HWND Frame() const { return m_frame; }
     HWND Control() const;
     std::string Title() const { return WindowText(m_frame); }
-    std::string Text() const;  // the control's whole text, CRLF line ends
+    // The control's whole text, CRLF line ends, once the section on show is whole.
+    std::string Text() const;
+    // The text as it is now, while a section may still be coming in.
+    std::string ShownText() const;
+    // True while the viewer is still appending the section on show.
+    bool Loading() const;
+    bool WaitWhole(int timeoutMs = 60000) const;
     void Command(UINT id);     // sends WM_COMMAND and waits until it has been handled
     void Keys(WORD vk, bool ctrl = false, bool alt = false);  // a key press through the input queue
     // The same key press without waiting for the window to take it.

@@ -27,9 +27,15 @@ protected:
         ASSERT_TRUE(dlg->LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
         TestApp().m_pMainWnd = dlg;
         dlg->StartUp(path);
-        Pump();
         ASSERT_NE(g_richEdit, nullptr);
+        // Handling messages lets the rest of the section come in (the pieces follow each other
+        // as long as messages are handled): Open waits for all of it unless told otherwise.
+        if (wholeSection) {
+            Pump();
+            ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
+        }
     }
+    bool wholeSection = true;
     void Close()
     {
         if (reference) ::DestroyWindow(reference);
@@ -346,3 +352,67 @@ TEST_F(SectionLoadTest, LongLinesShowWrappedAtTheBoundAndFindCopyAndPrintSeeTheF
 }
 
 }  // namespace
+
+TEST_F(SectionLoadTest, PiecesComingInKeepWhatTheUserSeesAndSelected)
+{
+    std::string bytes = MixedLines(6000);  // about 1.2 MB: many pieces after the first
+    ASSERT_TRUE(WriteFileBytes(dir.File("big.txt"), bytes));
+    TestApp().WriteProfileInt("settings", "hex", 0);
+    wholeSection = false;
+    ASSERT_NO_FATAL_FAILURE(Open(dir.File("big.txt")));
+    ASSERT_TRUE(dlg->IsSectionLoading()) << "the first screenful is shown before the rest is in";
+    EXPECT_TRUE(::GetPropA(dlg->m_hWnd, VIEWER_LOADING_PROP));
+    LONG shownFirst = (LONG)::SendMessageA(g_richEdit, EM_GETLINECOUNT, 0, 0);
+    EXPECT_LT((size_t)::GetWindowTextLengthA(g_richEdit), bytes.size());
+
+    // The start-up click lands (only mouse messages: anything else would let pieces in), then
+    // the user scrolls and selects while the rest comes in.
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) ::DispatchMessageA(&msg);
+    ASSERT_TRUE(dlg->IsSectionLoading());
+    ::SendMessageA(g_richEdit, EM_LINESCROLL, 0, 40);
+    LONG first = (LONG)::SendMessageA(g_richEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
+    EXPECT_GT(first, 0);
+    CHARRANGE picked = {25, 90};
+    ::SendMessageA(g_richEdit, EM_EXSETSEL, 0, (LPARAM)&picked);
+    ::SendMessageA(g_richEdit, EM_LINESCROLL, 0, first - (LONG)::SendMessageA(g_richEdit, EM_GETFIRSTVISIBLELINE, 0, 0));
+    first = (LONG)::SendMessageA(g_richEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
+
+    ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
+    EXPECT_FALSE(::GetPropA(dlg->m_hWnd, VIEWER_LOADING_PROP));
+    EXPECT_GT((LONG)::SendMessageA(g_richEdit, EM_GETLINECOUNT, 0, 0), shownFirst);
+    EXPECT_TRUE(TextOf(g_richEdit) == bytes) << "pieces lost, doubled or reordered";
+    CHARRANGE now = {0, 0};
+    ::SendMessageA(g_richEdit, EM_EXGETSEL, 0, (LPARAM)&now);
+    EXPECT_EQ(now.cpMin, picked.cpMin);
+    EXPECT_EQ(now.cpMax, picked.cpMax);
+    EXPECT_EQ(::SendMessageA(g_richEdit, EM_GETFIRSTVISIBLELINE, 0, 0), first);
+    EXPECT_FALSE(::SendMessageA(g_richEdit, EM_CANUNDO, 0, 0));
+}
+
+TEST_F(SectionLoadTest, ClosingTheFileOrEscDuringALoadLeavesNoHalfSection)
+{
+    std::string bytes = MixedLines(6000);
+    ASSERT_TRUE(WriteFileBytes(dir.File("big.txt"), bytes));
+    TestApp().WriteProfileInt("settings", "hex", 0);
+    wholeSection = false;
+    for (bool esc : {false, true}) {
+        SCOPED_TRACE(esc ? "Esc" : "the file closed");
+        ASSERT_NO_FATAL_FAILURE(Open(dir.File("big.txt")));
+        ASSERT_TRUE(dlg->IsSectionLoading());
+        if (esc) {
+            MSG msg = {g_richEdit, WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, {0, 0}};
+            EXPECT_TRUE(TestApp().PreTranslateMessage(&msg));
+            EXPECT_EQ(dlg->GetWindowText(), CString("Brindlex"));
+        } else {
+            CloseViewedFile();
+        }
+        EXPECT_FALSE(dlg->IsSectionLoading());
+        EXPECT_FALSE(::GetPropA(dlg->m_hWnd, VIEWER_LOADING_PROP));
+        EXPECT_FALSE(g_bFileLoaded);
+        ASSERT_NE(g_richEdit, nullptr);
+        EXPECT_EQ(::GetWindowTextLengthA(g_richEdit), 0);
+        Pump();  // no piece comes in later
+        EXPECT_EQ(::GetWindowTextLengthA(g_richEdit), 0);
+    }
+}

@@ -1,0 +1,116 @@
+// A probe from outside while the viewer loads a section: starts "EXE FILE", pings the frame
+// every 2 ms (WM_NULL, answered only when the window's thread is free) and reports:
+//   first  seconds from the start to the first answer with text in the control
+//   whole  seconds from the start to the first answer with the whole section in (text there
+//          and the frame no longer marked as loading; a viewer that loads in one go answers
+//          only once the section is whole)
+//   gap    the longest time without an answer, from the frame's showing to the whole section
+//   gapend when that longest gap ended, in seconds from the start
+//   chars  the final length;  peak  the process's peak working set in MB
+// Usage: bench_load_probe.exe EXE FILE [text|hex]
+#include "BenchClock.h"
+#include "fw/afx.h"
+#include "fw/Handle.h"
+#include "fw/WinApp.h"
+#include "viewer/BrindlexDlg.h"
+#include <psapi.h>
+#include <shlwapi.h>
+#include <stdio.h>
+#include <string.h>
+
+namespace {
+
+struct FindFrame {
+    DWORD pid;
+    HWND frame;
+};
+
+BOOL CALLBACK FindFrameOf(HWND h, LPARAM lp)
+{
+    FindFrame* f = (FindFrame*)lp;
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(h, &pid);
+    if (pid != f->pid || !::IsWindowVisible(h)) return TRUE;
+    char cls[64] = "";
+    ::GetClassNameA(h, cls, sizeof cls);
+    if (!strcmp(cls, "#32770")) return TRUE;  // a message box
+    f->frame = h;
+    return FALSE;
+}
+
+HWND FrameOf(DWORD pid)
+{
+    FindFrame f = {pid, nullptr};
+    ::EnumWindows(FindFrameOf, (LPARAM)&f);
+    return f.frame;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3 || argc > 4) {
+        fprintf(stderr, "usage: bench_load_probe EXE FILE [text|hex]\n");
+        return 2;
+    }
+    bool hex = argc == 4 && !strcmp(argv[3], "hex");
+    CWinApp app("Brindlex");
+    app.SetRegistryKey("Quenbridge");
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, app.GetAppKeyPath());  // fresh settings
+    app.WriteProfileInt("settings", "hex", hex ? 1 : 0);
+    char cmd[1024];
+    if (snprintf(cmd, sizeof cmd, "\"%s\" %s", argv[1], argv[2]) >= (int)sizeof cmd) return 2;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    double t0 = BenchNow();
+    if (!::CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        fprintf(stderr, "cannot start %s\n", argv[1]);
+        return 1;
+    }
+    CHandle process(pi.hProcess), thread(pi.hThread);
+    double first = -1, whole = -1, last = -1, gap = 0, gapEnd = 0;
+    DWORD_PTR len = 0;
+    HWND frame = nullptr;
+    while (BenchNow() - t0 < 600 && whole < 0) {
+        if (!frame && (frame = FrameOf(pi.dwProcessId)) != nullptr) last = BenchNow() - t0;
+        DWORD_PTR r = 0;
+        if (!frame || !::SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &r)) {
+            ::Sleep(2);
+            continue;
+        }
+        double now = BenchNow() - t0;
+        if (last >= 0 && now - last > gap) {
+            gap = now - last;
+            gapEnd = now;
+        }
+        last = now;
+        // The mark first (the window has just answered, so it is up to date): a piece that comes
+        // in after it was read is still counted.
+        bool loading = ::GetPropA(frame, VIEWER_LOADING_PROP) != nullptr;
+        // The control counts its text anew for every length asked (it takes long in a big
+        // section): asked only until text shows and once the load has ended.
+        if (first >= 0 && loading) {
+            ::Sleep(2);
+            continue;
+        }
+        HWND ctl = ::FindWindowExA(frame, nullptr, "RichEdit20A", nullptr);
+        len = 0;
+        if (ctl) ::SendMessageTimeoutA(ctl, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 600000, &len);
+        if (len > 0 && first < 0) first = now;
+        // A load may have begun while the length was asked: the mark is read again.
+        if (len > 0 && !loading && !::GetPropA(frame, VIEWER_LOADING_PROP)) whole = now;
+        ::Sleep(2);
+    }
+    PROCESS_MEMORY_COUNTERS pmc = {};
+    pmc.cb = sizeof pmc;
+    double peak = ::GetProcessMemoryInfo(process, &pmc, sizeof pmc) ? pmc.PeakWorkingSetSize / 1048576.0 : 0;
+    if (frame) ::PostMessageA(frame, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(process, 30000) != WAIT_OBJECT_0) ::TerminateProcess(process, 1);
+    if (whole < 0) {
+        fprintf(stderr, "the viewer showed no whole section\n");
+        return 1;
+    }
+    printf("first %.3f\nwhole %.3f\ngap %.3f\ngapend %.3f\nchars %lu\npeak %.1f\n", first, whole, gap, gapEnd, (unsigned long)len, peak);
+    return 0;
+}
