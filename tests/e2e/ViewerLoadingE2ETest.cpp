@@ -73,10 +73,9 @@ TEST_F(ViewerLoadingE2E, TheWindowAnswersAndScrollsWhileTheRestComesIn)
     ASSERT_TRUE(::SendMessageTimeoutA(v.Frame(), WM_NULL, 0, 0, SMTO_NORMAL, 20000, &r));
     v.Keys(VK_NEXT);
     v.Keys(VK_NEXT);
-    bool scrolledDuringLoad = v.Loading();
-    LONG first = (LONG)::SendMessageA(v.Control(), EM_GETFIRSTVISIBLELINE, 0, 0);
-    EXPECT_GT(first, 0);
-    EXPECT_TRUE(scrolledDuringLoad) << "the load ended before the keys were taken";
+    LONG first = 0;
+    ASSERT_TRUE(WaitFor([&] { return (first = (LONG)::SendMessageA(v.Control(), EM_GETFIRSTVISIBLELINE, 0, 0)) > 0; }, 20000));
+    EXPECT_TRUE(v.Loading()) << "the load ended before the keys were taken";
 
     ASSERT_TRUE(v.WaitWhole());
     EXPECT_TRUE(v.Text() == First()) << "pieces lost, doubled or reordered";
@@ -169,9 +168,9 @@ TEST_F(ViewerLoadingE2E, EscAndCloseEndTheLoadAtOnce)
         CBrindlex v;
         ASSERT_NO_FATAL_FAILURE(StartLoading(v));
         v.Keys(VK_ESCAPE);
+        ASSERT_TRUE(WaitFor([&] { return v.Title() == "Brindlex"; }, 20000)) << v.Title();
         EXPECT_FALSE(v.Loading());
         EXPECT_EQ(v.ShownText(), "") << "a half section stayed on show";
-        EXPECT_EQ(v.Title(), "Brindlex");
         // Nothing is loaded: Next has nothing to show.
         v.Command(ID_VIEWER_NEXT);
         EXPECT_EQ(v.ShownText(), "");
