@@ -53,9 +53,10 @@ TEST_F(ViewerE2E, HexAndTextModesByKeys)
     ASSERT_TRUE(v.Start(std::string(dir.File("ab.txt")), "Brindlex - "));
     ASSERT_TRUE(v.WaitForText());
     v.Keys('X', true);  // Ctrl+X: Hex
-    EXPECT_EQ(v.Text(), "000000  61 62 0A " + std::string(39, ' ') + "\tab.\r\n");
+    std::string hex = "000000  61 62 0A " + std::string(39, ' ') + "\tab.\r\n";
+    EXPECT_TRUE(WaitFor([&] { return v.Text() == hex; })) << v.Text();
     v.Keys('T', true);  // Ctrl+T: Text
-    EXPECT_EQ(v.Text(), "ab\r\n");
+    EXPECT_TRUE(WaitFor([&] { return v.Text() == "ab\r\n"; })) << v.Text();
     EXPECT_EQ(TestApp().GetProfileInt("settings", "hex", 9), 0u);
 }
 
@@ -67,13 +68,15 @@ TEST_F(ViewerE2E, SectionsByKeys)
     ASSERT_TRUE(v.WaitForText(60000));
     EXPECT_EQ(v.Text().substr(0, 24), "abcdefghij\r\nabcdefghij\r\n");
     v.Keys('N', true);  // Ctrl+N: the second section holds one byte
-    EXPECT_EQ(v.Text(), "a");
+    EXPECT_TRUE(WaitFor([&] { return v.Text() == "a"; }, 60000)) << v.Text().size();
     v.Keys('N', true);  // no third section
+    ASSERT_TRUE(v.InputTaken());
     EXPECT_EQ(v.Text(), "a");
     v.Keys(VK_END, true);  // Ctrl+End: already the last section
+    ASSERT_TRUE(v.InputTaken());
     EXPECT_EQ(v.Text(), "a");
     v.Keys('V', true);  // Ctrl+V: previous section
-    EXPECT_EQ(v.Text().substr(0, 12), "abcdefghij\r\n");
+    EXPECT_TRUE(WaitFor([&] { return v.Text().substr(0, 12) == "abcdefghij\r\n"; }, 60000));
 }
 
 // Types text into the find dialog and presses Find Next.
@@ -81,10 +84,9 @@ void FindNext(CBrindlex& v, HWND find, const char* what)
 {
     HWND edit = ::FindWindowExA(find, nullptr, "Edit", nullptr);
     ::SendMessageA(edit, WM_SETTEXT, 0, (LPARAM)what);
-    ::PostMessageA(find, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(find, IDOK));
-    Idle(200);
-    DWORD_PTR r;
-    ::SendMessageTimeoutA(v.Frame(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &r);
+    // Sent messages are handled in order: the round trip ends once the search has run.
+    ::SendNotifyMessageA(find, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(find, IDOK));
+    v.Sync();
 }
 
 TEST_F(ViewerE2E, FindStartsBelowTheFirstVisibleLineAndReportsTheEnd)
@@ -93,7 +95,7 @@ TEST_F(ViewerE2E, FindStartsBelowTheFirstVisibleLineAndReportsTheEnd)
     CBrindlex v;
     ASSERT_TRUE(v.Start(std::string(dir.File("f.txt")), "Brindlex - "));
     ASSERT_TRUE(v.WaitForText());
-    Idle(300);
+    ASSERT_TRUE(v.InputTaken());  // the start-up click lands first
     ::SendMessageA(v.Control(), EM_SETSEL, 0, 0);
     v.Keys(VK_F3);
     HWND find = v.FindDialog("Find");
@@ -148,8 +150,8 @@ TEST_F(ViewerE2E, PlacementCommands)
     EXPECT_EQ(rc.left, 60);
     EXPECT_EQ(rc.right - rc.left, 520);
     v.Keys('U', true);  // Ctrl+U: upper half of the screen
-    ::GetWindowRect(v.Frame(), &rc);
     int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    WaitFor([&] { return ::GetWindowRect(v.Frame(), &rc) && rc.bottom == cy / 2; });
     EXPECT_EQ(rc.left, 0);
     EXPECT_EQ(rc.top, 0);
     EXPECT_EQ(rc.right, cx);
@@ -159,7 +161,7 @@ TEST_F(ViewerE2E, PlacementCommands)
     ::GetClientRect(v.Control(), &ctl);
     EXPECT_EQ(ctl.right, client.right);  // the control follows the frame
     v.Keys('D', true);  // Ctrl+D: default window
-    ::GetWindowRect(v.Frame(), &rc);
+    WaitFor([&] { return ::GetWindowRect(v.Frame(), &rc) && rc.left == 60; });
     EXPECT_EQ(rc.left, 60);
     EXPECT_EQ(rc.top, 60);
     EXPECT_EQ(rc.right - rc.left, 520);
@@ -211,7 +213,7 @@ TEST(ViewerHelp, HelpContentsOpensTheHelpFileButF1DoesNothing)
     ASSERT_TRUE(v.Start(std::string(dir.File("h.txt")), "Brindlex - "));
     ASSERT_TRUE(v.WaitForText());
     v.Keys(VK_F1);  // the viewer's F1 sends a command nothing handles
-    Idle(1000);
+    ASSERT_TRUE(v.InputTaken());
     EXPECT_FALSE(FindTopWindow(v.Pid(), "Brindlex Help"));
     ::PostMessageA(v.Frame(), WM_COMMAND, ID_HELP_CONTENTS, 0);
     HWND help = WaitTopWindow(v.Pid(), "Brindlex Help", 20000);

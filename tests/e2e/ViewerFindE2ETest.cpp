@@ -17,16 +17,15 @@ protected:
     {
         EXPECT_TRUE(WriteFileBytes(dir.File("f.txt"), text));
         if (!v.Start(std::string(dir.File("f.txt")), "Brindlex - ") || !v.WaitForText()) return nullptr;
-        Idle(300);  // the start-up click lands first
+        if (!v.InputTaken()) return nullptr;  // the start-up click lands first
         v.Keys(VK_F3);
         return v.FindDialog("Find");
     }
     static void PressFindNext(CBrindlex& v, HWND find)
     {
-        ::PostMessageA(find, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(find, IDOK));
-        Idle(200);
-        DWORD_PTR r;
-        ::SendMessageTimeoutA(v.Frame(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &r);
+        // Sent messages are handled in order: the round trip ends once the search has run.
+        ::SendNotifyMessageA(find, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(find, IDOK));
+        v.Sync();
     }
     static LONG FirstVisible(CBrindlex& v) { return (LONG)::SendMessageA(v.Control(), EM_GETFIRSTVISIBLELINE, 0, 0); }
     CTempDir dir;

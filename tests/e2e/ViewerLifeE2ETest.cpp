@@ -25,14 +25,15 @@ TEST_F(ViewerLifeE2E, AStoredHexOtherThanZeroOrOneIsHex)
         ASSERT_TRUE(v.WaitForText(60000));
         EXPECT_EQ(v.Text().substr(0, 8), "000000  ");
         v.Keys(VK_END, true);  // Ctrl+End: the last section, one byte
-        EXPECT_EQ(v.Text().substr(0, 11), "080000  69 ");
+        EXPECT_TRUE(WaitFor([&] { return v.Text().substr(0, 11) == "080000  69 "; }, 60000));
         v.Keys('X', true);  // Ctrl+X: already hex, nothing happens
+        ASSERT_TRUE(v.InputTaken());
         EXPECT_EQ(v.Text().substr(0, 11), "080000  69 ");
         v.Keys('T', true);  // Ctrl+T: text, the section that holds it
-        EXPECT_EQ(v.Text().substr(0, 12), "abcdefghij\r\n");
-        EXPECT_EQ(TestApp().GetProfileInt("settings", "hex", 9), 0u);
+        EXPECT_TRUE(WaitFor([&] { return v.Text().substr(0, 12) == "abcdefghij\r\n"; }, 60000));
+        EXPECT_TRUE(WaitFor([&] { return TestApp().GetProfileInt("settings", "hex", 9) == 0u; }));
         v.Keys('X', true);
-        EXPECT_EQ(TestApp().GetProfileInt("settings", "hex", 9), 1u);
+        EXPECT_TRUE(WaitFor([&] { return TestApp().GetProfileInt("settings", "hex", 9) == 1u; }));
     }
     EXPECT_EQ(TempCopies(), before);
 }
@@ -57,7 +58,10 @@ TEST_F(ViewerLifeE2E, ViewersStartedByAViewerMaximiseOnlyWhenMaxIsOne)
         ASSERT_EQ(kids.size(), 1u) << c.max;
         HWND other = WaitTopWindow(kids[0], "Brindlex - a.txt");
         ASSERT_TRUE(other) << c.max;
-        Idle(200);
+        // Its start-up is over once it first waits for input.
+        CHandle started(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, kids[0]));
+        ASSERT_TRUE(started.IsValid()) << c.max;
+        EXPECT_EQ(::WaitForInputIdle(started, 20000), 0u) << c.max;
         EXPECT_EQ(::IsZoomed(other) != 0, c.started) << c.max;
         if (!c.started) {
             RECT rc;

@@ -8,7 +8,16 @@ pdfdir=$HOME/PDF
 mkdir -p "$pdfdir"
 # Earlier jobs must be out of the way before this one starts.
 for i in $(seq 1 300); do [ -z "$(lpstat -o 2>/dev/null)" ] && break; sleep 0.1; done
-sleep 1; stamp=$(mktemp); sleep 1
+# A stamp newer than every earlier PDF, and a clock that has moved past the stamp, so the PDF
+# of this job is the one newer than the stamp (however coarse the file times are).
+newer_than() {  # newer_than FILE: a new file whose time is later than FILE's
+  local f; f=$(mktemp)
+  while [ -e "$1" ] && ! [ "$f" -nt "$1" ]; do sleep 0.01; touch "$f"; done
+  echo "$f"
+}
+newest=$(ls -t "$pdfdir"/*.pdf 2>/dev/null | head -1)
+stamp=$(newer_than "${newest:-/nonexistent}")
+rm -f "$(newer_than "$stamp")"
 "$(dirname "$0")/../../tools/winerun" "$build" "$exe" --gtest_also_run_disabled_tests "--gtest_filter=$filter" || exit 1
 for i in $(seq 1 300); do
   [ -z "$(lpstat -o 2>/dev/null)" ] && pdf=$(find "$pdfdir" -name '*.pdf' -newer "$stamp" | head -1) && [ -n "$pdf" ] && break

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "support/TestSupport.h"
+#include "support/WindowWatcher.h"
 #include <string>
 #include <vector>
 
@@ -14,32 +15,28 @@ public:
     explicit CDialogAnswerer(int button, DWORD pid = 0, int timeoutMs = 10000);
     // Several dialogs one after the other, each answered with its button in turn.
     CDialogAnswerer(std::initializer_list<int> buttons, DWORD pid = 0, int timeoutMs = 10000);
-    ~CDialogAnswerer();
-    CDialogAnswerer(const CDialogAnswerer&) = delete;
-    CDialogAnswerer& operator=(const CDialogAnswerer&) = delete;
 
     // Waits for the answerer; false when no dialog came.
-    bool Wait();
-    std::string Caption() { Wait(); return m_caption; }
-    std::string Text() { Wait(); return m_text; }  // the static texts, joined by '|'
+    bool Wait() { return m_watch.Wait() > 0; }
+    // For when what could open a dialog has returned: ends the watch at once; false when
+    // no dialog came.
+    bool Stop() { return m_watch.Stop() > 0; }
+    std::string Caption() { return Caption(0); }
+    std::string Text() { return Text(0); }  // the static texts, joined by '|'
     // Of the dialog answered k-th (from 0); empty when fewer came.
     std::string Caption(size_t k) { Wait(); return k < m_captions.size() ? m_captions[k] : std::string(); }
     std::string Text(size_t k) { Wait(); return k < m_texts.size() ? m_texts[k] : std::string(); }
-    size_t Answered() { Wait(); return m_captions.size(); }
+    size_t Answered() { return m_watch.Wait(); }
 
 private:
-    static DWORD WINAPI Run(LPVOID self);
-    HANDLE m_thread = nullptr;
     std::vector<int> m_buttons;
     std::vector<std::string> m_captions, m_texts;
-    DWORD m_pid;
-    int m_timeoutMs;
-    bool m_bAnswered = false;
-    std::string m_caption;
-    std::string m_text;
+    CWindowWatcher m_watch;
 };
 
 // The visible #32770 window of a process (pid 0: this one), or none.
 HWND FindDialogOf(DWORD pid, bool bSkipNameDialog = false);
+// Whether a dialog is the name dialog.
+bool IsNameDialog(HWND h);
 // Whether a file or folder exists (a link counts as itself).
 bool Exists(const char* path);

@@ -84,6 +84,8 @@ std::string Header()
 
 // A mouse drag by SendInput from a second thread, as the window system delivers a user's
 // hand: the panes' thread keeps pumping, so the controls' drag detection and the OLE loop run.
+// Each step is sent once the panes' thread has taken the one before, so no move is merged
+// into the next and the button goes up where the last move left the pointer.
 // (Wine takes the modifier keys from the X server at each pointer event, so a Shift sent by
 // SendInput does not last through a drag here: moves are driven through the drop target.)
 class CMouseDrag {
@@ -92,19 +94,35 @@ public:
     // Runs the drag while this thread pumps messages; true when the input all went in.
     bool Run()
     {
+        // Asked from the script, a window of this thread tells whether mouse input still waits in
+        // its queue: sent messages are answered at once, even inside the drag loops.
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ProbeProc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "BlxMouseProbe";
+        ::RegisterClassA(&wc);
+        m_probe = ::CreateWindowA("BlxMouseProbe", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+        if (!m_probe) return false;
         CHandle thread(::CreateThread(nullptr, 0, Script, this, 0, nullptr));
-        if (!thread.IsValid()) return false;
-        WaitFor([&] { return ::WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }, 15000);
-        // What the last input started finishes on this thread.
-        WaitFor([] { return false; }, 300);
-        return m_bDone;
+        // What the last input started (the drop) has finished once this loop runs again.
+        bool ended = thread.IsValid() && WaitFor([&] { return ::WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }, 15000);
+        ::DestroyWindow(m_probe);
+        return ended && m_bDone;
     }
 
 private:
-    static void Send(INPUT in)
+    static LRESULT CALLBACK ProbeProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        if (msg == WM_APP) return HIWORD(::GetQueueStatus(QS_MOUSEMOVE | QS_MOUSEBUTTON));
+        return ::DefWindowProcA(h, msg, wp, lp);
+    }
+    bool Send(INPUT in) const
     {
         ::SendInput(1, &in, sizeof in);
-        ::Sleep(25);
+        return WaitFor([&] {
+            DWORD_PTR pending = 1;
+            return ::SendMessageTimeoutA(m_probe, WM_APP, 0, 0, SMTO_NORMAL, 5000, &pending) && !pending;
+        }, 5000);
     }
     static INPUT MoveTo(POINT p)
     {
@@ -125,20 +143,20 @@ private:
     static DWORD WINAPI Script(LPVOID p)
     {
         CMouseDrag* d = (CMouseDrag*)p;
-        Send(MoveTo(d->m_from));
-        Send(Button(MOUSEEVENTF_LEFTDOWN));
-        for (int i = 1; i <= 4; i++) Send(MoveTo({d->m_from.x + 4 * i, d->m_from.y + 2 * i}));
+        bool ok = d->Send(MoveTo(d->m_from));
+        ok = d->Send(Button(MOUSEEVENTF_LEFTDOWN)) && ok;
+        for (int i = 1; i <= 4; i++) ok = d->Send(MoveTo({d->m_from.x + 4 * i, d->m_from.y + 2 * i})) && ok;
         POINT start = {d->m_from.x + 16, d->m_from.y + 8};
         for (int i = 1; i <= 8; i++)
-            Send(MoveTo({start.x + (d->m_to.x - start.x) * i / 8, start.y + (d->m_to.y - start.y) * i / 8}));
-        Send(MoveTo(d->m_to));
-        ::Sleep(100);
-        Send(Button(MOUSEEVENTF_LEFTUP));
-        d->m_bDone = true;
+            ok = d->Send(MoveTo({start.x + (d->m_to.x - start.x) * i / 8, start.y + (d->m_to.y - start.y) * i / 8})) && ok;
+        ok = d->Send(MoveTo(d->m_to)) && ok;
+        ok = d->Send(Button(MOUSEEVENTF_LEFTUP)) && ok;
+        d->m_bDone = ok;
         return 0;
     }
 
     POINT m_from, m_to;
+    HWND m_probe = nullptr;
     bool m_bDone = false;
 };
 
@@ -211,7 +229,7 @@ protected:
     {
         ::SetWindowPos(host->m_host.m_hWnd, HWND_TOPMOST, 0, 0, 800, 600, SWP_SHOWWINDOW);
         ::SetForegroundWindow(host->m_host.m_hWnd);
-        WaitFor([] { return false; }, 200);
+        WaitFor([&] { return ::GetForegroundWindow() == host->m_host.m_hWnd && ::GetActiveWindow() == host->m_host.m_hWnd; });
     }
     bool RowsFollow(std::initializer_list<const char*> present, std::initializer_list<const char*> absent)
     {
@@ -377,7 +395,12 @@ TEST_F(DragDrop, ReadOnlyStepClearsAndNeverSets)
         CFileHandle h(::CreateFileA(drive.Path("ro.txt"), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
         ::GetFileTime(h, nullptr, nullptr, &before);
     }
-    ::Sleep(20);
+    // A time written from now on would differ from the one read.
+    ASSERT_TRUE(WaitFor([&] {
+        FILETIME now;
+        ::GetSystemTimeAsFileTime(&now);
+        return ::CompareFileTime(&now, &before) > 0;
+    }));
     EXPECT_FALSE(ClearReadOnly(drive.Path("plain.txt")));
     EXPECT_FALSE(IsReadOnly(drive.Path("plain.txt")));
     EXPECT_TRUE(ClearReadOnly(drive.Path("ro.txt")));
@@ -587,7 +610,10 @@ TEST_F(DragDrop, MouseDragOutWithTheMoveEffectRemovesExactlyTheRowsWhoseFilesAre
     ASSERT_TRUE(CMouseDrag(ItemPoint(host->Child(root, "Other")), POINT{1000, 200}).Run());
     EXPECT_TRUE(host->Child(root, "Other"));
     other.toMove = {"T:\\Other"};
-    ASSERT_TRUE(CMouseDrag(ItemPoint(host->Child(root, "Other")), POINT{1000, 200}).Run());
+    // Pressed again where the last drag began, the button would make a double click.
+    POINT again = ItemPoint(host->Child(root, "Other"));
+    again.x += ::GetSystemMetrics(SM_CXDOUBLECLK);
+    ASSERT_TRUE(CMouseDrag(again, POINT{1000, 200}).Run());
     EXPECT_TRUE(Exists(drive.Path("Dst2\\Other\\c.txt")));
     EXPECT_FALSE(host->Child(root, "Other"));
 }

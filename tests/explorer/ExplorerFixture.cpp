@@ -88,11 +88,11 @@ CPaneHost::CPaneHost()
     CCreateContext context;
     context.m_pCurrentDoc = m_pDoc;
     RECT left = {0, 0, 300, 600}, right = {300, 0, 800, 600};
-    m_pTree = new CLeftView;
-    m_pList = new CBrindlexView;
-    m_pTree->Create(nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, left, m_host.m_hWnd, AFX_IDW_PANE_FIRST, &context);
-    m_pList->Create(nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, right, m_host.m_hWnd, AFX_IDW_PANE_FIRST + 1,
-                    &context);
+    // Made as the splitter makes them: each view belongs to its window from then on.
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER;
+    m_pTree = static_cast<CLeftView*>(AfxCreateView(AfxNewView<CLeftView>, style, left, m_host.m_hWnd, AFX_IDW_PANE_FIRST, &context));
+    m_pList = static_cast<CBrindlexView*>(AfxCreateView(AfxNewView<CBrindlexView>, style, right, m_host.m_hWnd,
+                                            AFX_IDW_PANE_FIRST + 1, &context));
     m_pTree->OnInitialUpdate();
     m_pList->OnInitialUpdate();
     // The first selection settles on the start item, as in the explorer.

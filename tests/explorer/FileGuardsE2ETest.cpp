@@ -133,11 +133,11 @@ TEST_F(FileGuardsE2E, TreeRenameMovesTheListToTheNewPath)
     // New File lands in the renamed folder.
     ASSERT_TRUE(app.ClickPane(app.List()));
     {
-        CDialogAnswerer safety(IDOK, app.ProcessId(), 1500);
+        CDialogAnswerer safety(IDOK, app.ProcessId());
         CNameAnswerer name("new.txt", IDOK, app.ProcessId());
-        ListCommand(ID_NEW_FILE);
+        ListCommand(ID_NEW_FILE);  // sent: returns once every dialog it opened has closed
         ASSERT_TRUE(name.Wait());
-        EXPECT_FALSE(safety.Wait()) << safety.Text();
+        EXPECT_FALSE(safety.Stop()) << safety.Text();
     }
     EXPECT_TRUE(Exists(drive.Path("tr\\A2\\new.txt")));
     EXPECT_FALSE(Exists(drive.Path("tr\\A")));

@@ -160,11 +160,11 @@ TEST_F(FileOpsE2E, TreeCommandsOnADriveRootDoNothing)
     ASSERT_TRUE(app.SelectPath("S:\\"));
     for (UINT id : {ID_RENAME, ID_COPY_RENAME, ID_DELETE, ID_RECYCLE}) {
         // Sent to the tree: a dialog would keep the call from returning.
-        CDialogAnswerer safety(IDCANCEL, app.ProcessId(), 1500);
-        CNameAnswerer name("x", IDCANCEL, app.ProcessId(), 1500);
+        CDialogAnswerer safety(IDCANCEL, app.ProcessId());
+        CNameAnswerer name("x", IDCANCEL, app.ProcessId());
         ::SendMessageA(app.Tree(), WM_COMMAND, id, 0);
-        EXPECT_FALSE(safety.Wait()) << id;
-        EXPECT_FALSE(name.Wait()) << id;
+        EXPECT_FALSE(safety.Stop()) << id;
+        EXPECT_FALSE(name.Stop()) << id;
     }
     EXPECT_TRUE(Exists(drive.Path("Data\\a.txt")));
     EXPECT_EQ(app.SelectedPath(), "S:\\");

@@ -154,7 +154,8 @@ void CFindFilesWindow::RightClick(int row) const
 void CFindFilesWindow::Key(HWND target, WORD vk)
 {
     ::SetForegroundWindow(target);
-    WaitFor([&] { return ::GetForegroundWindow() == target; }, 2000);
+    // A control is never the foreground window itself: its top-level window is.
+    WaitFor([&] { return ::GetForegroundWindow() == ::GetAncestor(target, GA_ROOT); }, 2000);
     INPUT in[2] = {};
     in[0].type = in[1].type = INPUT_KEYBOARD;
     in[0].ki.wVk = in[1].ki.wVk = vk;

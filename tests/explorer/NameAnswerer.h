@@ -3,17 +3,17 @@
 #pragma once
 
 #include "support/TestSupport.h"
+#include "support/WindowWatcher.h"
 #include <string>
 
 class CNameAnswerer {
 public:
     // button IDOK or IDCANCEL; pid 0: this process.
     CNameAnswerer(const char* name, int button = IDOK, DWORD pid = 0, int timeoutMs = 10000);
-    ~CNameAnswerer();
-    CNameAnswerer(const CNameAnswerer&) = delete;
-    CNameAnswerer& operator=(const CNameAnswerer&) = delete;
 
-    bool Wait();  // false when no dialog came
+    bool Wait() { return m_watch.Wait() > 0; }  // false when no dialog came
+    // For when what could open the dialog has returned: ends the watch at once.
+    bool Stop() { return m_watch.Stop() > 0; }
     std::string Caption() { Wait(); return m_caption; }
     std::string Label() { Wait(); return m_label; }
     std::string Initial() { Wait(); return m_initial; }
@@ -23,14 +23,12 @@ public:
     bool EditHadFocus() { Wait(); return m_bEditFocused; }
 
 private:
-    static DWORD WINAPI Run(LPVOID self);
-    HANDLE m_thread = nullptr;
+    void Answer(HWND dialog);
+
     std::string m_name;
     int m_button;
-    DWORD m_pid;
-    int m_timeoutMs;
-    bool m_bAnswered = false;
     bool m_bEditFocused = false;
     std::string m_caption, m_label, m_initial;
     DWORD m_selStart = 0, m_selEnd = 0;
+    CWindowWatcher m_watch;
 };

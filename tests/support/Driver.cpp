@@ -198,11 +198,34 @@ void CBrindlex::Command(UINT id)
 
 void CBrindlex::Keys(WORD vk, bool ctrl, bool alt)
 {
+    // Keys go to the thread that has the focus: the frame's, once it has taken the activation.
     ::SetForegroundWindow(m_frame);
-    Idle(50);
+    WaitFor([&] {
+        GUITHREADINFO gti = {};
+        return Gui(&gti) && gti.hwndActive == m_frame && gti.hwndFocus;
+    }, 5000);
     SendKeys(vk, ctrl, alt);
-    Idle(100);
     Sync();
+}
+
+bool CBrindlex::Gui(GUITHREADINFO* gti) const
+{
+    gti->cbSize = sizeof *gti;
+    return ::GetGUIThreadInfo(m_pi.dwThreadId, gti) != FALSE;
+}
+
+bool CBrindlex::InputTaken(int timeoutMs)
+{
+    // Input is taken in the order it came: a tap of Alt puts the frame into menu mode only
+    // once everything before it has been taken and handled. Escape leaves the mode again.
+    auto inMenu = [&] {
+        GUITHREADINFO gti = {};
+        return Gui(&gti) && (gti.flags & GUI_INMENUMODE);
+    };
+    SendKeys(VK_MENU, false, false);
+    if (!WaitFor(inMenu, timeoutMs)) return false;
+    SendKeys(VK_ESCAPE, false, false);
+    return WaitFor([&] { return !inMenu(); }, timeoutMs);
 }
 
 void CBrindlex::SendKeys(WORD vk, bool ctrl, bool alt) const

@@ -44,7 +44,11 @@ public:
     bool Loading() const;
     bool WaitWhole(int timeoutMs = 60000) const;
     void Command(UINT id);     // sends WM_COMMAND and waits until it has been handled
-    void Keys(WORD vk, bool ctrl = false, bool alt = false);  // a key press through the input queue
+    // A key press through the input queue, once the frame has the focus; what it does shows later.
+    void Keys(WORD vk, bool ctrl = false, bool alt = false);
+    // Returns once the frame has taken and handled all input sent before (its focus must still
+    // be in the frame, which has a menu); false when it did not within timeoutMs.
+    bool InputTaken(int timeoutMs = 60000);
     // The same key press without waiting for the window to take it.
     void SendKeys(WORD vk, bool ctrl = false, bool alt = false) const;
     // The text of the process's message box, "" when none appears; answered with OK.
@@ -55,11 +59,12 @@ public:
     // Processes started by this one (new viewers), by command line.
     std::vector<DWORD> Children() const;
     static void KillChildrenOf(DWORD pid);
+    void Sync() const;  // returns once the process has handled what was sent before
 
 protected:
     // Starts "brindlex.exe args" without waiting for a window.
     bool Launch(const std::string& args, const char* workDir = nullptr);
-    void Sync() const;  // returns once the process has handled what was sent before
+    bool Gui(GUITHREADINFO* gti) const;
     PROCESS_INFORMATION m_pi = {};
     HWND m_frame = nullptr;
 };

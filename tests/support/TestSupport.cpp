@@ -106,54 +106,14 @@ bool WritePatternFile(const char* path, unsigned __int64 n)
     return true;
 }
 
-namespace {
-struct BoxSearch {
-    DWORD pid;
-    HWND found;
-};
-BOOL CALLBACK FindBox(HWND h, LPARAM lp)
+CMessageBoxAnswerer::CMessageBoxAnswerer(int timeoutMs)
+    : m_watch([](HWND h) { return IsWindowOf(h, 0, "#32770") && IsMessageBox(h); },
+              [this](HWND box, size_t) {
+                  char text[512] = "";
+                  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                  m_text = text;
+                  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+              },
+              1, timeoutMs)
 {
-    BoxSearch* s = (BoxSearch*)lp;
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(h, &pid);
-    char cls[32] = "";
-    ::GetClassNameA(h, cls, sizeof cls);
-    if (pid == s->pid && !strcmp(cls, "#32770") && ::IsWindowVisible(h) && ::GetDlgItem(h, 0xFFFF)) {
-        s->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
-
-CMessageBoxAnswerer::CMessageBoxAnswerer(int timeoutMs) : m_timeoutMs(timeoutMs) { m_thread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr); }
-
-CMessageBoxAnswerer::~CMessageBoxAnswerer() { Text(); }
-
-DWORD WINAPI CMessageBoxAnswerer::Run(LPVOID self)
-{
-    CMessageBoxAnswerer* a = (CMessageBoxAnswerer*)self;
-    for (int i = 0; i < a->m_timeoutMs / 20; i++) {
-        BoxSearch s = {::GetCurrentProcessId(), nullptr};
-        ::EnumWindows(FindBox, (LPARAM)&s);
-        if (s.found) {
-            char text[512] = "";
-            ::GetDlgItemTextA(s.found, 0xFFFF, text, sizeof text);
-            a->m_text = text;
-            ::PostMessageA(s.found, WM_COMMAND, IDOK, 0);
-            return 0;
-        }
-        ::Sleep(20);
-    }
-    return 0;
-}
-
-std::string CMessageBoxAnswerer::Text()
-{
-    if (m_thread) {
-        ::WaitForSingleObject(m_thread, INFINITE);
-        ::CloseHandle(m_thread);
-        m_thread = nullptr;
-    }
-    return m_text;
 }

@@ -5,6 +5,7 @@
 #include "fw/WinApp.h"
 #include "fw/Handle.h"
 #include "fw/RegKey.h"
+#include "support/WindowWatcher.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -38,19 +39,15 @@ void RemoveTree(const char* path);
 // A file in the folder of the running test program (programs and fixtures are built there).
 CString BesideTestProgram(const char* name);
 
-// Answers the first message box this process shows (from another thread, so a modal
-// box in the test's own thread does not block it) and keeps its text.
+// Answers the first message box this process shows with OK and keeps its text.
 class CMessageBoxAnswerer {
 public:
     explicit CMessageBoxAnswerer(int timeoutMs = 10000);
-    ~CMessageBoxAnswerer();
-    CMessageBoxAnswerer(const CMessageBoxAnswerer&) = delete;
-    CMessageBoxAnswerer& operator=(const CMessageBoxAnswerer&) = delete;
-    std::string Text();  // waits for the answerer to finish ("" when no box came)
+    std::string Text() { m_watch.Wait(); return m_text; }  // "" when no box came
+    // For when what could show a box has returned: ends the watch at once.
+    std::string Stop() { m_watch.Stop(); return m_text; }
 
 private:
-    static DWORD WINAPI Run(LPVOID self);
-    HANDLE m_thread = nullptr;
-    int m_timeoutMs;
     std::string m_text;
+    CWindowWatcher m_watch;
 };

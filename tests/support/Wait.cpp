@@ -9,12 +9,3 @@ void PumpMessages()
         ::DispatchMessageA(&msg);
     }
 }
-
-void Idle(int ms)
-{
-    DWORD start = ::GetTickCount();
-    do {
-        PumpMessages();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while ((int)(::GetTickCount() - start) < ms);
-}

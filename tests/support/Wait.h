@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-// Handles this thread's messages for ms milliseconds.
-void Idle(int ms);
 // Handles whatever is queued for this thread now, without waiting.
 void PumpMessages();
 

@@ -231,9 +231,15 @@ TEST_F(FileWatchTest, WatchedFolderDeletedWhileWatched)
         ASSERT_TRUE(WriteFileBytes(m_dir.File("after.txt"), ""));
         EXPECT_TRUE(m_wnd.WaitForCount(Folder(), seen + 1));
         Settle();
-        unsigned __int64 before = ThreadCpuTime(worker);
-        ::Sleep(500);
-        EXPECT_LT(ThreadCpuTime(worker) - before, 2000000u);  // 200 ms: far below a spinning thread's
+        // A waiting thread's time stands still; a spinning one's grows at every clock tick.
+        unsigned __int64 last = ThreadCpuTime(worker);
+        int still = 0;
+        EXPECT_TRUE(WaitFor([&] {
+            unsigned __int64 now = ThreadCpuTime(worker);
+            still = now == last ? still + 1 : 0;
+            last = now;
+            return still >= 5;
+        }, 5000));
 
         RemoveFileWatch(goneId);
         RemoveFileWatch(parentId);
