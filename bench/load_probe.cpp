@@ -9,6 +9,7 @@
 //   chars  the final length;  peak  the process's peak working set in MB
 // Usage: bench_load_probe.exe EXE FILE [text|hex]
 #include "BenchClock.h"
+#include "ViewerFrame.h"
 #include "fw/afx.h"
 #include "fw/Handle.h"
 #include "fw/WinApp.h"
@@ -17,35 +18,6 @@
 #include <shlwapi.h>
 #include <stdio.h>
 #include <string.h>
-
-namespace {
-
-struct FindFrame {
-    DWORD pid;
-    HWND frame;
-};
-
-BOOL CALLBACK FindFrameOf(HWND h, LPARAM lp)
-{
-    FindFrame* f = (FindFrame*)lp;
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(h, &pid);
-    if (pid != f->pid || !::IsWindowVisible(h)) return TRUE;
-    char cls[64] = "";
-    ::GetClassNameA(h, cls, sizeof cls);
-    if (!strcmp(cls, "#32770")) return TRUE;  // a message box
-    f->frame = h;
-    return FALSE;
-}
-
-HWND FrameOf(DWORD pid)
-{
-    FindFrame f = {pid, nullptr};
-    ::EnumWindows(FindFrameOf, (LPARAM)&f);
-    return f.frame;
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -73,7 +45,7 @@ int main(int argc, char** argv)
     DWORD_PTR len = 0;
     HWND frame = nullptr;
     while (BenchNow() - t0 < 600 && whole < 0) {
-        if (!frame && (frame = FrameOf(pi.dwProcessId)) != nullptr) last = BenchNow() - t0;
+        if (!frame && (frame = ViewerFrameOf(pi.dwProcessId)) != nullptr) last = BenchNow() - t0;
         DWORD_PTR r = 0;
         if (!frame || !::SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &r)) {
             ::Sleep(2);

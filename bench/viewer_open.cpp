@@ -14,6 +14,7 @@
 //       starts "EXE FILE" (in hex mode with hex; the mode's font face FACE when given) and
 //       waits until its text control holds the whole first section; prints "launch S".
 #include "ViewerBench.h"
+#include "ViewerFrame.h"
 #include <string.h>
 
 namespace {
@@ -75,33 +76,17 @@ int CopyExOnce(const char* source, const char* target)
     return 0;
 }
 
-struct FindFrame {
-    DWORD pid;
-    HWND frame;
-};
-
-BOOL CALLBACK FindFrameOf(HWND h, LPARAM lp)
-{
-    FindFrame* f = (FindFrame*)lp;
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(h, &pid);
-    if (pid != f->pid || !::FindWindowExA(h, nullptr, "RichEdit20A", nullptr)) return TRUE;
-    f->frame = h;
-    return FALSE;
-}
-
 // The viewer's text length, asked the way another program would; 0 until the whole first
 // section is in. The control is re-created on open, so it is looked up each time.
 int ControlTextLength(DWORD pid)
 {
-    FindFrame f = {pid, nullptr};
-    ::EnumWindows(FindFrameOf, (LPARAM)&f);
-    if (!f.frame || ::GetPropA(f.frame, VIEWER_LOADING_PROP)) return 0;
-    HWND ctl = ::FindWindowExA(f.frame, nullptr, "RichEdit20A", nullptr);
+    HWND frame = ViewerFrameOf(pid);
+    if (!frame || ::GetPropA(frame, VIEWER_LOADING_PROP)) return 0;
+    HWND ctl = ::FindWindowExA(frame, nullptr, "RichEdit20A", nullptr);
     DWORD_PTR len = 0;
     if (!ctl || !::SendMessageTimeoutA(ctl, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 120000, &len)) return 0;
     // The length is answered once the window's thread is free: a load may have begun meanwhile.
-    if (::GetPropA(f.frame, VIEWER_LOADING_PROP)) return 0;
+    if (::GetPropA(frame, VIEWER_LOADING_PROP)) return 0;
     return (int)len;
 }
 
@@ -124,9 +109,7 @@ int LaunchOnce(const char* exe, const char* path, bool hex, const char* face)
     int len = 0;
     while (BenchNow() - t < 300 && (len = ControlTextLength(pi.dwProcessId)) == 0) ::Sleep(5);
     double s = BenchNow() - t;
-    FindFrame f = {pi.dwProcessId, nullptr};
-    ::EnumWindows(FindFrameOf, (LPARAM)&f);
-    if (f.frame) ::PostMessageA(f.frame, WM_CLOSE, 0, 0);
+    if (HWND frame = ViewerFrameOf(pi.dwProcessId)) ::PostMessageA(frame, WM_CLOSE, 0, 0);
     if (::WaitForSingleObject(process, 30000) != WAIT_OBJECT_0) ::TerminateProcess(process, 1);
     if (len == 0) {
         fprintf(stderr, "the viewer showed no text\n");

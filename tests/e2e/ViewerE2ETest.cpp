@@ -1,20 +1,11 @@
 // The viewer driven from outside, as a user works it.
-#include "support/Driver.h"
+#include "e2e/ViewerFixture.h"
 #include "res/resource.h"
 #include <shlobj.h>
 
 namespace {
 
-class ViewerE2E : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ClearSettings();
-        before = TempCopies();
-    }
-    CTempDir dir;
-    std::vector<std::string> before;
-};
+class ViewerE2E : public ViewerFixture {};
 
 TEST_F(ViewerE2E, OpensTheFileUnderItsStoredNameAndClosesCleanly)
 {
@@ -128,14 +119,7 @@ TEST_F(ViewerE2E, CopyPutsTheSelectionOnTheClipboard)
     ::SendMessageA(v.Control(), EM_SETSEL, 6, 11);
     v.Command(ID_VIEWER_COPY);  // the same command Ctrl+C sends
     std::string got;
-    WaitFor([&] {
-        if (!::OpenClipboard(nullptr)) return false;
-        HANDLE h = ::GetClipboardData(CF_TEXT);
-        got = h ? (const char*)::GlobalLock(h) : "";
-        if (h) ::GlobalUnlock(h);
-        ::CloseClipboard();
-        return got == "world";
-    }, 5000);
+    WaitFor([&] { return (got = ClipboardText()) == "world"; }, 5000);
     EXPECT_EQ(got, "world");
 }
 

@@ -1,16 +1,11 @@
 // Find as the user sees it: where the view goes, and what the find box takes.
-#include "support/Driver.h"
+#include "e2e/ViewerFixture.h"
 #include <richedit.h>
 
 namespace {
 
-class ViewerFindE2E : public ::testing::Test {
+class ViewerFindE2E : public ViewerFixture {
 protected:
-    void SetUp() override
-    {
-        ClearSettings();
-        before = TempCopies();
-    }
     void TearDown() override { EXPECT_EQ(TempCopies(), before); }
     // Opens the viewer on text, with the default 520 x 360 window, and opens the find dialog.
     HWND OpenWithFind(CBrindlex& v, const std::string& text)
@@ -28,8 +23,6 @@ protected:
         v.Sync();
     }
     static LONG FirstVisible(CBrindlex& v) { return (LONG)::SendMessageA(v.Control(), EM_GETFIRSTVISIBLELINE, 0, 0); }
-    CTempDir dir;
-    std::vector<std::string> before;
 };
 
 TEST_F(ViewerFindE2E, TheMatchLineBecomesTheFirstVisibleLine)

@@ -1,19 +1,10 @@
 // The viewer's life as a user meets it: stored modes, maximised starts, closing while a
 // message is up, the end of the session.
-#include "support/Driver.h"
+#include "e2e/ViewerFixture.h"
 
 namespace {
 
-class ViewerLifeE2E : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ClearSettings();
-        before = TempCopies();
-    }
-    CTempDir dir;
-    std::vector<std::string> before;
-};
+class ViewerLifeE2E : public ViewerFixture {};
 
 TEST_F(ViewerLifeE2E, AStoredHexOtherThanZeroOrOneIsHex)
 {

@@ -1,39 +1,11 @@
 // What a user meets with real files: closing during the copy, the clipboard's line ends,
 // wildcards.
-#include "support/Driver.h"
+#include "e2e/ViewerFixture.h"
 #include <algorithm>
 
 namespace {
 
-std::string ClipboardText()
-{
-    std::string got;
-    if (!::OpenClipboard(nullptr)) return got;
-    if (HANDLE h = ::GetClipboardData(CF_TEXT)) {
-        if (const char* p = (const char*)::GlobalLock(h)) got = p;
-        ::GlobalUnlock(h);
-    }
-    ::CloseClipboard();
-    return got;
-}
-
-void ClearClipboard()
-{
-    if (!::OpenClipboard(nullptr)) return;
-    ::EmptyClipboard();
-    ::CloseClipboard();
-}
-
-class ViewerLoadE2E : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ClearSettings();
-        before = TempCopies();
-    }
-    CTempDir dir;
-    std::vector<std::string> before;
-};
+class ViewerLoadE2E : public ViewerFixture {};
 
 TEST_F(ViewerLoadE2E, ClosingDuringTheCopyCancelsItAndCloses)
 {

@@ -1,7 +1,7 @@
 // While a section is still coming in: the window answers, and every command has one outcome
 // (commands that need the whole section get all of it, those that load another abandon this
 // one, Esc and close end it), with the text on show checked against the file each time.
-#include "support/Driver.h"
+#include "e2e/ViewerFixture.h"
 #include "res/resource.h"
 #include <richedit.h>
 #include <algorithm>
@@ -9,25 +9,6 @@
 namespace {
 
 const size_t kSection = 3u << 20;  // a text section
-
-std::string ClipboardText()
-{
-    std::string got;
-    if (!::OpenClipboard(nullptr)) return got;
-    if (HANDLE h = ::GetClipboardData(CF_TEXT)) {
-        if (const char* p = (const char*)::GlobalLock(h)) got = p;
-        ::GlobalUnlock(h);
-    }
-    ::CloseClipboard();
-    return got;
-}
-
-void ClearClipboard()
-{
-    if (!::OpenClipboard(nullptr)) return;
-    ::EmptyClipboard();
-    ::CloseClipboard();
-}
 
 // Numbered lines filling the first section, one "needle" near its end, and a short second section.
 std::string TwoSections()
@@ -41,12 +22,11 @@ std::string TwoSections()
     return s;
 }
 
-class ViewerLoadingE2E : public ::testing::Test {
+class ViewerLoadingE2E : public ViewerFixture {
 protected:
     void SetUp() override
     {
-        ClearSettings();
-        before = TempCopies();
+        ViewerFixture::SetUp();
         bytes = TwoSections();
         ASSERT_TRUE(WriteFileBytes(dir.File("two.txt"), bytes));
     }
@@ -58,9 +38,7 @@ protected:
     }
     std::string First() const { return bytes.substr(0, kSection); }
     std::string Second() const { return bytes.substr(kSection); }
-    CTempDir dir;
     std::string bytes;
-    std::vector<std::string> before;
 };
 
 TEST_F(ViewerLoadingE2E, TheWindowAnswersAndScrollsWhileTheRestComesIn)

@@ -1,6 +1,6 @@
 // Names a user may hand the viewer that are not plain file names: devices, pipes, forward
 // slashes, relative names, names outside the code page, stray blanks between quoted names.
-#include "support/Driver.h"
+#include "e2e/ViewerFixture.h"
 #include <dlgs.h>
 #include <algorithm>
 
@@ -42,13 +42,8 @@ BOOL CALLBACK FindNameEdit(HWND h, LPARAM lp)
     return TRUE;
 }
 
-class ViewerNamesE2E : public ::testing::Test {
+class ViewerNamesE2E : public ViewerFixture {
 protected:
-    void SetUp() override
-    {
-        ClearSettings();
-        before = TempCopies();
-    }
     std::string StoredFile() { return std::string(TestApp().GetProfileString("settings", "file", "")); }
     // Closes a viewer that shows nothing and checks that it left no copy behind.
     void CloseAndCheck(CBrindlex& v, const std::string& what)
@@ -57,8 +52,6 @@ protected:
         EXPECT_TRUE(v.WaitExit()) << what;
         EXPECT_EQ(TempCopies(), before) << what;
     }
-    CTempDir dir;
-    std::vector<std::string> before;
 };
 
 TEST_F(ViewerNamesE2E, DevicesAndPipesAreRefusedAtOnce)

@@ -7,19 +7,6 @@
 
 namespace {
 
-FILETIME LocalDate(int year, int month, int day)
-{
-    SYSTEMTIME st = {};
-    st.wYear = (WORD)year;
-    st.wMonth = (WORD)month;
-    st.wDay = (WORD)day;
-    st.wHour = 12;
-    FILETIME local, utc;
-    ::SystemTimeToFileTime(&st, &local);
-    ::LocalFileTimeToFileTime(&local, &utc);
-    return utc;
-}
-
 // Directory data of an entry that need not exist.
 WIN32_FIND_DATAA Entry(const char* name, DWORD attributes, DWORD size, FILETIME created, FILETIME modified)
 {
@@ -32,12 +19,12 @@ WIN32_FIND_DATAA Entry(const char* name, DWORD attributes, DWORD size, FILETIME 
     return fd;
 }
 
-WIN32_FIND_DATAA FileData(const char* name, DWORD size, FILETIME modified = LocalDate(2024, 1, 2))
+WIN32_FIND_DATAA FileData(const char* name, DWORD size, FILETIME modified = LocalFileTime(2024, 1, 2))
 {
     return Entry(name, FILE_ATTRIBUTE_ARCHIVE, size, modified, modified);
 }
 
-WIN32_FIND_DATAA FolderData(const char* name, FILETIME created = LocalDate(2024, 1, 2))
+WIN32_FIND_DATAA FolderData(const char* name, FILETIME created = LocalFileTime(2024, 1, 2))
 {
     return Entry(name, FILE_ATTRIBUTE_DIRECTORY, 0, created, created);
 }
@@ -99,7 +86,7 @@ TEST_F(FileList, CellsOfFilesAndFolders)
 TEST_F(FileList, ZeroLowTimeStampGivesAnEmptyDate)
 {
     FILETIME lowZero = {0, 0x01D00000};
-    Add(Entry("old.txt", FILE_ATTRIBUTE_ARCHIVE, 3, lowZero, LocalDate(2024, 3, 7)));
+    Add(Entry("old.txt", FILE_ATTRIBUTE_ARCHIVE, 3, lowZero, LocalFileTime(2024, 3, 7)));
     EXPECT_EQ(Cell(0, 2), "");
     EXPECT_EQ(Cell(0, 3), "03-07-2024");
 }
@@ -195,11 +182,11 @@ TEST_F(FileList, EachColumnSortsAsItsKeySays)
          {FileData("b.txt", 1), FolderData("zeta"), FileData("A.txt", 1)},
          {"zeta", "A.txt", "b.txt"}},
         {"modified: chronological, undated files first", 3,
-         {FileData("new", 1, LocalDate(2024, 1, 1)), FileData("old", 1, LocalDate(2023, 12, 31)),
-          Entry("undated", FILE_ATTRIBUTE_ARCHIVE, 1, none, none), FolderData("dir", LocalDate(2025, 6, 1))},
+         {FileData("new", 1, LocalFileTime(2024, 1, 1)), FileData("old", 1, LocalFileTime(2023, 12, 31)),
+          Entry("undated", FILE_ATTRIBUTE_ARCHIVE, 1, none, none), FolderData("dir", LocalFileTime(2025, 6, 1))},
          {"dir", "undated", "old", "new"}},
         {"created: an undated folder before everything", 2,
-         {FileData("file", 1, LocalDate(2020, 1, 1)), FolderData("dated", LocalDate(2001, 1, 1)),
+         {FileData("file", 1, LocalFileTime(2020, 1, 1)), FolderData("dated", LocalFileTime(2001, 1, 1)),
           Entry("undated", FILE_ATTRIBUTE_DIRECTORY, 0, none, none)},
          {"undated", "dated", "file"}},
         {"size: numeric, not by text", 1,

@@ -10,19 +10,6 @@
 
 namespace {
 
-FILETIME LocalDate(int year, int month, int day, int hour = 12)
-{
-    SYSTEMTIME st = {};
-    st.wYear = (WORD)year;
-    st.wMonth = (WORD)month;
-    st.wDay = (WORD)day;
-    st.wHour = (WORD)hour;
-    FILETIME local, utc;
-    ::SystemTimeToFileTime(&st, &local);
-    ::LocalFileTimeToFileTime(&local, &utc);
-    return utc;
-}
-
 WIN32_FIND_DATAA Entry(const char* name, DWORD attributes, ULONGLONG size, FILETIME created, FILETIME modified)
 {
     WIN32_FIND_DATAA fd = {};
@@ -35,12 +22,12 @@ WIN32_FIND_DATAA Entry(const char* name, DWORD attributes, ULONGLONG size, FILET
     return fd;
 }
 
-WIN32_FIND_DATAA File(const char* name, ULONGLONG size, FILETIME modified = LocalDate(2024, 1, 2))
+WIN32_FIND_DATAA File(const char* name, ULONGLONG size, FILETIME modified = LocalFileTime(2024, 1, 2))
 {
     return Entry(name, FILE_ATTRIBUTE_ARCHIVE, size, modified, modified);
 }
 
-WIN32_FIND_DATAA Folder(const char* name, FILETIME created = LocalDate(2024, 1, 2))
+WIN32_FIND_DATAA Folder(const char* name, FILETIME created = LocalFileTime(2024, 1, 2))
 {
     return Entry(name, FILE_ATTRIBUTE_DIRECTORY, 0, created, created);
 }
@@ -102,15 +89,15 @@ TEST(FolderSort, EachColumnInTheListsOrder)
          {File("b.txt", 1), Folder("zeta"), File("A.txt", 1), File("B.TXT", 2)},
          {"b.txt", "B.TXT", "A.txt", "zeta"}},
         {"modified: chronological, undated files first", 3, true,
-         {File("new", 1, LocalDate(2024, 1, 1)), File("old", 1, LocalDate(2023, 12, 31)),
-          Entry("undated", FILE_ATTRIBUTE_ARCHIVE, 1, none, none), Folder("dir", LocalDate(2025, 6, 1))},
+         {File("new", 1, LocalFileTime(2024, 1, 1)), File("old", 1, LocalFileTime(2023, 12, 31)),
+          Entry("undated", FILE_ATTRIBUTE_ARCHIVE, 1, none, none), Folder("dir", LocalFileTime(2025, 6, 1))},
          {"dir", "undated", "old", "new"}},
         {"modified: one day ties whatever the hour, in their order", 3, true,
-         {File("late", 1, LocalDate(2024, 5, 5, 23)), File("early", 1, LocalDate(2024, 5, 5, 1)),
-          File("before", 1, LocalDate(2024, 5, 4, 23))},
+         {File("late", 1, LocalFileTime(2024, 5, 5, 23)), File("early", 1, LocalFileTime(2024, 5, 5, 1)),
+          File("before", 1, LocalFileTime(2024, 5, 4, 23))},
          {"before", "late", "early"}},
         {"created: an undated folder before everything", 2, true,
-         {File("file", 1, LocalDate(2020, 1, 1)), Folder("dated", LocalDate(2001, 1, 1)),
+         {File("file", 1, LocalFileTime(2020, 1, 1)), Folder("dated", LocalFileTime(2001, 1, 1)),
           Entry("undated", FILE_ATTRIBUTE_DIRECTORY, 0, none, none)},
          {"undated", "dated", "file"}},
         {"size: numeric, not by text; folders tie with empty files", 1, true,
@@ -153,8 +140,8 @@ TEST(FolderSort, TypedKeysGiveTheKeysOrderForEveryColumnAndDirection)
         if (random() % 3) name += std::to_string(random() % 40);
         DWORD attributes = random() % 4 == 0 ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_ARCHIVE;
         ULONGLONG size = random() % 5 == 0 ? 0 : ((ULONGLONG)(random() % 3) << 32) + random() % 1000;
-        FILETIME c = random() % 6 == 0 ? none : LocalDate(1990 + (int)(random() % 40), 1 + (int)(random() % 12), 1 + (int)(random() % 28), (int)(random() % 24));
-        FILETIME w = random() % 6 == 0 ? none : LocalDate(1990 + (int)(random() % 40), 1 + (int)(random() % 12), 1 + (int)(random() % 28), (int)(random() % 24));
+        FILETIME c = random() % 6 == 0 ? none : LocalFileTime(1990 + (int)(random() % 40), 1 + (int)(random() % 12), 1 + (int)(random() % 28), (int)(random() % 24));
+        FILETIME w = random() % 6 == 0 ? none : LocalFileTime(1990 + (int)(random() % 40), 1 + (int)(random() % 12), 1 + (int)(random() % 28), (int)(random() % 24));
         m.Append(CFolderModel::MakeEntry(Entry(name.c_str(), attributes, size, c, w)));
     }
     for (int column = 0; column < 4; column++) {

@@ -210,23 +210,6 @@ TEST_F(Refresh, TheWatcherDeliversChangesToTheTreeWindow)
     EXPECT_TRUE(WaitFor([&] { return !host->m_pList->HasEntry("watched.txt"); }, 5000));
 }
 
-// Rows and the disk: the names in the folder, sorted, against the list's rows, sorted.
-static std::vector<std::string> SortedNamesOnDisk(const CString& folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA fd;
-    CString pattern = folder;
-    if (pattern.IsEmpty() || pattern[pattern.GetLength() - 1] != '\\') pattern += "\\";
-    HANDLE h = ::FindFirstFileA(pattern + "*.*", &fd);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (strcmp(fd.cFileName, ".") && strcmp(fd.cFileName, "..")) names.push_back(fd.cFileName);
-    } while (::FindNextFileA(h, &fd));
-    ::FindClose(h);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST_F(Refresh, ABurstOfChangesIsFoldedAndTheRowsMatchTheDisk)
 {
     Show("T:\\Data");
@@ -235,17 +218,17 @@ TEST_F(Refresh, ABurstOfChangesIsFoldedAndTheRowsMatchTheDisk)
                                      drive.LinuxDir().str() + "/Data"};
     ASSERT_TRUE(RunLinux("/bin/sh", args));
     // The other program may still be writing when it reports back: wait for the disk first.
-    ASSERT_TRUE(WaitFor([&] { return SortedNamesOnDisk(drive.Path("Data")).size() == 604u; }, 20000));
+    ASSERT_TRUE(WaitFor([&] { return SortedNamesIn(drive.Path("Data")).size() == 604u; }, 20000));
     auto matches = [&] {
         std::vector<std::string> rows = host->Rows();
         std::sort(rows.begin(), rows.end());
-        return rows == SortedNamesOnDisk(drive.Path("Data"));
+        return rows == SortedNamesIn(drive.Path("Data"));
     };
     EXPECT_TRUE(WaitFor(matches, 20000));
     // Deleted again, all at once.
     std::vector<std::string> rm = {"-c", "rm -f \"$0\"/burst*.txt", drive.LinuxDir().str() + "/Data"};
     ASSERT_TRUE(RunLinux("/bin/sh", rm));
-    ASSERT_TRUE(WaitFor([&] { return SortedNamesOnDisk(drive.Path("Data")).size() == 4u; }, 20000));
+    ASSERT_TRUE(WaitFor([&] { return SortedNamesIn(drive.Path("Data")).size() == 4u; }, 20000));
     EXPECT_TRUE(WaitFor(matches, 20000));
     EXPECT_EQ(host->Rows().size(), 4u);
     // Row i is still entry i of the model.
@@ -300,7 +283,7 @@ static bool ShowsTheDisk(CPaneHost& host, const CString& selected)
     std::vector<std::string> rows = host.Rows();
     std::sort(rows.begin(), rows.end());
     return host.m_pList->m_strFolder == selected + (selected.GetLength() == 3 ? "" : "\\") &&
-           rows == SortedNamesOnDisk(selected);
+           rows == SortedNamesIn(selected);
 }
 
 // Removed by another program together with its parent: the watcher reports it and the panes
@@ -332,7 +315,7 @@ TEST_F(Refresh, TheFolderOnShowRemovedAndMadeAgainListsTheNewFolder)
                                      drive.LinuxDir().str() + "/Data"};
     ASSERT_TRUE(RunLinux("/bin/sh", args));
     // Messages are not handled meanwhile: the notices wait until the other program is done.
-    auto madeAgain = [&] { return SortedNamesOnDisk(drive.Path("Data\\Sub")) == std::vector<std::string>{"fresh.txt"}; };
+    auto madeAgain = [&] { return SortedNamesIn(drive.Path("Data\\Sub")) == std::vector<std::string>{"fresh.txt"}; };
     for (DWORD start = ::GetTickCount(); !madeAgain() && ::GetTickCount() - start < 10000;) ::Sleep(10);
     ASSERT_TRUE(madeAgain());
     EXPECT_TRUE(WaitFor([&] { return host->Rows() == std::vector<std::string>{"fresh.txt"}; }, 10000));
@@ -358,7 +341,7 @@ TEST_F(Refresh, ABurstAtADriveRootOnShowCollapsesNoFolder)
     std::vector<std::string> args = {"-c", "cd \"$0\" && for i in $(seq 1 400); do : > root$i.txt; done",
                                      drive.LinuxDir().str()};
     ASSERT_TRUE(RunLinux("/bin/sh", args));
-    ASSERT_TRUE(WaitFor([&] { return SortedNamesOnDisk(drive.Path("")).size() == 402u; }, 20000));
+    ASSERT_TRUE(WaitFor([&] { return SortedNamesIn(drive.Path("")).size() == 402u; }, 20000));
     EXPECT_TRUE(WaitFor([&] { return ShowsTheDisk(*host, "T:\\"); }, 20000));
     EXPECT_EQ(SelectedPath(), "T:\\");
     EXPECT_EQ(host->Child(root, "Data"), data);

@@ -24,25 +24,11 @@ TEST(RowCells, SizeIsDecimalBytesAndEmptyForFolders)
     EXPECT_EQ(FormatSizeCell(Entry(FILE_ATTRIBUTE_DIRECTORY, 0, 4096)), "");
 }
 
-// The file time of a local calendar instant.
-static FILETIME LocalTime(int year, int month, int day, int hour)
-{
-    SYSTEMTIME st = {};
-    st.wYear = (WORD)year;
-    st.wMonth = (WORD)month;
-    st.wDay = (WORD)day;
-    st.wHour = (WORD)hour;
-    FILETIME local, utc;
-    ::SystemTimeToFileTime(&st, &local);
-    ::LocalFileTimeToFileTime(&local, &utc);
-    return utc;
-}
-
 TEST(RowCells, DatesAreLocalMonthDayYear)
 {
-    EXPECT_EQ(FormatDateCell(LocalTime(2024, 3, 7, 12)), "03-07-2024");
-    EXPECT_EQ(FormatDateCell(LocalTime(2023, 12, 31, 23)), "12-31-2023");
-    EXPECT_EQ(FormatDateCell(LocalTime(1965, 1, 2, 12)), "01-02-1965");
+    EXPECT_EQ(FormatDateCell(LocalFileTime(2024, 3, 7, 12)), "03-07-2024");
+    EXPECT_EQ(FormatDateCell(LocalFileTime(2023, 12, 31, 23)), "12-31-2023");
+    EXPECT_EQ(FormatDateCell(LocalFileTime(1965, 1, 2, 12)), "01-02-1965");
 }
 
 TEST(RowCells, DateIsEmptyForZeroLowPartOrUnconvertibleStamps)

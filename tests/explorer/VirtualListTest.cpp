@@ -76,19 +76,6 @@ protected:
         std::sort(rows.begin(), rows.end());
         return rows;
     }
-    std::vector<std::string> SortedDisk(const char* rel)
-    {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA fd;
-        HANDLE h = ::FindFirstFileA(drive.Path(rel) + "\\*.*", &fd);
-        if (h == INVALID_HANDLE_VALUE) return names;
-        do {
-            if (strcmp(fd.cFileName, ".") && strcmp(fd.cFileName, "..")) names.push_back(fd.cFileName);
-        } while (::FindNextFileA(h, &fd));
-        ::FindClose(h);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
     bool ModelMatchesRows()
     {
         const CFolderModel& model = host->m_pList->GetModel();
@@ -220,9 +207,9 @@ TEST_F(FolderOnShow, AnOverflowingChangeBufferEndsInTheFullReread)
     std::vector<std::string> args = {"-c", "cd \"$0\" && for i in $(seq 1 2000); do : > burst$i.txt; done && rm -f one.txt",
                                      drive.LinuxDir().str() + "/Data"};
     ASSERT_TRUE(RunLinux("/bin/sh", args));
-    ASSERT_TRUE(WaitFor([&] { return SortedDisk("Data").size() == 2003u; }, 20000));
-    EXPECT_TRUE(WaitFor([&] { return SortedRows() == SortedDisk("Data"); }, 30000))
-        << SortedRows().size() << " rows, " << SortedDisk("Data").size() << " on disk";
+    ASSERT_TRUE(WaitFor([&] { return SortedNamesIn(drive.Path("Data")).size() == 2003u; }, 20000));
+    EXPECT_TRUE(WaitFor([&] { return SortedRows() == SortedNamesIn(drive.Path("Data")); }, 30000))
+        << SortedRows().size() << " rows, " << SortedNamesIn(drive.Path("Data")).size() << " on disk";
     EXPECT_GT(tree->m_folderChanges.GetLostCount(), 0);
     EXPECT_TRUE(ModelMatchesRows());
 }

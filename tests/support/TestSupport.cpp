@@ -1,6 +1,8 @@
 #include "support/TestSupport.h"
 #include "fw/Handle.h"
 #include "fw/PathParts.h"
+#include "fw/Clipboard.h"
+#include <algorithm>
 #include <shlwapi.h>
 #include <vector>
 
@@ -116,4 +118,50 @@ CMessageBoxAnswerer::CMessageBoxAnswerer(int timeoutMs)
               },
               1, timeoutMs)
 {
+}
+
+std::vector<std::string> SortedNamesIn(const char* folder)
+{
+    std::vector<std::string> names;
+    CString pattern = folder;
+    if (!EndsWithSeparator(pattern)) pattern += "\\";
+    WIN32_FIND_DATAA fd;
+    CFindHandle h(::FindFirstFileA(pattern + "*.*", &fd));
+    if (!h.IsValid()) return names;
+    do {
+        if (strcmp(fd.cFileName, ".") && strcmp(fd.cFileName, "..")) names.push_back(fd.cFileName);
+    } while (::FindNextFileA(h, &fd));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+FILETIME LocalFileTime(int year, int month, int day, int hour)
+{
+    SYSTEMTIME st = {};
+    st.wYear = (WORD)year;
+    st.wMonth = (WORD)month;
+    st.wDay = (WORD)day;
+    st.wHour = (WORD)hour;
+    FILETIME local = {}, utc = {};
+    ::SystemTimeToFileTime(&st, &local);
+    ::LocalFileTimeToFileTime(&local, &utc);
+    return utc;
+}
+
+std::string ClipboardText()
+{
+    std::string got;
+    CClipboard clipboard;
+    if (!clipboard.Open(nullptr)) return got;
+    if (HANDLE h = ::GetClipboardData(CF_TEXT)) {
+        if (const char* p = (const char*)::GlobalLock(h)) got = p;
+        ::GlobalUnlock(h);
+    }
+    return got;
+}
+
+void ClearClipboard()
+{
+    CClipboard clipboard;
+    if (clipboard.Open(nullptr)) clipboard.Empty();
 }

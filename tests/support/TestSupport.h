@@ -8,6 +8,7 @@
 #include "support/WindowWatcher.h"
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 // The application object of a test program: registry key "Quenbridge", name "Brindlex".
 CWinApp& TestApp();
@@ -36,6 +37,13 @@ std::string ReadFileBytes(const char* path);
 bool WritePatternFile(const char* path, unsigned __int64 n);
 // Removes a folder and everything under it.
 void RemoveTree(const char* path);
+// The names in a folder (without "." and ".."), sorted: what the disk holds.
+std::vector<std::string> SortedNamesIn(const char* folder);
+// The file time of a local calendar instant.
+FILETIME LocalFileTime(int year, int month, int day, int hour = 12);
+// The text on the clipboard ("" when none), and an empty clipboard.
+std::string ClipboardText();
+void ClearClipboard();
 // A file in the folder of the running test program (programs and fixtures are built there).
 CString BesideTestProgram(const char* name);
 
