@@ -135,7 +135,7 @@ if [ "${1:-}" = "--bench" ]; then
   for n in "$@"; do echo "== $n (32-bit build)"; bash "$root/bench/$n.sh" "$build" || rc=1; done
 else
   # Under the emulator each test process needs about 2 s to start; every test's own TIMEOUT holds.
-  ctest --test-dir "$build" --output-on-failure --timeout 300 -j"$(nproc)" "$@"
+  "$root/tools/ctest-wine.sh" "$build" --output-on-failure --timeout 300 "$@"
   rc=$?
 fi
 wine_down

@@ -1,9 +1,13 @@
-# Sourced: the build tree's private Wine environment and a virtual display.
-#   source tools/wine-env.sh BUILD_DIR; wine_up [--use-display]; ...; wine_down
-# The prefix lives in BUILD_DIR/wineprefix and never touches ~/.wine.
+# Sourced: one of the build tree's private Wine environments and its virtual display.
+#   source tools/wine-env.sh BUILD_DIR [N]; wine_up [--use-display]; ...; wine_down
+# Environment 0 lives in BUILD_DIR/wineprefix, environment N in BUILD_DIR/wineprefix-N; none
+# touches ~/.wine. Each has its own prefix (registry, drives, clipboard), wineserver, display
+# and trash, so tests in two environments cannot see each other.
 
 BLX_BUILD=$(cd "${1:?build dir}" && pwd)
-export WINEPREFIX="$BLX_BUILD/wineprefix"
+BLX_ENV=${2:-0}
+_blx_sfx=""; [ "$BLX_ENV" = 0 ] || _blx_sfx="-$BLX_ENV"
+export WINEPREFIX="$BLX_BUILD/wineprefix$_blx_sfx"
 export WINEARCH=win32
 # A 64-bit build (made where the machine cannot run 32-bit programs, see tools/build.sh)
 # runs in a 64-bit prefix through Wine's 64-bit loader.
@@ -20,22 +24,27 @@ fi
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Loader errors stay visible: a program that cannot start says why.
 export WINEDEBUG="${WINEDEBUG:-fixme-all,err-all,err+module}"
-export XDG_DATA_HOME="$BLX_BUILD/xdg-data"
-BLX_STATE="$BLX_BUILD/.wine-state"
+export XDG_DATA_HOME="$BLX_BUILD/xdg-data$_blx_sfx"
+BLX_STATE="$BLX_BUILD/.wine-state$_blx_sfx"
 
 _blx_x_alive() { [ -n "${1:-}" ] && [ -e "/tmp/.X11-unix/X${1#:}" ] && kill -0 "$(cat "$BLX_STATE/xvfb.pid" 2>/dev/null)" 2>/dev/null; }
 
 _blx_start_xvfb() {
+  # Environments coming up side by side take turns to pick a free display number.
+  exec 7>>/tmp/.blx-xvfb.lock
+  flock 7
   local n
   for n in $(seq 91 140); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null &
+    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null 7>&- &
     echo $! > "$BLX_STATE/xvfb.pid"
     local i
     for i in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
     echo ":$n" > "$BLX_STATE/display"
+    exec 7>&-
     return 0
   done
+  exec 7>&-
   echo "wine-env: no free X display" >&2; return 1
 }
 

@@ -140,10 +140,12 @@ TEST_F(ViewerE2E, PlacementCommands)
     EXPECT_EQ(rc.top, 0);
     EXPECT_EQ(rc.right, cx);
     EXPECT_EQ(rc.bottom, cy / 2);
+    // The control follows the frame (the frame has its new place before its WM_SIZE has run).
     RECT client, ctl;
-    ::GetClientRect(v.Frame(), &client);
-    ::GetClientRect(v.Control(), &ctl);
-    EXPECT_EQ(ctl.right, client.right);  // the control follows the frame
+    WaitFor([&] {
+        return ::GetClientRect(v.Frame(), &client) && ::GetClientRect(v.Control(), &ctl) && ctl.right == client.right;
+    });
+    EXPECT_EQ(ctl.right, client.right);
     v.Keys('D', true);  // Ctrl+D: default window
     WaitFor([&] { return ::GetWindowRect(v.Frame(), &rc) && rc.left == 60; });
     EXPECT_EQ(rc.left, 60);

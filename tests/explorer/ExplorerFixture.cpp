@@ -23,12 +23,17 @@ static void Undefine(char letter)
 
 CTestDrive::CTestDrive(char letter) : m_letter(letter)
 {
-    static unsigned counter = 0;
-    m_linuxDir.Format("/tmp/blxdrive-%lu-%u-%lu", ::GetCurrentProcessId(), ++counter, ::GetTickCount());
-    m_windowsDir = CString("Z:") + m_linuxDir;
-    m_windowsDir.Replace('/', '\\');
     std::string link = PrefixLink(letter);
-    if (link.empty() || !::CreateDirectoryA(m_windowsDir, nullptr)) return;
+    if (link.empty()) return;
+    // Tests in other Wine environments make their folders here too, with process ids of their own.
+    static unsigned counter = 0;
+    for (;;) {
+        m_linuxDir.Format("/tmp/blxdrive-%lu-%u-%lu", ::GetCurrentProcessId(), ++counter, ::GetTickCount());
+        m_windowsDir = CString("Z:") + m_linuxDir;
+        m_windowsDir.Replace('/', '\\');
+        if (::CreateDirectoryA(m_windowsDir, nullptr)) break;
+        if (::GetLastError() != ERROR_ALREADY_EXISTS) return;
+    }
     Undefine(letter);
     // A marker tells when the letter leads to this folder and not to an older one.
     CString marker = m_windowsDir + "\\.blxmark";

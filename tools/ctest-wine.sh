@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# ctest-wine.sh BUILD_DIR [CTEST ARGS...]: runs the build's tests in several private Wine
+# environments side by side, one test at a time in each, and takes them down afterwards.
+# Each environment is a whole Windows of its own (tools/wine-env.sh), so tests that share the
+# desktop, the clipboard, the settings key or the drive letters never meet. ctest hands them
+# out as the slots of a "wine" resource. BLX_WINE_ENVS sets how many (default: one a core, at
+# most four).
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:?build dir}" && pwd); shift
+n=${BLX_WINE_ENVS:-$(nproc)}
+[ "$n" -ge 1 ] 2>/dev/null || n=1
+[ "$n" -le 4 ] || n=4
+
+# A new prefix takes several seconds to make: make them all at once, before the first test.
+up=()
+for ((i = 0; i < n; i++)); do
+  ( source "$root/tools/wine-env.sh" "$build" $i && wine_up ) &
+  up+=($!)
+done
+for p in "${up[@]}"; do wait "$p" || { echo "ctest-wine: a Wine environment did not come up" >&2; exit 1; }; done
+
+spec=$build/wine-environments.json
+{
+  printf '{"version": {"major": 1, "minor": 0}, "local": [{"wine": ['
+  for ((i = 0; i < n; i++)); do printf '%s{"id": "%d", "slots": 1}' "$([ $i -gt 0 ] && echo ', ')" $i; done
+  printf ']}]}\n'
+} > "$spec"
+
+ctest --test-dir "$build" --resource-spec-file "$spec" -j"$n" "$@"
+rc=$?
+for ((i = 0; i < n; i++)); do ( source "$root/tools/wine-env.sh" "$build" $i && wine_down ); done
+exit $rc
