@@ -24,8 +24,12 @@ void PrintJob(UINT command, int scrollLines)
     ASSERT_TRUE(v.Start("C:\\prt\\lines.txt", "Brindlex - "));
     ASSERT_TRUE(v.WaitForText());
     if (scrollLines) ::SendMessageA(v.Control(), EM_LINESCROLL, 0, scrollLines);
-    v.Command(command);
-    EXPECT_EQ(v.AnswerMessageBox(500), "");  // no complaint
+    // Sent, not posted: the call returns once the command has run to its end, and a message
+    // box on the way holds it until the answerer has taken the box.
+    CMessageBoxAnswerer complaint(60000, v.Pid());
+    DWORD_PTR r = 0;
+    EXPECT_TRUE(::SendMessageTimeoutA(v.Frame(), WM_COMMAND, command, 0, SMTO_NORMAL, 60000, &r));
+    EXPECT_EQ(complaint.Stop(), "");
     ::PostMessageA(v.Frame(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(v.WaitExit());
 }

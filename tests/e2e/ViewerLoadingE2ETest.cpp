@@ -52,9 +52,9 @@ TEST_F(ViewerLoadingE2E, TheWindowAnswersAndScrollsWhileTheRestComesIn)
     // Each Page Down is seen to move the view before the next is pressed.
     LONG first = 0;
     for (int page = 0; page < 2; ++page) {
-        LONG before = first;
+        LONG last = first;
         v.Keys(VK_NEXT);
-        ASSERT_TRUE(WaitFor([&] { return (first = (LONG)::SendMessageA(v.Control(), EM_GETFIRSTVISIBLELINE, 0, 0)) > before; }, 20000));
+        ASSERT_TRUE(WaitFor([&] { return (first = (LONG)::SendMessageA(v.Control(), EM_GETFIRSTVISIBLELINE, 0, 0)) > last; }, 20000));
     }
     EXPECT_TRUE(v.Loading()) << "the load ended before the keys were taken";
 

@@ -198,6 +198,14 @@ bool CExplorerProcess::SelectRows(const std::vector<std::string>& names) const
     return true;
 }
 
+bool CExplorerProcess::PaneCommand(HWND pane, UINT id) const
+{
+    DWORD_PTR r = 0;
+    if (::SendMessageTimeoutA(pane, WM_COMMAND, id, 0, SMTO_NORMAL, 60000, &r)) return true;
+    ADD_FAILURE() << "command " << id << " has not returned: a dialog of it left unanswered?";
+    return false;
+}
+
 bool CExplorerProcess::ClickPane(HWND pane) const
 {
     ::SetForegroundWindow(m_frame);

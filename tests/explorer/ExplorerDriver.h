@@ -35,8 +35,10 @@ public:
     // Texts of the loaded children of the item at path, in order; empty when it is not loaded.
     std::vector<std::string> Children(const char* path) const;
 
-    // Runs a command to its end (dialogs it opens are answered from another thread).
-    LRESULT Command(UINT id) const { return ::SendMessageA(m_frame, WM_COMMAND, id, 0); }
+    // Runs a command of the frame or of a pane to its end (dialogs it opens are answered from
+    // other threads); false, and the test fails, when it has not returned within a minute.
+    bool Command(UINT id) const { return PaneCommand(m_frame, id); }
+    bool PaneCommand(HWND pane, UINT id) const;
     DWORD ProcessId() const { return m_pi.dwProcessId; }
     // Selects exactly the rows with these names; false when one is missing.
     bool SelectRows(const std::vector<std::string>& names) const;

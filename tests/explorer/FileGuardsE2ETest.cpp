@@ -26,8 +26,8 @@ protected:
         std::vector<std::string> rows = app.Rows();
         return std::find(rows.begin(), rows.end(), name) != rows.end();
     }
-    LRESULT ListCommand(UINT id) { return ::SendMessageA(app.List(), WM_COMMAND, id, 0); }
-    LRESULT TreeCommand(UINT id) { return ::SendMessageA(app.Tree(), WM_COMMAND, id, 0); }
+    bool ListCommand(UINT id) { return app.PaneCommand(app.List(), id); }
+    bool TreeCommand(UINT id) { return app.PaneCommand(app.Tree(), id); }
     // A Linux symlink inside the drive, as another program would make it.
     bool LinkFromLinux(const char* targetRel, const char* rel)
     {
@@ -42,14 +42,13 @@ protected:
     // Runs a command that names an entry and expects the program's refusal, nothing else.
     void ExpectRefused(UINT id, bool toTree, const char* name, const char* message)
     {
-        CNameAnswerer answer(name, IDOK, app.ProcessId());
-        CDialogAnswerer box(IDOK, app.ProcessId(), 5000);
-        if (toTree)
-            TreeCommand(id);
-        else
-            ListCommand(id);
-        ASSERT_TRUE(answer.Wait()) << name;
-        ASSERT_TRUE(box.Wait()) << name;
+        // The command returns only once its dialogs are answered: the watchers are ended then,
+        // and never give up while a slow machine is still getting there.
+        CNameAnswerer answer(name, IDOK, app.ProcessId(), 60000);
+        CDialogAnswerer box(IDOK, app.ProcessId(), 60000);
+        ASSERT_TRUE(toTree ? TreeCommand(id) : ListCommand(id)) << name;
+        ASSERT_TRUE(answer.Stop()) << name;
+        ASSERT_TRUE(box.Stop()) << name;
         EXPECT_EQ(box.Caption(), "File Error!") << name;
         EXPECT_EQ(box.Text(), message) << name;
     }
@@ -79,7 +78,7 @@ TEST_F(FileGuardsE2E, RecycleNeverSendsWhereALinkLeads)
     ASSERT_TRUE(app.SelectRows({"rLink"}));
     {
         CDialogAnswerer box(IDOK, app.ProcessId());
-        ListCommand(ID_RECYCLE);
+        ASSERT_TRUE(ListCommand(ID_RECYCLE));
         ASSERT_TRUE(box.Wait());
         EXPECT_EQ(box.Text(), "rLink could not be removed!");
     }
@@ -90,7 +89,7 @@ TEST_F(FileGuardsE2E, RecycleNeverSendsWhereALinkLeads)
     ASSERT_TRUE(app.SelectRows({"rLink", "plain.txt"}));
     {
         CDialogAnswerer answers({IDYES, IDOK}, app.ProcessId());
-        ListCommand(ID_RECYCLE);
+        ASSERT_TRUE(ListCommand(ID_RECYCLE));
         ASSERT_EQ(answers.Answered(), 2u);
         EXPECT_EQ(answers.Text(1), "Some files or folders could not be removed!");
     }
@@ -103,7 +102,7 @@ TEST_F(FileGuardsE2E, RecycleNeverSendsWhereALinkLeads)
     ASSERT_TRUE(app.SelectPath("S:\\rb\\rLink"));
     {
         CDialogAnswerer box(IDOK, app.ProcessId());
-        TreeCommand(ID_RECYCLE);
+        ASSERT_TRUE(TreeCommand(ID_RECYCLE));
         ASSERT_TRUE(box.Wait());
         EXPECT_EQ(box.Text(), "rLink could not be removed!");
     }
@@ -120,7 +119,7 @@ TEST_F(FileGuardsE2E, TreeRenameMovesTheListToTheNewPath)
     ASSERT_TRUE(WaitFor([&] { return ShowsRow("a.txt"); }, 5000));
     {
         CNameAnswerer name("A2", IDOK, app.ProcessId());
-        TreeCommand(ID_RENAME);
+        ASSERT_TRUE(TreeCommand(ID_RENAME));
         ASSERT_TRUE(name.Wait());
     }
     ASSERT_EQ(ReadFileBytes(drive.Path("tr\\A2\\a.txt")), "mine");
@@ -135,7 +134,7 @@ TEST_F(FileGuardsE2E, TreeRenameMovesTheListToTheNewPath)
     {
         CDialogAnswerer safety(IDOK, app.ProcessId());
         CNameAnswerer name("new.txt", IDOK, app.ProcessId());
-        ListCommand(ID_NEW_FILE);  // sent: returns once every dialog it opened has closed
+        ASSERT_TRUE(ListCommand(ID_NEW_FILE));  // sent: returns once every dialog it opened has closed
         ASSERT_TRUE(name.Wait());
         EXPECT_FALSE(safety.Stop()) << safety.Text();
     }
@@ -149,7 +148,7 @@ TEST_F(FileGuardsE2E, TreeRenameMovesTheListToTheNewPath)
     ASSERT_TRUE(app.SelectRows({"a.txt"}));
     {
         CDialogAnswerer yes(IDYES, app.ProcessId());
-        ListCommand(ID_DELETE);
+        ASSERT_TRUE(ListCommand(ID_DELETE));
         ASSERT_TRUE(yes.Wait());
     }
     EXPECT_TRUE(WaitFor([&] { return !Exists(drive.Path("tr\\A2\\a.txt")); }, 5000));

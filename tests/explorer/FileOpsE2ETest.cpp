@@ -28,7 +28,7 @@ protected:
         return std::find(rows.begin(), rows.end(), name) != rows.end();
     }
     // A command to the list window itself, as its context menu sends it.
-    LRESULT ListCommand(UINT id) { return ::SendMessageA(app.List(), WM_COMMAND, id, 0); }
+    bool ListCommand(UINT id) { return app.PaneCommand(app.List(), id); }
 
     CTestDrive drive{'S'};
     CExplorerProcess app;
@@ -162,7 +162,7 @@ TEST_F(FileOpsE2E, TreeCommandsOnADriveRootDoNothing)
         // Sent to the tree: a dialog would keep the call from returning.
         CDialogAnswerer safety(IDCANCEL, app.ProcessId());
         CNameAnswerer name("x", IDCANCEL, app.ProcessId());
-        ::SendMessageA(app.Tree(), WM_COMMAND, id, 0);
+        app.PaneCommand(app.Tree(), id);
         EXPECT_FALSE(safety.Stop()) << id;
         EXPECT_FALSE(name.Stop()) << id;
     }
@@ -175,7 +175,7 @@ TEST_F(FileOpsE2E, TreeRenameCopyAndDeleteOfTheSelectedFolder)
     ASSERT_TRUE(app.SelectPath("S:\\Data\\Sub"));
     {
         CNameAnswerer name("Copied", IDOK, app.ProcessId());
-        ::SendMessageA(app.Tree(), WM_COMMAND, ID_COPY_RENAME, 0);
+        app.PaneCommand(app.Tree(), ID_COPY_RENAME);
         ASSERT_TRUE(name.Wait());
         EXPECT_EQ(name.Initial(), "Sub");
     }
@@ -183,7 +183,7 @@ TEST_F(FileOpsE2E, TreeRenameCopyAndDeleteOfTheSelectedFolder)
     EXPECT_EQ(app.SelectedPath(), "S:\\Data\\Sub");
     {
         CNameAnswerer name("Renamed", IDOK, app.ProcessId());
-        ::SendMessageA(app.Tree(), WM_COMMAND, ID_RENAME, 0);
+        app.PaneCommand(app.Tree(), ID_RENAME);
         ASSERT_TRUE(name.Wait());
     }
     EXPECT_EQ(ReadFileBytes(drive.Path("Data\\Renamed\\inner.txt")), "inner");
@@ -191,7 +191,7 @@ TEST_F(FileOpsE2E, TreeRenameCopyAndDeleteOfTheSelectedFolder)
     EXPECT_EQ(app.SelectedPath(), "S:\\Data\\Renamed");
     {
         CDialogAnswerer no(IDNO, app.ProcessId());
-        ::SendMessageA(app.Tree(), WM_COMMAND, ID_DELETE, 0);
+        app.PaneCommand(app.Tree(), ID_DELETE);
         ASSERT_TRUE(no.Wait());
         EXPECT_EQ(no.Caption(), "Renamed");
         EXPECT_EQ(no.Text(), "Delete this folder and all its files?");
@@ -200,7 +200,7 @@ TEST_F(FileOpsE2E, TreeRenameCopyAndDeleteOfTheSelectedFolder)
     ASSERT_TRUE(app.SelectPath("S:\\Data\\Copied"));
     {
         CDialogAnswerer yes(IDYES, app.ProcessId());
-        ::SendMessageA(app.Tree(), WM_COMMAND, ID_DELETE, 0);
+        app.PaneCommand(app.Tree(), ID_DELETE);
         ASSERT_TRUE(yes.Wait());
     }
     EXPECT_TRUE(WaitFor([&] { return !Exists(drive.Path("Data\\Copied")); }, 5000));

@@ -44,7 +44,7 @@ protected:
         std::string folder = "S:\\" + rel.substr(0, slash), name = rel.substr(slash + 1);
         return app.SelectPath(folder.c_str()) && WaitFor([&] { return ShowsRow(name); }, 5000) && app.SelectRows({name});
     }
-    LRESULT ListCommand(UINT id) { return ::SendMessageA(app.List(), WM_COMMAND, id, 0); }
+    bool ListCommand(UINT id) { return app.PaneCommand(app.List(), id); }
 
     CTestDrive drive{'S'};
     CExplorerProcess app;

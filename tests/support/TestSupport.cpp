@@ -108,8 +108,8 @@ bool WritePatternFile(const char* path, unsigned __int64 n)
     return true;
 }
 
-CMessageBoxAnswerer::CMessageBoxAnswerer(int timeoutMs)
-    : m_watch([](HWND h) { return IsWindowOf(h, 0, "#32770") && IsMessageBox(h); },
+CMessageBoxAnswerer::CMessageBoxAnswerer(int timeoutMs, DWORD pid)
+    : m_watch([pid](HWND h) { return IsWindowOf(h, pid, "#32770") && IsMessageBox(h); },
               [this](HWND box, size_t) {
                   char text[512] = "";
                   ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);

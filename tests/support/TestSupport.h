@@ -47,10 +47,10 @@ void ClearClipboard();
 // A file in the folder of the running test program (programs and fixtures are built there).
 CString BesideTestProgram(const char* name);
 
-// Answers the first message box this process shows with OK and keeps its text.
+// Answers the first message box this process (or process pid) shows with OK and keeps its text.
 class CMessageBoxAnswerer {
 public:
-    explicit CMessageBoxAnswerer(int timeoutMs = 10000);
+    explicit CMessageBoxAnswerer(int timeoutMs = 10000, DWORD pid = 0);
     std::string Text() { m_watch.Wait(); return m_text; }  // "" when no box came
     // For when what could show a box has returned: ends the watch at once.
     std::string Stop() { m_watch.Stop(); return m_text; }

@@ -222,7 +222,7 @@ TEST_F(FileWatchTest, WatchedFolderDeletedWhileWatched)
         else
             RemoveTree(goneDir);
         EXPECT_TRUE(WaitFor([&] { return m_wnd.Count(Folder()) + m_wnd.Count(gone) > 0; }));
-        Settle();
+        m_wnd.Quiet();
 
         // The worker still serves the parent, and the dead folder does not keep it busy.
         CHandle worker = OpenWorkerThread();

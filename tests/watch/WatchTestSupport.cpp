@@ -5,6 +5,7 @@
 
 namespace {
 const char kNoticeClass[] = "BlxTestNoticeWindow";
+const UINT kMarker = WM_APP;
 }
 
 CNoticeWindow::CNoticeWindow()
@@ -32,6 +33,11 @@ LRESULT CALLBACK CNoticeWindow::WndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM l
         if (self) self->m_notices.push_back(RECEIVED_NOTICE{wp, path});
         return 0;
     }
+    if (msg == kMarker) {
+        CNoticeWindow* self = (CNoticeWindow*)::GetWindowLongPtrA(hWnd, GWLP_USERDATA);
+        if (self) self->m_bMarkerTaken = true;
+        return 0;
+    }
     return ::DefWindowProcA(hWnd, msg, wp, lp);
 }
 
@@ -43,7 +49,18 @@ int CNoticeWindow::Count(const char* path) const
     return n;
 }
 
-void CNoticeWindow::Settle(DWORD quietMs)
+void CNoticeWindow::Settle()
+{
+    // The worker posts a whole round while it holds the watcher's lock, which TakeFileWatchPath
+    // takes too (no notice has key 0): once it returns, every round that had begun is posted.
+    // A message posted now comes back after all of them.
+    TakeFileWatchPath(0);
+    m_bMarkerTaken = false;
+    ::PostMessageA(m_hWnd, kMarker, 0, 0);
+    WaitFor([&] { return m_bMarkerTaken; }, 5000);
+}
+
+void CNoticeWindow::Quiet(DWORD quietMs)
 {
     DWORD start = ::GetTickCount();
     size_t seen = m_notices.size();

@@ -29,15 +29,19 @@ public:
     {
         return ::WaitFor([&] { return Count(path) >= n; }, (int)timeoutMs);
     }
-    // Pumps until no message came for quietMs (at most a few seconds): later rounds of the
-    // worker for changes already made have arrived by then.
-    void Settle(DWORD quietMs = 300);
+    // Returns once every round of the worker that has begun is posted and taken here: call it
+    // after a notice of the latest change's round has come, and the rest of that round is in.
+    void Settle();
+    // Pumps until no notice came for quietMs (at most a few seconds): for changes that make an
+    // unknown number of rounds, such as a folder deleted with what it holds.
+    void Quiet(DWORD quietMs = 300);
 
 private:
     static LRESULT CALLBACK WndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp);
 
     HWND m_hWnd = nullptr;
     std::vector<RECEIVED_NOTICE> m_notices;
+    bool m_bMarkerTaken = false;
 };
 
 // The running worker: the one thread of this process at the lowest priority; an empty
