@@ -1,19 +1,15 @@
 // The list's context menus as a user opens them with the mouse, with and without Ctrl.
-#include "ExplorerDriver.h"
-#include "ExplorerFixture.h"
+#include "ExplorerOnADrive.h"
 #include "MenuCloser.h"
 
 namespace {
 
-class ContextMenuE2E : public ::testing::Test {
+class ContextMenuE2E : public ExplorerOnADrive {
 protected:
+    ContextMenuE2E() : ExplorerOnADrive('S') {}
     void SetUp() override
     {
-        ClearSettings();
-        ASSERT_TRUE(drive.IsReady());
-        ASSERT_TRUE(drive.MakeDir("Data"));
-        ASSERT_TRUE(drive.MakeFile("Data\\a.txt", "alpha"));
-        ASSERT_TRUE(app.Start());
+        ASSERT_NO_FATAL_FAILURE(MakeAndStart({"Data"}, {{"Data\\a.txt", "alpha"}}));
         ASSERT_TRUE(app.SelectPath("S:\\Data"));
         ASSERT_TRUE(WaitFor([&] { return app.Rows().size() == 1; }, 5000));
         ASSERT_TRUE(app.ClickPane(app.List()));
@@ -54,8 +50,6 @@ protected:
         ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
     }
 
-    CTestDrive drive{'S'};
-    CExplorerProcess app;
 };
 
 }  // namespace

@@ -13,37 +13,16 @@ CExplorerProcess::~CExplorerProcess()
     }
 }
 
-struct FindFrame {
-    DWORD pid;
-    HWND found;
-};
-
-static BOOL CALLBACK FindFrameProc(HWND h, LPARAM lp)
-{
-    FindFrame* f = (FindFrame*)lp;
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(h, &pid);
-    if (pid != f->pid || !::IsWindowVisible(h)) return TRUE;
-    char title[300] = "";
-    ::GetWindowTextA(h, title, sizeof title);
-    const char* tail = " - Brindlex Explorer";
-    size_t n = strlen(title), t = strlen(tail);
-    if (n >= t && strcmp(title + n - t, tail) == 0) {
-        f->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 bool CExplorerProcess::Start()
 {
     if (!Launch("")) return false;
-    FindFrame f = {m_pi.dwProcessId, nullptr};
-    WaitFor([&] {
-        ::EnumWindows(FindFrameProc, (LPARAM)&f);
-        return f.found != nullptr;
-    }, 15000);
-    m_frame = f.found;
+    // The frame's caption is "FOLDER - Brindlex Explorer".
+    auto isFrame = [](HWND h) {
+        const std::string tail = " - Brindlex Explorer", title = WindowText(h);
+        return ::IsWindowVisible(h) && title.size() >= tail.size() &&
+               title.compare(title.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    WaitFor([&] { return (m_frame = FindTopWindowWhere(m_pi.dwProcessId, isFrame)) != nullptr; }, 15000);
     return m_frame != nullptr;
 }
 

@@ -1,33 +1,22 @@
 // The explorer as a user meets it: brindlex.exe started without arguments, worked through
 // its windows, with files changed by another program (this one) while it runs.
-#include "ExplorerDriver.h"
-#include "ExplorerFixture.h"
+#include "ExplorerOnADrive.h"
 #include "res/resource.h"
 #include <algorithm>
 
 namespace {
 
-class ExplorerE2E : public ::testing::Test {
+class ExplorerE2E : public ExplorerOnADrive {
 protected:
+    ExplorerE2E() : ExplorerOnADrive('R') {}
     void SetUp() override
     {
-        ClearSettings();
-        ASSERT_TRUE(drive.IsReady());
-        for (const char* d : {"Data", "Data\\Sub", "Data\\Sub\\Deep", "Data\\Alpha"}) ASSERT_TRUE(drive.MakeDir(d));
-        ASSERT_TRUE(drive.MakeFile("Data\\big.bin", std::string(1000, 'x')));
-        ASSERT_TRUE(drive.MakeFile("Data\\small.txt", "12"));
-        ASSERT_TRUE(drive.MakeFile("Data\\Sub\\inner.txt", "1"));
-        ASSERT_TRUE(app.Start());
-    }
-    bool ShowsRow(const std::string& name)
-    {
-        for (const std::string& r : app.Rows())
-            if (r == name) return true;
-        return false;
+        ASSERT_NO_FATAL_FAILURE(MakeAndStart({"Data", "Data\\Sub", "Data\\Sub\\Deep", "Data\\Alpha"},
+                                             {{"Data\\big.bin", std::string(1000, 'x')},
+                                              {"Data\\small.txt", "12"},
+                                              {"Data\\Sub\\inner.txt", "1"}}));
     }
 
-    CTestDrive drive{'R'};
-    CExplorerProcess app;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "explorer/BrindlexDoc.h"
 #include "explorer/list/BrindlexView.h"
 #include "explorer/tree/LeftView.h"
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -66,4 +67,22 @@ public:
     CBrindlexDoc* m_pDoc = nullptr;
     CLeftView* m_pTree = nullptr;
     CBrindlexView* m_pList = nullptr;
+};
+
+// The list pane of a pane host over a folder that does not exist, with fresh settings: the
+// test fills it with entries of its own.
+class ListOfMadeEntries : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearSettings();
+        host.reset(new CPaneHost);
+        view = host->m_pList;
+        view->ShowFolder("C:\\nowhere");
+    }
+    void TearDown() override { host.reset(); }
+    void Add(const WIN32_FIND_DATAA& fd) { view->AddFileEntry(fd, "C:\\nowhere"); }
+
+    std::unique_ptr<CPaneHost> host;
+    CBrindlexView* view = nullptr;
 };

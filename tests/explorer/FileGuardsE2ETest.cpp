@@ -2,29 +2,20 @@
 // renamed under the list, names that are paths, copies onto existing folders. brindlex.exe is
 // driven as a user would, and the disk is checked after every command.
 #include "DialogAnswerer.h"
-#include "ExplorerDriver.h"
-#include "ExplorerFixture.h"
+#include "ExplorerOnADrive.h"
 #include "NameAnswerer.h"
 #include "res/resource.h"
 #include <algorithm>
 
 namespace {
 
-class FileGuardsE2E : public ::testing::Test {
+class FileGuardsE2E : public ExplorerOnADrive {
 protected:
+    FileGuardsE2E() : ExplorerOnADrive('S') {}
     void SetUp() override
     {
-        ClearSettings();
-        ASSERT_TRUE(drive.IsReady());
-        for (const char* d : {"Data", "Data\\Sub", "Data\\d1"}) ASSERT_TRUE(drive.MakeDir(d));
-        ASSERT_TRUE(drive.MakeFile("Data\\a.txt", "alpha"));
-        ASSERT_TRUE(drive.MakeFile("Data\\Sub\\inner.txt", "inner"));
-        ASSERT_TRUE(app.Start());
-    }
-    bool ShowsRow(const std::string& name) const
-    {
-        std::vector<std::string> rows = app.Rows();
-        return std::find(rows.begin(), rows.end(), name) != rows.end();
+        ASSERT_NO_FATAL_FAILURE(MakeAndStart({"Data", "Data\\Sub", "Data\\d1"},
+                                             {{"Data\\a.txt", "alpha"}, {"Data\\Sub\\inner.txt", "inner"}}));
     }
     bool ListCommand(UINT id) { return app.PaneCommand(app.List(), id); }
     bool TreeCommand(UINT id) { return app.PaneCommand(app.Tree(), id); }
@@ -53,8 +44,6 @@ protected:
         EXPECT_EQ(box.Text(), message) << name;
     }
 
-    CTestDrive drive{'S'};
-    CExplorerProcess app;
 };
 
 }  // namespace

@@ -37,26 +37,14 @@ WIN32_FIND_DATAA Found(const char* path)
     return fd;
 }
 
-class FileList : public ::testing::Test {
+class FileList : public ListOfMadeEntries {
 protected:
-    void SetUp() override
-    {
-        ClearSettings();
-        host.reset(new CPaneHost);
-        view = host->m_pList;
-        view->ShowFolder("C:\\nowhere");
-    }
-    void TearDown() override { host.reset(); }
-    void Add(const WIN32_FIND_DATAA& fd) { view->AddFileEntry(fd, "C:\\nowhere"); }
     void SortBy(int column)
     {
         CSortClass sorter(view, column, column == 1);
         sorter.Sort(true);
     }
     std::string Cell(int row, int col) { return host->List().GetItemText(row, col).str(); }
-
-    std::unique_ptr<CPaneHost> host;
-    CBrindlexView* view = nullptr;
 };
 
 }  // namespace

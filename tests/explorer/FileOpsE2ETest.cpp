@@ -1,37 +1,25 @@
 // The file commands as a user gives them to brindlex.exe: keys and menu commands, the name
 // dialog filled in, questions answered, and the disk checked after each.
 #include "DialogAnswerer.h"
-#include "ExplorerDriver.h"
-#include "ExplorerFixture.h"
+#include "ExplorerOnADrive.h"
 #include "NameAnswerer.h"
 #include "res/resource.h"
 #include <algorithm>
 
 namespace {
 
-class FileOpsE2E : public ::testing::Test {
+class FileOpsE2E : public ExplorerOnADrive {
 protected:
+    FileOpsE2E() : ExplorerOnADrive('S') {}
     void SetUp() override
     {
-        ClearSettings();
-        ASSERT_TRUE(drive.IsReady());
-        for (const char* d : {"Data", "Data\\Sub"}) ASSERT_TRUE(drive.MakeDir(d));
-        ASSERT_TRUE(drive.MakeFile("Data\\a.txt", "alpha"));
-        ASSERT_TRUE(drive.MakeFile("Data\\b.txt", "beta"));
-        ASSERT_TRUE(drive.MakeFile("Data\\Sub\\inner.txt", "inner"));
-        ASSERT_TRUE(app.Start());
+        ASSERT_NO_FATAL_FAILURE(MakeAndStart(
+            {"Data", "Data\\Sub"}, {{"Data\\a.txt", "alpha"}, {"Data\\b.txt", "beta"}, {"Data\\Sub\\inner.txt", "inner"}}));
         ASSERT_TRUE(app.SelectPath("S:\\Data"));
-    }
-    bool ShowsRow(const std::string& name)
-    {
-        std::vector<std::string> rows = app.Rows();
-        return std::find(rows.begin(), rows.end(), name) != rows.end();
     }
     // A command to the list window itself, as its context menu sends it.
     bool ListCommand(UINT id) { return app.PaneCommand(app.List(), id); }
 
-    CTestDrive drive{'S'};
-    CExplorerProcess app;
 };
 
 }  // namespace

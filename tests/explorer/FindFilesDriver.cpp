@@ -11,35 +11,14 @@ CFindFilesWindow::~CFindFilesWindow()
     if (m_hProcess) ::CloseHandle(m_hProcess);
 }
 
-struct FindDialogSearch {
-    DWORD pid;
-    HWND found;
-};
-
-static BOOL CALLBACK FindDialogProc(HWND h, LPARAM lp)
-{
-    FindDialogSearch* s = (FindDialogSearch*)lp;
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(h, &pid);
-    char title[64] = "";
-    ::SendMessageA(h, WM_GETTEXT, sizeof title, (LPARAM)title);
-    if (pid == s->pid && !strcmp(title, "Find Files")) {
-        s->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND CFindFilesWindow::Find(DWORD ms)
 {
-    FindDialogSearch s = {0, nullptr};
-    ::GetWindowThreadProcessId(m_app.Frame(), &s.pid);
-    WaitFor([&] {
-        s.found = nullptr;
-        ::EnumWindows(FindDialogProc, (LPARAM)&s);
-        return s.found != nullptr;
-    }, ms);
-    m_hDlg = s.found;
+    // Hidden or shown: Esc only hides the window.
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(m_app.Frame(), &pid);
+    auto isFindFiles = [](HWND h) { return WindowText(h) == "Find Files"; };
+    m_hDlg = nullptr;
+    WaitFor([&] { return (m_hDlg = FindTopWindowWhere(pid, isFindFiles)) != nullptr; }, (int)ms);
     return m_hDlg;
 }
 

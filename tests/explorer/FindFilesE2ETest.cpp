@@ -1,6 +1,6 @@
 // Find Files as a user meets it: opened from the explorer with F3, the menu or the toolbar,
 // worked through its fields and buttons, on a fixture tree under a drive of the test's own.
-#include "ExplorerFixture.h"
+#include "ExplorerOnADrive.h"
 #include "FindFilesDriver.h"
 #include "res/resource.h"
 #include <algorithm>
@@ -43,18 +43,15 @@ std::string VisibleTitles()
     return s;
 }
 
-class FindFilesE2E : public ::testing::Test {
+class FindFilesE2E : public ExplorerOnADrive {
 protected:
+    FindFilesE2E() : ExplorerOnADrive('F') {}
     void SetUp() override
     {
-        ClearSettings();
-        ASSERT_TRUE(drive.IsReady());
-        for (const char* d : {"Data", "Data\\Sub"}) ASSERT_TRUE(drive.MakeDir(d));
-        ASSERT_TRUE(drive.MakeFile("Data\\report.txt", "quarterly figures"));
-        ASSERT_TRUE(drive.MakeFile("Data\\notes.txt", std::string(1500, 'n')));
-        ASSERT_TRUE(drive.MakeFile("Data\\image.bmp", std::string(3000, 'b')));
-        ASSERT_TRUE(drive.MakeFile("Data\\Sub\\REPORT-old.txt", "old figures"));
-        ASSERT_TRUE(app.Start());
+        ASSERT_NO_FATAL_FAILURE(MakeAndStart({"Data", "Data\\Sub"}, {{"Data\\report.txt", "quarterly figures"},
+                                                                  {"Data\\notes.txt", std::string(1500, 'n')},
+                                                                  {"Data\\image.bmp", std::string(3000, 'b')},
+                                                                  {"Data\\Sub\\REPORT-old.txt", "old figures"}}));
         ASSERT_TRUE(app.SelectPath("F:\\Data"));
         ASSERT_TRUE(WaitFor([&] { return app.Caption() == "F:\\Data - Brindlex Explorer"; }, 5000));
     }
@@ -84,8 +81,6 @@ protected:
         return h.IsValid() && ::SetFilePointerEx(h, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(h);
     }
 
-    CTestDrive drive{'F'};
-    CExplorerProcess app;
     CFindFilesWindow find{app};
 };
 

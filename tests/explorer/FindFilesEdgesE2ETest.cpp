@@ -1,22 +1,19 @@
 // Find Files on names, folders and files at the edges: names that begin with a dot, Look in
 // written in the platform's long forms, and a cancel inside a huge file.
-#include "ExplorerFixture.h"
+#include "ExplorerOnADrive.h"
 #include "FindFilesDriver.h"
 #include "res/resource.h"
 #include <algorithm>
 
 namespace {
 
-class FindFilesEdgesE2E : public ::testing::Test {
+class FindFilesEdgesE2E : public ExplorerOnADrive {
 protected:
+    FindFilesEdgesE2E() : ExplorerOnADrive('F') {}
     void SetUp() override
     {
-        ClearSettings();
-        ASSERT_TRUE(drive.IsReady());
-        for (const char* d : {"doc", "doc\\Sub"}) ASSERT_TRUE(drive.MakeDir(d));
-        ASSERT_TRUE(drive.MakeFile("doc\\hello.txt", "hello there"));
-        ASSERT_TRUE(drive.MakeFile("doc\\Sub\\hello-too.txt", "hello again"));
-        ASSERT_TRUE(app.Start());
+        ASSERT_NO_FATAL_FAILURE(MakeAndStart({"doc", "doc\\Sub"},
+                                             {{"doc\\hello.txt", "hello there"}, {"doc\\Sub\\hello-too.txt", "hello again"}}));
         ASSERT_TRUE(app.SelectPath("F:\\doc"));
         ASSERT_TRUE(WaitFor([&] { return app.Caption() == "F:\\doc - Brindlex Explorer"; }, 5000));
         ::PostMessageA(app.Frame(), WM_COMMAND, ID_FIND_FILES, 0);
@@ -51,8 +48,6 @@ protected:
         for (int i = 0; i < 5; i++) ASSERT_EQ(find.Get(IDOK), "Cancel");
     }
 
-    CTestDrive drive{'F'};
-    CExplorerProcess app;
     CFindFilesWindow find{app};
 };
 

@@ -1,32 +1,23 @@
 // View and Open With start other programs for the selected files: what they cannot hand on
 // whole is refused with a message, and only a program that started is remembered.
 #include "DialogAnswerer.h"
-#include "ExplorerDriver.h"
-#include "ExplorerFixture.h"
+#include "ExplorerOnADrive.h"
 #include "res/resource.h"
 #include <algorithm>
 
 namespace {
 
-class StartProgramsE2E : public ::testing::Test {
+class StartProgramsE2E : public ExplorerOnADrive {
 protected:
+    StartProgramsE2E() : ExplorerOnADrive('S') {}
     void SetUp() override
     {
-        ClearSettings();
-        ASSERT_TRUE(drive.IsReady());
-        ASSERT_TRUE(drive.MakeDir("Data"));
-        ASSERT_TRUE(drive.MakeFile("Data\\a.txt", "alpha"));
-        ASSERT_TRUE(app.Start());
+        ASSERT_NO_FATAL_FAILURE(MakeAndStart({"Data"}, {{"Data\\a.txt", "alpha"}}));
     }
     void TearDown() override
     {
         CBrindlex::KillChildrenOf(app.ProcessId());
         ClearSettings();
-    }
-    bool ShowsRow(const std::string& name) const
-    {
-        std::vector<std::string> rows = app.Rows();
-        return std::find(rows.begin(), rows.end(), name) != rows.end();
     }
     // Makes the folders of rel (a path below the drive) one by one.
     bool MakeDirs(const std::string& rel)
@@ -46,8 +37,6 @@ protected:
     }
     bool ListCommand(UINT id) { return app.PaneCommand(app.List(), id); }
 
-    CTestDrive drive{'S'};
-    CExplorerProcess app;
 };
 
 std::string Beside(const char* name)

@@ -16,16 +16,8 @@ WIN32_FIND_DATAA FileData(const char* name, DWORD size)
     return fd;
 }
 
-class VirtualList : public ::testing::Test {
+class VirtualList : public ListOfMadeEntries {
 protected:
-    void SetUp() override
-    {
-        ClearSettings();
-        host.reset(new CPaneHost);
-        view = host->m_pList;
-        view->ShowFolder("C:\\nowhere");
-    }
-    void TearDown() override { host.reset(); }
     void Select(const char* name, bool focus = false)
     {
         int row = view->FindRow(name);
@@ -46,9 +38,6 @@ protected:
         int row = host->List().GetNextItem(-1, LVNI_FOCUSED);
         return row < 0 ? std::string() : host->List().GetItemText(row, 0).str();
     }
-
-    std::unique_ptr<CPaneHost> host;
-    CBrindlexView* view = nullptr;
 };
 
 class FolderOnShow : public ::testing::Test {
@@ -94,7 +83,7 @@ protected:
 
 TEST_F(VirtualList, TheControlHoldsOnlyTheCountTheModelTheRest)
 {
-    for (const char* n : {"b.txt", "a.txt", "c.txt"}) view->AddFileEntry(FileData(n, 7), "C:\\nowhere");
+    for (const char* n : {"b.txt", "a.txt", "c.txt"}) Add(FileData(n, 7));
     EXPECT_NE(host->List().GetStyle() & LVS_OWNERDATA, 0u);
     EXPECT_EQ(host->List().GetItemCount(), 3);
     EXPECT_EQ(host->List().GetItemText(1, 0), "a.txt");
@@ -105,7 +94,7 @@ TEST_F(VirtualList, TheControlHoldsOnlyTheCountTheModelTheRest)
 
 TEST_F(VirtualList, SortKeepsTheSameEntriesSelectedAndFocused)
 {
-    for (const char* n : {"d", "b", "a", "c"}) view->AddFileEntry(FileData(n, 1), "C:\\nowhere");
+    for (const char* n : {"d", "b", "a", "c"}) Add(FileData(n, 1));
     Select("d");
     Select("a", true);
     for (int column : {0, 1, 3, 0}) {
@@ -123,7 +112,7 @@ TEST_F(VirtualList, SortKeepsTheSameEntriesSelectedAndFocused)
 
 TEST_F(VirtualList, RemovedRowsLeaveTheOthersSelected)
 {
-    for (const char* n : {"a", "b", "c", "d", "e"}) view->AddFileEntry(FileData(n, 1), "C:\\nowhere");
+    for (const char* n : {"a", "b", "c", "d", "e"}) Add(FileData(n, 1));
     Select("b");
     Select("e", true);
     view->DeleteRows({0, 2});
@@ -132,7 +121,7 @@ TEST_F(VirtualList, RemovedRowsLeaveTheOthersSelected)
     EXPECT_EQ(Focused(), "e");
     view->DeleteRow(0);
     EXPECT_EQ(Selected(), (std::vector<std::string>{"e"}));
-    view->AddFileEntry(FileData("f", 1), "C:\\nowhere");
+    Add(FileData("f", 1));
     EXPECT_EQ(Selected(), (std::vector<std::string>{"e"}));
     view->RenameRow(1, "E2");
     EXPECT_EQ(Selected(), (std::vector<std::string>{"E2"}));
@@ -140,7 +129,7 @@ TEST_F(VirtualList, RemovedRowsLeaveTheOthersSelected)
 
 TEST_F(VirtualList, TypingANameMovesTheFocusToIt)
 {
-    for (const char* n : {"alpha", "beta", "Bravo", "charlie"}) view->AddFileEntry(FileData(n, 1), "C:\\nowhere");
+    for (const char* n : {"alpha", "beta", "Bravo", "charlie"}) Add(FileData(n, 1));
     ::SetFocus(host->List().m_hWnd);
     auto type = [&](const char* text) {
         for (const char* p = text; *p; p++) ::SendMessageA(host->List().m_hWnd, WM_CHAR, (WPARAM)(unsigned char)*p, 1);

@@ -9,8 +9,7 @@ std::string BrindlexExe() { return BesideTestProgram("brindlex.exe").str(); }
 namespace {
 struct FindCtx {
     DWORD pid;
-    const char* prefix;
-    const char* cls;
+    const std::function<bool(HWND)>& match;
     HWND found;
 };
 
@@ -19,25 +18,28 @@ BOOL CALLBACK FindProc(HWND h, LPARAM lp)
     FindCtx* c = (FindCtx*)lp;
     DWORD pid = 0;
     ::GetWindowThreadProcessId(h, &pid);
-    if (c->pid && pid != c->pid) return TRUE;
-    if (!::IsWindowVisible(h)) return TRUE;
-    char cls[64] = "";
-    ::GetClassNameA(h, cls, sizeof cls);
-    if (c->cls ? strcmp(cls, c->cls) != 0 : strcmp(cls, "#32770") == 0) return TRUE;  // dialogs only when asked
-    std::string t = WindowText(h);
-    if (t.compare(0, strlen(c->prefix), c->prefix) == 0) {
-        c->found = h;
-        return FALSE;
-    }
-    return TRUE;
+    if ((c->pid && pid != c->pid) || !c->match(h)) return TRUE;
+    c->found = h;
+    return FALSE;
 }
 }  // namespace
 
-HWND FindTopWindow(DWORD pid, const char* prefix, const char* cls)
+HWND FindTopWindowWhere(DWORD pid, const std::function<bool(HWND)>& match)
 {
-    FindCtx c = {pid, prefix, cls, nullptr};
+    FindCtx c = {pid, match, nullptr};
     ::EnumWindows(FindProc, (LPARAM)&c);
     return c.found;
+}
+
+HWND FindTopWindow(DWORD pid, const char* prefix, const char* cls)
+{
+    return FindTopWindowWhere(pid, [&](HWND h) {
+        if (!::IsWindowVisible(h)) return false;
+        char name[64] = "";
+        ::GetClassNameA(h, name, sizeof name);
+        if (cls ? strcmp(name, cls) != 0 : strcmp(name, "#32770") == 0) return false;  // dialogs only when asked
+        return WindowText(h).compare(0, strlen(prefix), prefix) == 0;
+    });
 }
 
 HWND WaitTopWindow(DWORD pid, const char* prefix, int timeoutMs, const char* cls)
