@@ -5,6 +5,7 @@
 //   bench_listing.exe FOLDER...      listing figures and change-to-screen time for each folder
 //   bench_listing.exe --creator DIR N  (internal) the other process that creates the files
 #include "BenchClock.h"
+#include "BenchPanes.h"
 #include "fw/afx.h"
 #include "fw/Handle.h"
 #include "app/AppGlobals.h"
@@ -35,30 +36,7 @@ static int Enumerate(const char* folder)
     return n;
 }
 
-// The two panes over one document in a hidden window, as the frame makes them.
-struct Panes {
-    Panes()
-    {
-        AttachSystemImageList();
-        RECT rc = {0, 0, 1000, 700}, left = {0, 0, 350, 700}, right = {350, 0, 1000, 700};
-        host.CreateEx(0, nullptr, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, rc, nullptr, 0);
-        doc.reset(new CBrindlexDoc);
-        CCreateContext context;
-        context.m_pCurrentDoc = doc.get();
-        tree = new CLeftView;
-        list = new CBrindlexView;
-        tree->Create(nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, left, host.m_hWnd, 0xE900, &context);
-        list->Create(nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, right, host.m_hWnd, 0xE901, &context);
-        tree->OnInitialUpdate();
-        list->OnInitialUpdate();
-        tree->m_bRedirectSelection = 0;
-    }
-    ~Panes() { host.DestroyWindow(); }
-    CWnd host;
-    std::unique_ptr<CBrindlexDoc> doc;
-    CLeftView* tree = nullptr;
-    CBrindlexView* list = nullptr;
-};
+using Panes = BenchPanes;
 
 // The process's private bytes (0 when the platform does not say).
 static double PrivateBytes()

@@ -12,6 +12,7 @@
 #include "fw/afx.h"
 #include "fw/Handle.h"
 #include "BenchClock.h"
+#include "BenchPanes.h"
 #include "explorer/ShellIcons.h"
 #include "explorer/BrindlexDoc.h"
 #include "explorer/list/BrindlexView.h"
@@ -151,26 +152,8 @@ private:
     std::thread m_thread;
 };
 
-// The two panes over one document in a visible window, as the frame makes them.
-struct Panes {
-    Panes()
-    {
-        AttachSystemImageList();
-        RECT rc = {0, 0, 1000, 700}, left = {0, 0, 350, 700}, right = {350, 0, 1000, 700};
-        host.CreateEx(0, nullptr, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, rc, nullptr, 0);
-        doc.reset(new CBrindlexDoc);
-        CCreateContext context;
-        context.m_pCurrentDoc = doc.get();
-        tree = new CLeftView;
-        list = new CBrindlexView;
-        tree->Create(nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, left, host.m_hWnd, 0xE900, &context);
-        list->Create(nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, right, host.m_hWnd, 0xE901, &context);
-        tree->OnInitialUpdate();
-        list->OnInitialUpdate();
-        tree->m_bRedirectSelection = 0;
-    }
-    ~Panes() { host.DestroyWindow(); }
-
+// The two panes, and what the benchmark does with them.
+struct Panes : BenchPanes {
     // Expands the ancestors of a folder ("K:\a\b") and returns its item.
     HTREEITEM Open(const char* folder)
     {
@@ -204,11 +187,6 @@ struct Panes {
         std::sort(rows.begin(), rows.end());
         return rows;
     }
-
-    CWnd host;
-    std::unique_ptr<CBrindlexDoc> doc;
-    CLeftView* tree = nullptr;
-    CBrindlexView* list = nullptr;
 };
 
 // Where the shell leaves its marker when a burst is done: away from every folder on show.
