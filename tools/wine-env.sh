@@ -15,9 +15,13 @@ if grep -q '^CMAKE_TOOLCHAIN_FILE:.*x86_64' "$BLX_BUILD/CMakeCache.txt" 2>/dev/n
   export WINEARCH=win64
   export WINELOADER=/usr/lib/wine/wine64
   mkdir -p "$BLX_BUILD/winebin"
+  # Environments come up side by side: a wrapper is replaced whole, never rewritten in place.
   for _blx_w in wine wine-stable; do
-    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' > "$BLX_BUILD/winebin/$_blx_w"
-    chmod +x "$BLX_BUILD/winebin/$_blx_w"
+    if [ ! -x "$BLX_BUILD/winebin/$_blx_w" ]; then
+      printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' > "$BLX_BUILD/winebin/$_blx_w.$BASHPID"
+      chmod +x "$BLX_BUILD/winebin/$_blx_w.$BASHPID"
+      mv -f "$BLX_BUILD/winebin/$_blx_w.$BASHPID" "$BLX_BUILD/winebin/$_blx_w"
+    fi
   done
   case ":$PATH:" in *":$BLX_BUILD/winebin:"*) ;; *) export PATH="$BLX_BUILD/winebin:$PATH" ;; esac
 fi
