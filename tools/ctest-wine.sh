@@ -12,13 +12,17 @@ n=${BLX_WINE_ENVS:-$(nproc)}
 [ "$n" -ge 1 ] 2>/dev/null || n=1
 [ "$n" -le 4 ] || n=4
 
+down() { for ((i = 0; i < n; i++)); do ( source "$root/tools/wine-env.sh" "$build" $i && wine_down ); done; }
+
 # A new prefix takes several seconds to make: make them all at once, before the first test.
 up=()
 for ((i = 0; i < n; i++)); do
   ( source "$root/tools/wine-env.sh" "$build" $i && wine_up ) &
   up+=($!)
 done
-for p in "${up[@]}"; do wait "$p" || { echo "ctest-wine: a Wine environment did not come up" >&2; exit 1; }; done
+ok=1
+for p in "${up[@]}"; do wait "$p" || ok=0; done
+[ $ok = 1 ] || { echo "ctest-wine: a Wine environment did not come up" >&2; down; exit 1; }
 
 spec=$build/wine-environments.json
 {
@@ -29,5 +33,5 @@ spec=$build/wine-environments.json
 
 ctest --test-dir "$build" --resource-spec-file "$spec" -j"$n" "$@"
 rc=$?
-for ((i = 0; i < n; i++)); do ( source "$root/tools/wine-env.sh" "$build" $i && wine_down ); done
+down
 exit $rc
