@@ -92,6 +92,21 @@ CHandle OpenWorkerThread()
 
 bool AppendOnce(const char* path, const char* text)
 {
+    // The file system's clock can be a few milliseconds coarse: first it must have passed the
+    // file's time, as a new stamp on a file of its own shows (outside the watched folders).
+    WIN32_FILE_ATTRIBUTE_DATA file, probe;
+    if (!::GetFileAttributesExA(path, GetFileExInfoStandard, &file)) return false;
+    char tmp[MAX_PATH];
+    ::GetTempPathA(sizeof tmp, tmp);
+    CString probePath;
+    probePath.Format("%sclockprobe-%lu.txt", tmp, ::GetCurrentProcessId());
+    bool passed = WaitFor([&] {
+        ::DeleteFileA(probePath);  // a new file: its stamp is the clock's now
+        return WriteFileBytes(probePath, "") && ::GetFileAttributesExA(probePath, GetFileExInfoStandard, &probe) &&
+               ::CompareFileTime(&probe.ftLastWriteTime, &file.ftLastWriteTime) > 0;
+    }, 5000);
+    ::DeleteFileA(probePath);
+    if (!passed) return false;
     // Opening without truncation and one write: the time stamp moves exactly once.
     CFileHandle h(::CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!h.IsValid()) return false;
