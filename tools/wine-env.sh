@@ -35,20 +35,19 @@ _blx_x_alive() { [ -n "${1:-}" ] && [ -e "/tmp/.X11-unix/X${1#:}" ] && kill -0 "
 
 _blx_start_xvfb() {
   # Environments coming up side by side take turns to pick a free display number.
-  exec 7>>/tmp/.blx-xvfb.lock
-  flock 7
-  local n
+  local lock n i
+  exec {lock}>>/tmp/.blx-xvfb.lock
+  flock "$lock"
   for n in $(seq 91 140); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null 7>&- &
+    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 < /dev/null {lock}>&- &
     echo $! > "$BLX_STATE/xvfb.pid"
-    local i
     for i in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
     echo ":$n" > "$BLX_STATE/display"
-    exec 7>&-
+    exec {lock}>&-
     return 0
   done
-  exec 7>&-
+  exec {lock}>&-
   echo "wine-env: no free X display" >&2; return 1
 }
 
