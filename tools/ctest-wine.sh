@@ -24,14 +24,14 @@ ok=1
 for p in "${up[@]}"; do wait "$p" || ok=0; done
 [ $ok = 1 ] || { echo "ctest-wine: a Wine environment did not come up" >&2; down; exit 1; }
 
-spec=$build/wine-environments.json
+resources=$build/wine-environments.json
 {
   printf '{"version": {"major": 1, "minor": 0}, "local": [{"wine": ['
   for ((i = 0; i < n; i++)); do printf '%s{"id": "%d", "slots": 1}' "$([ $i -gt 0 ] && echo ', ')" $i; done
   printf ']}]}\n'
-} > "$spec"
+} > "$resources"
 
-ctest --test-dir "$build" --resource-spec-file "$spec" -j"$n" "$@"
+ctest --test-dir "$build" --resource-spec-file "$resources" -j"$n" "$@"
 rc=$?
 down
 exit $rc

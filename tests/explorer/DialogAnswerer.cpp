@@ -10,28 +10,10 @@ bool IsNameDialog(HWND h)
     return !_stricmp(cls, "Edit");
 }
 
-namespace {
-struct DialogSearch {
-    DWORD pid;
-    bool skipNameDialog;
-    HWND found;
-};
-BOOL CALLBACK FindDialog(HWND h, LPARAM lp)
-{
-    DialogSearch* s = (DialogSearch*)lp;
-    if (IsWindowOf(h, s->pid, "#32770") && !(s->skipNameDialog && IsNameDialog(h))) {
-        s->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
-
 HWND FindDialogOf(DWORD pid, bool bSkipNameDialog)
 {
-    DialogSearch s = {pid, bSkipNameDialog, nullptr};
-    ::EnumWindows(FindDialog, (LPARAM)&s);
-    return s.found;
+    return FindTopWindowWhere(
+        0, [&](HWND h) { return IsWindowOf(h, pid, "#32770") && !(bSkipNameDialog && IsNameDialog(h)); });
 }
 
 bool Exists(const char* path) { return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }

@@ -5,19 +5,6 @@
 #endif
 
 namespace {
-struct MenuSearch {
-    DWORD pid;
-    HWND found;
-};
-BOOL CALLBACK FindMenuWindow(HWND h, LPARAM lp)
-{
-    MenuSearch* s = (MenuSearch*)lp;
-    if (IsWindowOf(h, s->pid, "#32768")) {
-        s->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
 // The menu a popup menu window shows, once it has its items.
 HMENU MenuOf(HWND h)
 {
@@ -28,9 +15,7 @@ HMENU MenuOf(HWND h)
 
 HWND FindPopupMenu(DWORD pid)
 {
-    MenuSearch s = {pid, nullptr};
-    ::EnumWindows(FindMenuWindow, (LPARAM)&s);
-    return s.found;
+    return FindTopWindowWhere(0, [pid](HWND h) { return IsWindowOf(h, pid, "#32768"); });
 }
 
 CMenuCloser::CMenuCloser(const char* pick, int timeoutMs, char key)

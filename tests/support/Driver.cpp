@@ -6,31 +6,6 @@
 
 std::string BrindlexExe() { return BesideTestProgram("brindlex.exe").str(); }
 
-namespace {
-struct FindCtx {
-    DWORD pid;
-    const std::function<bool(HWND)>& match;
-    HWND found;
-};
-
-BOOL CALLBACK FindProc(HWND h, LPARAM lp)
-{
-    FindCtx* c = (FindCtx*)lp;
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(h, &pid);
-    if ((c->pid && pid != c->pid) || !c->match(h)) return TRUE;
-    c->found = h;
-    return FALSE;
-}
-}  // namespace
-
-HWND FindTopWindowWhere(DWORD pid, const std::function<bool(HWND)>& match)
-{
-    FindCtx c = {pid, match, nullptr};
-    ::EnumWindows(FindProc, (LPARAM)&c);
-    return c.found;
-}
-
 HWND FindTopWindow(DWORD pid, const char* prefix, const char* cls)
 {
     return FindTopWindowWhere(pid, [&](HWND h) {

@@ -5,7 +5,6 @@
 
 #include "support/TestSupport.h"
 #include "support/Wait.h"
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,8 +13,6 @@ std::string BrindlexExe();
 
 // Finds top-level windows of a process (pid 0: any) whose title starts with prefix.
 HWND FindTopWindow(DWORD pid, const char* titlePrefix, const char* className = nullptr);
-// The first top-level window of process pid (0: any) that match accepts, visible or not.
-HWND FindTopWindowWhere(DWORD pid, const std::function<bool(HWND)>& match);
 // Polls until the window appears or timeoutMs passes.
 HWND WaitTopWindow(DWORD pid, const char* titlePrefix, int timeoutMs = 20000, const char* className = nullptr);
 std::string WindowText(HWND h);  // title or control text, across processes

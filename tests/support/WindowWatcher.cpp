@@ -32,24 +32,29 @@ size_t CWindowWatcher::Stop()
 
 namespace {
 struct Search {
-    const CWindowWatcher::Match* match;
+    DWORD pid;
+    const std::function<bool(HWND)>& match;
     HWND found;
 };
 BOOL CALLBACK Visit(HWND h, LPARAM lp)
 {
     Search* s = (Search*)lp;
-    if (!(*s->match)(h)) return TRUE;
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(h, &pid);
+    if ((s->pid && pid != s->pid) || !s->match(h)) return TRUE;
     s->found = h;
     return FALSE;
 }
 }  // namespace
 
-HWND CWindowWatcher::Find() const
+HWND FindTopWindowWhere(DWORD pid, const std::function<bool(HWND)>& match)
 {
-    Search s = {&m_match, nullptr};
+    Search s = {pid, match, nullptr};
     ::EnumWindows(Visit, (LPARAM)&s);
     return s.found;
 }
+
+HWND CWindowWatcher::Find() const { return FindTopWindowWhere(0, m_match); }
 
 DWORD WINAPI CWindowWatcher::Run(LPVOID self)
 {

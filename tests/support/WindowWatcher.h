@@ -42,6 +42,8 @@ private:
     HANDLE m_thread = nullptr;
 };
 
+// The first top-level window of process pid (0: any) that match accepts, visible or not.
+HWND FindTopWindowWhere(DWORD pid, const std::function<bool(HWND)>& match);
 // Top-level windows of a process (pid 0: this one), visible, of a window class.
 bool IsWindowOf(HWND h, DWORD pid, const char* className);
 // A message box: a dialog with the static text of id 0xFFFF.
