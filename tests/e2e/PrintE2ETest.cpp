@@ -34,6 +34,40 @@ void PrintJob(UINT command, int scrollLines)
     EXPECT_TRUE(v.WaitExit());
 }
 
+// A print of hundreds of pages shows its progress while the window goes on answering; Cancel
+// ends the job with nothing printed and nothing said. print_check.sh checks the printer got no job.
+TEST(PrintJob, DISABLED_CancelledWholeSection)
+{
+    ClearSettings();
+    ::CreateDirectoryA("C:\\prt", nullptr);
+    ASSERT_TRUE(WriteFileBytes("C:\\prt\\long.txt", NumberedLines(20000)));
+    CBrindlex v;
+    ASSERT_TRUE(v.Start("C:\\prt\\long.txt", "Brindlex - "));
+    ASSERT_TRUE(v.WaitForText());
+    CMessageBoxAnswerer said(60000, v.Pid());
+    ::PostMessageA(v.Frame(), WM_COMMAND, ID_VIEWER_PRINT, 0);
+    HWND box = v.FindDialog("Printing", 30000);
+    ASSERT_TRUE(box != nullptr);
+    EXPECT_EQ(WindowText(::GetDlgItem(box, IDC_PRINT_FILE)), "long.txt");
+    EXPECT_EQ(WindowText(::GetDlgItem(box, IDCANCEL)), "Cancel");
+    // Pages go on while the window answers; it takes no input meanwhile.
+    std::string page = WindowText(::GetDlgItem(box, IDC_PRINT_PAGE));
+    EXPECT_EQ(page.substr(0, 5), "Page ");
+    DWORD_PTR r = 0;
+    EXPECT_TRUE(::SendMessageTimeoutA(v.Frame(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &r));
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindow(box) || WindowText(::GetDlgItem(box, IDC_PRINT_PAGE)) != page; }));
+    ASSERT_TRUE(::IsWindow(box)) << "the job ended before it could be cancelled";
+    EXPECT_FALSE(::IsWindowEnabled(v.Frame()));
+
+    ::PostMessageA(::GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindow(box); }, 30000));
+    v.Sync();
+    EXPECT_TRUE(::IsWindowEnabled(v.Frame()));
+    EXPECT_EQ(said.Stop(), "");
+    ::PostMessageA(v.Frame(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(v.WaitExit());
+}
+
 TEST(PrintJob, DISABLED_WholeSection) { PrintJob(ID_VIEWER_PRINT, 0); }
 TEST(PrintJob, DISABLED_PageFromLine100) { PrintJob(ID_VIEWER_PRINT_PAGE, 99); }
 
