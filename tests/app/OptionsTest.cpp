@@ -1,5 +1,6 @@
 // The options dialog: what it stores and how a viewer in this process takes a new font.
 #include "support/TestSupport.h"
+#include "support/Wait.h"
 #include "app/OptionsDlg.h"
 #include "viewer/BrindlexDlg.h"
 #include "viewer/FileModel.h"
@@ -8,6 +9,7 @@
 #include <richedit.h>
 #include <functional>
 #include <climits>
+#include <dlgs.h>
 
 namespace {
 
@@ -207,6 +209,49 @@ TEST_F(OptionsTest, StoredFontsOutOfRangeAreNotUsed)
     EXPECT_EQ(g_nHexFontHeight, 12);
     EXPECT_EQ(g_nHexFontWeight, 400);
     EXPECT_EQ((int)app.GetProfileInt("settings", "tfheight", 0), 100000);  // reading changes nothing stored
+}
+
+// The font dialog takes only the sizes the viewer uses when it reads them back.
+TEST(OptionsDialog, FontDialogRefusesASizeTheViewerWouldNotUse)
+{
+    ClearSettings();
+    std::string said;
+    bool fontShown = false;
+    {
+        CDialogDriver driver("Brindlex Settings", [&](HWND options) {
+            ::PostMessageA(::GetDlgItem(options, IDC_TEXT_FONT), BM_CLICK, 0, 0);
+            HWND font = nullptr;
+            WaitFor([&] {
+                font = ::FindWindowA("#32770", "Font");
+                return font && ::IsWindowVisible(font);
+            }, 10000);
+            fontShown = font != nullptr;
+            if (font) {
+                ::SendMessageA(::GetDlgItem(font, cmb3), WM_SETTEXT, 0, (LPARAM)"100");
+                ::PostMessageA(font, WM_COMMAND, IDOK, 0);
+                HWND box = nullptr;
+                WaitFor([&] {
+                    box = FindTopWindowWhere(::GetCurrentProcessId(),
+                                             [](HWND h) { return ::IsWindowVisible(h) && IsMessageBox(h); });
+                    return box || !::IsWindow(font);
+                }, 5000);
+                if (box) {
+                    said = StaticTexts(box);
+                    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+                    WaitFor([&] { return !::IsWindow(box); }, 5000);
+                }
+                if (::IsWindow(font)) ::PostMessageA(font, WM_COMMAND, IDCANCEL, 0);
+                WaitFor([&] { return !::IsWindow(font); }, 5000);
+            }
+            ::PostMessageA(options, WM_COMMAND, IDOK, 0);
+        });
+        RunOptionsDialog();
+        EXPECT_TRUE(driver.found);
+    }
+    EXPECT_TRUE(fontShown);
+    EXPECT_NE(said, "") << "a size of 100 points was taken";
+    EXPECT_EQ(g_bTextFontChanged, 0);
+    EXPECT_EQ((int)TestApp().GetProfileInt("settings", "tfheight", -12345), -12345);
 }
 
 }  // namespace
