@@ -42,7 +42,10 @@ static bool ChooseViewerFont(char* face, int* height, int* weight)
     CHOOSEFONTA cf = {};
     cf.lStructSize = sizeof cf;
     cf.lpLogFont = &lf;
-    cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+    // Sizes outside these the viewer would not use when it reads them back.
+    cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_LIMITSIZE;
+    cf.nSizeMin = VIEWER_FONT_MIN_POINTS;
+    cf.nSizeMax = VIEWER_FONT_MAX_POINTS;
     if (!::ChooseFontA(&cf)) return false;
     lstrcpynA(face, lf.lfFaceName, 256);
     *height = lf.lfHeight;
@@ -93,15 +96,16 @@ void ApplyChangedFonts()
 
 void RunOptionsDialog()
 {
-    CWinApp* app = AfxGetApp();
     g_bHexFontChanged = 0;
     g_bTextFontChanged = 0;
-    lstrcpynA(g_szTextFontName, app->GetProfileString("settings", "tfname", "MS Sans Serif"), 256);
-    lstrcpynA(g_szHexFontName, app->GetProfileString("settings", "hfname", "Courier New"), 256);
-    g_nTextFontHeight = (int)app->GetProfileInt("settings", "tfheight", 8);
-    g_nHexFontHeight = (int)app->GetProfileInt("settings", "hfheight", 12);
-    g_nTextFontWeight = (int)app->GetProfileInt("settings", "tfweight", 400);
-    g_nHexFontWeight = (int)app->GetProfileInt("settings", "hfweight", 400);
+    VIEWERFONTSETTING text = ReadViewerFontSetting(false, 8);
+    VIEWERFONTSETTING hex = ReadViewerFontSetting(true, 12);
+    lstrcpynA(g_szTextFontName, text.face, 256);
+    lstrcpynA(g_szHexFontName, hex.face, 256);
+    g_nTextFontHeight = text.height;
+    g_nHexFontHeight = hex.height;
+    g_nTextFontWeight = text.weight;
+    g_nHexFontWeight = hex.weight;
 
     CSetDlg dlg;
     if (dlg.DoModal() == IDOK) ApplyChangedFonts();

@@ -96,3 +96,8 @@
 #define IDC_FIND_REPLACE            1013
 #define IDC_FIND_ADD                1014
 #define IDC_FIND_REMOVE             1015
+
+// ---- Printing progress (IDD_PRINTING) ----
+#define IDD_PRINTING                144
+#define IDC_PRINT_FILE              1016
+#define IDC_PRINT_PAGE              1017

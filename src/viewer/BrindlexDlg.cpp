@@ -4,6 +4,8 @@
 #include "viewer/SectionRenderer.h"
 #include "viewer/ViewerFonts.h"
 #include "viewer/CommandLine.h"
+#include "viewer/Placement.h"
+#include "viewer/PrintProgress.h"
 #include "fw/WinApp.h"
 #include <richedit.h>
 #include <shellapi.h>
@@ -92,7 +94,9 @@ void CBrindlexDlg::StartUp(const CArray<CString>& names, bool given)
     if (maximise) {
         ShowWindow(SW_SHOWMAXIMIZED);
     } else {
-        ::SetWindowPos(m_hWnd, HWND_TOP, left, top, width, height, SWP_SHOWWINDOW);
+        RECT stored = {left, top, (LONG)((long long)left + width), (LONG)((long long)top + height)};
+        RECT rc = PlaceOnAScreen(stored);
+        ::SetWindowPos(m_hWnd, HWND_TOP, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_SHOWWINDOW);
     }
 
     // Any stored value but 0 means hex: the mode switches test for exactly 1.
@@ -217,6 +221,10 @@ LRESULT CBrindlexDlg::OnClose(WPARAM wp, LPARAM lp)
 {
     if (m_bCopying) {
         m_bCloseAfterCopy = true;  // the copy stops at its next block, then the window closes
+        return 0;
+    }
+    if (CPrintProgressDlg::CancelRunningJob()) {
+        m_bCloseAfterPrint = true;  // the job stops at its next page, then the window closes
         return 0;
     }
     ReleaseViewer();

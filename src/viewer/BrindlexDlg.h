@@ -100,6 +100,8 @@ protected:
     bool m_bCopying = false;
     bool m_bCloseAfterCopy = false;
     bool m_bLoading = false;
+    // A close while pages go to the printer cancels the job; the window closes once it has ended.
+    bool m_bCloseAfterPrint = false;
 
     DECLARE_MESSAGE_MAP()
 };

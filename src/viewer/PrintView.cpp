@@ -1,6 +1,7 @@
 #include "viewer/PrintView.h"
 #include "viewer/BrindlexDlg.h"
 #include "viewer/PrintLayout.h"
+#include "viewer/PrintProgress.h"
 #include "viewer/ViewerState.h"
 #include "viewer/ViewerFonts.h"
 #include "viewer/AddedBreaks.h"
@@ -29,8 +30,7 @@ int PrintPages(IPageSource& src, long start, long total, int mode)
         printed++;
         long next = src.FormatPage(start, total);
         if (next <= start) return printed + src.FinishWithoutControl(start, total, page, mode);
-        src.EndPage();
-        if (mode == 1) break;
+        if (!src.EndPage() || mode == 1) break;
         start = next;
         page++;
     }
@@ -41,10 +41,17 @@ namespace {
 
 class CControlPageSource : public IPageSource {
 public:
-    CControlPageSource(HDC hdc, const RECT& rcTwips) : m_hdc(hdc), m_rc(rcTwips) {}
+    CControlPageSource(HDC hdc, const RECT& rcTwips, CPrintProgressDlg* progress)
+        : m_hdc(hdc), m_rc(rcTwips), m_progress(progress)
+    {
+    }
+
+    // Whether the job stopped before its end.
+    bool Stopped() const { return m_bStopped; }
 
     void BeginPage(int page) override
     {
+        if (m_progress) m_progress->ShowPage(page);
         ::StartPage(m_hdc);
         CString header;
         header.Format("%s  -  Page %d", g_szViewedPath, page);
@@ -64,10 +71,13 @@ public:
         return next;
     }
 
-    void EndPage() override
+    bool EndPage() override
     {
-        ::EndPage(m_hdc);
-        ::SendMessageA(g_richEdit, EM_FORMATRANGE, FALSE, 0);
+        if (::EndPage(m_hdc) <= 0) m_bStopped = true;
+        if (g_richEdit) ::SendMessageA(g_richEdit, EM_FORMATRANGE, FALSE, 0);
+        // The window answers, and the user may cancel, while the pages go to the printer.
+        if (m_progress && !m_progress->Pump()) m_bStopped = true;
+        return !m_bStopped;
     }
 
     int FinishWithoutControl(long start, long total, int page, int mode) override
@@ -80,8 +90,7 @@ public:
         const char* p = text.c_str();
         for (;;) {
             p = layout.DrawPage(p);
-            ::EndPage(m_hdc);
-            if (mode == 1 || !*p) break;
+            if (!EndPage() || mode == 1 || !*p) break;
             ++extra;
             BeginPage(page + extra);
         }
@@ -97,6 +106,8 @@ private:
 
     HDC m_hdc;
     RECT m_rc;
+    CPrintProgressDlg* m_progress;
+    bool m_bStopped = false;
 };
 
 }  // namespace
@@ -113,7 +124,6 @@ void PrintView(int mode)
         AfxMessageBox("No default printer is set up, so nothing was printed.", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    CWaitCursor wait;
     int dpiX = ::GetDeviceCaps(dc, LOGPIXELSX), dpiY = ::GetDeviceCaps(dc, LOGPIXELSY);
     if (dpiX <= 0 || dpiY <= 0) return;
     RECT rc;
@@ -135,7 +145,16 @@ void PrintView(int mode)
         start = (long)::SendMessageA(g_richEdit, EM_LINEINDEX, first, 0);
         if (start < 0) start = 0;
     }
-    CControlPageSource src(dc, rc);
+    // A print of the whole section may run to many pages: its progress shows, with Cancel.
+    CPrintProgressDlg progress;
+    CWnd* frame = AfxGetMainWnd();
+    bool shown = mode == 0 && total > start && progress.Open(frame ? frame->m_hWnd : nullptr, dc, g_szViewedPath);
+    CWaitCursor wait;
+    CControlPageSource src(dc, rc, shown ? &progress : nullptr);
     PrintPages(src, start, total, mode);
-    ::EndDoc(dc);
+    // A cancelled job goes whole: no page of it is left to print.
+    if (src.Stopped())
+        ::AbortDoc(dc);
+    else
+        ::EndDoc(dc);
 }

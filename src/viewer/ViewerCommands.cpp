@@ -152,8 +152,7 @@ void CBrindlexDlg::OnPlacement(UINT nID)
 
 void CBrindlexDlg::OnSavePosition()
 {
-    RECT rc;
-    GetWindowRect(&rc);
+    RECT rc = ShownWindowRect(m_hWnd);
     CWinApp* app = AfxGetApp();
     app->WriteProfileInt("settings", "left", rc.left);
     app->WriteProfileInt("settings", "top", rc.top);
@@ -185,6 +184,10 @@ void CBrindlexDlg::OnPrint()
 {
     FinishSectionLoad();
     PrintView(0);
+    if (m_bCloseAfterPrint) {
+        m_bCloseAfterPrint = false;
+        PostMessage(WM_CLOSE);
+    }
 }
 
 void CBrindlexDlg::OnPrintPage()

@@ -22,15 +22,34 @@ LOGFONTA MakeViewerLogFont(const char* face, int storedHeight, int weight)
     return lf;
 }
 
-void CreateViewerFonts(int hexDefaultHeight)
+int UsableFontHeight(int stored, int fallback, int screenDpi)
+{
+    int most = MulDiv(VIEWER_FONT_MAX_POINTS, screenDpi > 0 ? screenDpi : 96, 72);
+    return stored != 0 && stored >= -most && stored <= most ? stored : fallback;
+}
+
+int UsableFontWeight(int stored) { return stored >= 1 && stored <= 1000 ? stored : FW_NORMAL; }
+
+VIEWERFONTSETTING ReadViewerFontSetting(bool hex, int defaultHeight)
 {
     CWinApp* app = AfxGetApp();
-    LOGFONTA hex = MakeViewerLogFont(app->GetProfileString("settings", "hfname", "Courier New"),
-                                     (int)app->GetProfileInt("settings", "hfheight", hexDefaultHeight),
-                                     (int)app->GetProfileInt("settings", "hfweight", 400));
-    LOGFONTA text = MakeViewerLogFont(app->GetProfileString("settings", "tfname", "MS Sans Serif"),
-                                      (int)app->GetProfileInt("settings", "tfheight", 8),
-                                      (int)app->GetProfileInt("settings", "tfweight", 400));
+    HDC screen = ::GetDC(nullptr);
+    int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    VIEWERFONTSETTING font;
+    font.face = app->GetProfileString("settings", hex ? "hfname" : "tfname", hex ? "Courier New" : "MS Sans Serif");
+    font.height = UsableFontHeight((int)app->GetProfileInt("settings", hex ? "hfheight" : "tfheight", defaultHeight),
+                                   defaultHeight, dpi);
+    font.weight = UsableFontWeight((int)app->GetProfileInt("settings", hex ? "hfweight" : "tfweight", FW_NORMAL));
+    return font;
+}
+
+void CreateViewerFonts(int hexDefaultHeight)
+{
+    VIEWERFONTSETTING h = ReadViewerFontSetting(true, hexDefaultHeight);
+    VIEWERFONTSETTING t = ReadViewerFontSetting(false, 8);
+    LOGFONTA hex = MakeViewerLogFont(h.face, h.height, h.weight);
+    LOGFONTA text = MakeViewerLogFont(t.face, t.height, t.weight);
     g_hexFont.Attach(::CreateFontIndirectA(&hex));
     g_textFont.Attach(::CreateFontIndirectA(&text));
 }

@@ -18,6 +18,25 @@ extern int g_nHexFontWeight;
 extern int g_bTextFontChanged;
 extern int g_bHexFontChanged;
 
+// The sizes the options dialog's font dialog takes, in points. Stored values come from it, or
+// from an outside edit: a height or weight it could not have given is not used.
+const int VIEWER_FONT_MIN_POINTS = 1;
+const int VIEWER_FONT_MAX_POINTS = 72;
+
+// A stored height (either sign: cell or character height) of at most the largest size at
+// screenDpi, else fallback.
+int UsableFontHeight(int stored, int fallback, int screenDpi);
+// A stored weight from 1 to 1000 (FW_THIN .. beyond FW_HEAVY), else FW_NORMAL.
+int UsableFontWeight(int stored);
+
+// A font's three settings as the viewer and the options dialog read them.
+struct VIEWERFONTSETTING {
+    CString face;
+    int height;
+    int weight;
+};
+VIEWERFONTSETTING ReadViewerFontSetting(bool hex, int defaultHeight);
+
 // The LOGFONT the viewer asks for: height -stored (a stored positive height asks for
 // the character height), the face cut to 31 characters, every other field zero.
 LOGFONTA MakeViewerLogFont(const char* face, int storedHeight, int weight);

@@ -1,5 +1,6 @@
 // The options dialog: what it stores and how a viewer in this process takes a new font.
 #include "support/TestSupport.h"
+#include "support/Wait.h"
 #include "app/OptionsDlg.h"
 #include "viewer/BrindlexDlg.h"
 #include "viewer/FileModel.h"
@@ -7,6 +8,8 @@
 #include "res/resource.h"
 #include <richedit.h>
 #include <functional>
+#include <climits>
+#include <dlgs.h>
 
 namespace {
 
@@ -149,7 +152,7 @@ TEST(OptionsDialog, ShowsAndStoresTheCheckBoxes)
     EXPECT_EQ(app.GetProfileInt("settings", "max", -1), 0u);
     EXPECT_EQ(app.GetProfileInt("settings", "path", -1), 1u);
     EXPECT_EQ(g_bFullPathInRecent, 1);
-    EXPECT_EQ(app.GetProfileString("settings", "tfheight", "none"), "none");  // no font chosen: none stored
+    EXPECT_EQ((int)app.GetProfileInt("settings", "tfheight", -12345), -12345);  // no font chosen: none stored
 
     // Cancel stores nothing.
     {
@@ -161,6 +164,94 @@ TEST(OptionsDialog, ShowsAndStoresTheCheckBoxes)
     }
     EXPECT_EQ(app.GetProfileInt("settings", "max", -1), 0u);
     EXPECT_EQ(g_nHexFontHeight, 12);  // the dialog's own default for the hex font
+}
+
+// Heights and weights the font dialog could not have given are not used: the defaults stand.
+TEST(ViewerFontSettings, OutOfRangeValuesFallBack)
+{
+    struct Height { int stored, expect; } heights[] = {
+        {8, 8}, {-13, -13}, {96, 96}, {-96, -96},  // 72 points at 96 dpi, either sign
+        {97, 5}, {-97, 5}, {0, 5}, {100000, 5}, {-100000, 5}, {INT_MIN, 5}, {INT_MAX, 5},
+    };
+    for (const Height& h : heights) EXPECT_EQ(UsableFontHeight(h.stored, 5, 96), h.expect) << h.stored;
+    EXPECT_EQ(UsableFontHeight(-144, 5, 192), -144);  // the bound follows the screen's resolution
+    EXPECT_EQ(UsableFontHeight(-193, 5, 192), 5);
+    struct Weight { int stored, expect; } weights[] = {
+        {400, 400}, {700, 700}, {1, 1}, {1000, 1000}, {0, 400}, {-1, 400}, {1001, 400}, {INT_MIN, 400},
+    };
+    for (const Weight& w : weights) EXPECT_EQ(UsableFontWeight(w.stored), w.expect) << w.stored;
+}
+
+TEST_F(OptionsTest, StoredFontsOutOfRangeAreNotUsed)
+{
+    CWinApp& app = TestApp();
+    app.WriteProfileInt("settings", "tfheight", 100000);
+    app.WriteProfileInt("settings", "tfweight", 5000);
+    app.WriteProfileInt("settings", "hfheight", -100000);
+    app.WriteProfileInt("settings", "hfweight", -1);
+    dlg->StartUp(dir.File("small.txt"));
+    LOGFONTA text = {}, hex = {};
+    ::GetObjectA(g_textFont, sizeof text, &text);
+    ::GetObjectA(g_hexFont, sizeof hex, &hex);
+    EXPECT_EQ(text.lfHeight, -8);
+    EXPECT_EQ(text.lfWeight, 400);
+    EXPECT_EQ(hex.lfHeight, -10);
+    EXPECT_EQ(hex.lfWeight, 400);
+
+    // The options dialog reads them by the same rule, with its own hex default.
+    g_nTextFontHeight = g_nHexFontHeight = g_nTextFontWeight = g_nHexFontWeight = 0;
+    {
+        CDialogDriver driver("Brindlex Settings", [](HWND h) { ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0); });
+        RunOptionsDialog();
+    }
+    EXPECT_EQ(g_nTextFontHeight, 8);
+    EXPECT_EQ(g_nTextFontWeight, 400);
+    EXPECT_EQ(g_nHexFontHeight, 12);
+    EXPECT_EQ(g_nHexFontWeight, 400);
+    EXPECT_EQ((int)app.GetProfileInt("settings", "tfheight", 0), 100000);  // reading changes nothing stored
+}
+
+// The font dialog takes only the sizes the viewer uses when it reads them back.
+TEST(OptionsDialog, FontDialogRefusesASizeTheViewerWouldNotUse)
+{
+    ClearSettings();
+    std::string said;
+    bool fontShown = false;
+    {
+        CDialogDriver driver("Brindlex Settings", [&](HWND options) {
+            ::PostMessageA(::GetDlgItem(options, IDC_TEXT_FONT), BM_CLICK, 0, 0);
+            HWND font = nullptr;
+            WaitFor([&] {
+                font = ::FindWindowA("#32770", "Font");
+                return font && ::IsWindowVisible(font);
+            }, 10000);
+            fontShown = font != nullptr;
+            if (font) {
+                ::SendMessageA(::GetDlgItem(font, cmb3), WM_SETTEXT, 0, (LPARAM)"100");
+                ::PostMessageA(font, WM_COMMAND, IDOK, 0);
+                HWND box = nullptr;
+                WaitFor([&] {
+                    box = FindTopWindowWhere(::GetCurrentProcessId(),
+                                             [](HWND h) { return ::IsWindowVisible(h) && IsMessageBox(h); });
+                    return box || !::IsWindow(font);
+                }, 5000);
+                if (box) {
+                    said = StaticTexts(box);
+                    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+                    WaitFor([&] { return !::IsWindow(box); }, 5000);
+                }
+                if (::IsWindow(font)) ::PostMessageA(font, WM_COMMAND, IDCANCEL, 0);
+                WaitFor([&] { return !::IsWindow(font); }, 5000);
+            }
+            ::PostMessageA(options, WM_COMMAND, IDOK, 0);
+        });
+        RunOptionsDialog();
+        EXPECT_TRUE(driver.found);
+    }
+    EXPECT_TRUE(fontShown);
+    EXPECT_NE(said, "") << "a size of 100 points was taken";
+    EXPECT_EQ(g_bTextFontChanged, 0);
+    EXPECT_EQ((int)TestApp().GetProfileInt("settings", "tfheight", -12345), -12345);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # print_check.sh BUILD TEST_EXE FILTER EXPECT...: runs one print job of the viewer and
 # checks the text of the PDF the PDF printer made from it. EXPECT are grep -E patterns
-# that must all match, in order, in the page texts ("page N: pattern" checks page N).
+# that must all match, in order, in the page texts ("page N: pattern" checks page N);
+# "nojob" instead checks that the job left nothing spooling and printed nothing.
 set -uo pipefail
 build=$1; exe=$2; filter=$3; shift 3
 pdfdir=$HOME/PDF
@@ -19,6 +20,17 @@ newest=$(ls -t "$pdfdir"/*.pdf 2>/dev/null | head -1)
 stamp=$(newer_than "${newest:-/nonexistent}")
 rm -f "$(newer_than "$stamp")"
 "$(dirname "$0")/../../tools/winerun" "$build" "$exe" --gtest_also_run_disabled_tests "--gtest_filter=$filter" || exit 1
+if [ "${1:-}" = nojob ]; then
+  # The program has ended, so whatever it handed to the spooler is in the queue or printed.
+  for i in $(seq 1 300); do [ -z "$(lpstat -o 2>/dev/null)" ] && break; sleep 0.1; done
+  left=$(lpstat -o 2>/dev/null)
+  pdf=$(find "$pdfdir" -name '*.pdf' -newer "$stamp" | head -1)
+  rm -f "$stamp"
+  [ -z "$left" ] || { echo "left spooling: $left"; exit 1; }
+  [ -z "$pdf" ] || { echo "printed $pdf: $(pdfinfo "$pdf" | sed -n 's/^Pages: *//p') page(s)"; rm -f "$pdf"; exit 1; }
+  echo "nothing printed, nothing spooling"
+  exit 0
+fi
 for i in $(seq 1 300); do
   [ -z "$(lpstat -o 2>/dev/null)" ] && pdf=$(find "$pdfdir" -name '*.pdf' -newer "$stamp" | head -1) && [ -n "$pdf" ] && break
   sleep 0.1

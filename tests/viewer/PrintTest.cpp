@@ -28,10 +28,10 @@ namespace {
 // A page source whose control lays out `perPage` characters a page, or makes no progress.
 class CFakePages : public IPageSource {
 public:
-    explicit CFakePages(long perPage) : m_perPage(perPage) {}
+    explicit CFakePages(long perPage, int stopAfter = 0) : m_perPage(perPage), m_stopAfter(stopAfter) {}
     void BeginPage(int page) override { headers.push_back(page); }
     long FormatPage(long start, long total) override { return start + m_perPage < total ? start + m_perPage : total; }
-    void EndPage() override { ends++; }
+    bool EndPage() override { return ++ends != m_stopAfter; }
     int FinishWithoutControl(long start, long, int, int) override
     {
         fallbackFrom.push_back(start);
@@ -44,6 +44,7 @@ public:
 
 private:
     long m_perPage;
+    int m_stopAfter;  // the page after which the job is cancelled; 0: never
 };
 }  // namespace
 
@@ -62,6 +63,11 @@ TEST(PrintView, PagingLoop)
     EXPECT_EQ(PrintPages(stuck, 0, 250, 0), 1);
     EXPECT_EQ(stuck.fallbackFrom, (std::vector<long>{0}));
     EXPECT_EQ(stuck.ends, 1);
+
+    CFakePages cancelled(100, 2);  // cancelled during the second page: no page after it
+    EXPECT_EQ(PrintPages(cancelled, 0, 1000, 0), 2);
+    EXPECT_EQ(cancelled.headers, (std::vector<int>{1, 2}));
+    EXPECT_EQ(cancelled.ends, 2);
 
     CFakePages empty(100);  // an empty section prints no page
     EXPECT_EQ(PrintPages(empty, 0, 0, 0), 0);

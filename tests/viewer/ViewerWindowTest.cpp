@@ -202,6 +202,93 @@ TEST_F(ViewerWindowTest, SavePositionWritesFourIntegers)
     EXPECT_EQ(TestApp().GetProfileInt("settings", "left", -1), 0u);
 }
 
+// A place stored off every screen comes back onto the nearest one, as much of it as fits;
+// a place whose caption bar shows enough to grab stays where it was put.
+TEST_F(ViewerWindowTest, StoredPlaceOffEveryScreenComesOntoTheScreen)
+{
+    RECT work;
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    struct Case { int left, top, width, height; RECT expect; } cases[] = {
+        {-32000, -32000, 520, 360, {work.left, work.top, work.left + 520, work.top + 360}},  // saved minimised
+        {work.right + 200, 60, 520, 360, {work.right - 520, 60, work.right, 420}},  // a monitor since removed
+        {60, work.bottom + 10, 300, 200, {60, work.bottom - 200, 360, work.bottom}},
+        {60, work.top - 40, 300, 200, {60, work.top, 360, work.top + 200}},  // caption bar above the screen
+        {work.left - 480, 60, 520, 360, {work.left, 60, work.left + 520, 420}},  // too little caption left
+        {work.left - 400, 60, 520, 360, {work.left - 400, 60, work.left + 120, 420}},  // enough to grab: stays
+    };
+    for (const Case& c : cases) {
+        ClearSettings();
+        CWinApp& app = TestApp();
+        app.WriteProfileInt("settings", "left", c.left);
+        app.WriteProfileInt("settings", "top", c.top);
+        app.WriteProfileInt("settings", "width", c.width);
+        app.WriteProfileInt("settings", "height", c.height);
+        CBrindlexDlg* v = new CBrindlexDlg;
+        ASSERT_TRUE(v->LoadFrame(IDR_VIEWER, WS_OVERLAPPEDWINDOW, nullptr, "Brindlex"));
+        v->StartUp("");
+        RECT rc;
+        v->GetWindowRect(&rc);
+        EXPECT_TRUE(::EqualRect(&rc, &c.expect))
+            << c.left << "," << c.top << " " << c.width << "x" << c.height << " shows at " << rc.left << ","
+            << rc.top << "-" << rc.right << "," << rc.bottom;
+        v->SendMessage(WM_CLOSE);
+        delete v;
+        Pump();
+    }
+}
+
+TEST_F(ViewerWindowTest, SavePositionOfAMinimisedWindowStoresWhereItComesBack)
+{
+    dlg->StartUp("");
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_UPPER_HALF);
+    dlg->ShowWindow(SW_MINIMIZE);
+    ASSERT_TRUE(::IsIconic(dlg->m_hWnd));
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_SAVE_POSITION);
+    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    CWinApp& app = TestApp();
+    EXPECT_EQ((int)app.GetProfileInt("settings", "left", -1), 0);
+    EXPECT_EQ((int)app.GetProfileInt("settings", "top", -1), 0);
+    EXPECT_EQ((int)app.GetProfileInt("settings", "width", -1), cx);
+    EXPECT_EQ((int)app.GetProfileInt("settings", "height", -1), cy / 2);
+}
+
+TEST(Placement, CaptionBarOnAWorkArea)
+{
+    // Two monitors side by side; frame 4, caption 19: the caption bar of a window at x,y
+    // runs from x + 4 to right - 4, y + 4 to y + 23.
+    const RECT left = {0, 0, 1280, 1000}, right = {1280, -200, 2560, 824};
+    struct Case { RECT rc; bool onLeft, onRight; } cases[] = {
+        {{60, 60, 580, 420}, true, false},
+        {{1500, 60, 2020, 420}, false, true},
+        {{1500, -200, 2020, 100}, false, true},   // the right monitor reaches higher
+        {{1100, 0, 1620, 360}, true, true},       // across the seam
+        {{-32000, -32000, -31480, -31640}, false, false},
+        {{-456, 60, 64, 420}, true, false},       // 60 pixels of caption: enough
+        {{-457, 60, 63, 420}, false, false},      // 59: too few
+        {{60, -4, 580, 356}, true, false},        // a maximised place: the frame off the screen
+        {{60, -5, 580, 355}, false, false},       // the caption bar cut
+        {{60, 977, 580, 1337}, true, false},      // the caption's last row on the screen
+        {{60, 978, 580, 1338}, false, false},
+        {{100, 100, 140, 120}, true, false},      // narrower than the grab: all of it will do
+        {{100, 100, 100, 120}, false, false},     // no width at all
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CaptionOnWorkArea(c.rc, left, 4, 19), c.onLeft) << c.rc.left << "," << c.rc.top;
+        EXPECT_EQ(CaptionOnWorkArea(c.rc, right, 4, 19), c.onRight) << c.rc.left << "," << c.rc.top;
+    }
+    struct Move { RECT rc, expect; } moves[] = {
+        {{-32000, -32000, -31480, -31640}, {1280, -200, 1800, 160}},
+        {{3000, 900, 3520, 1260}, {2040, 464, 2560, 824}},
+        {{1300, 0, 1800, 5000}, {1300, -200, 1800, 824}},  // no taller than the work area
+        {{1500, 60, 2020, 420}, {1500, 60, 2020, 420}},   // inside: unchanged
+    };
+    for (const Move& m : moves) {
+        RECT got = MoveIntoWorkArea(m.rc, right);
+        EXPECT_TRUE(::EqualRect(&got, &m.expect)) << m.rc.left << "," << m.rc.top << " -> " << got.left << ","
+                                                   << got.top << "-" << got.right << "," << got.bottom;
+    }
+}
+
 TEST(Placement, TableOfCommands)
 {
     struct Case { UINT id; RECT expect; } cases[] = {
