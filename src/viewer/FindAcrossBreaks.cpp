@@ -90,6 +90,7 @@ CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const char* what, 
     ft.chrg.cpMin = start;
     ft.chrg.cpMax = -1;
     ft.lpstrText = what;
+    options |= FR_DOWN;  // forward from start
     LONG at;
     // The control takes an added break for the end of a word: such a match is passed over.
     while ((at = (LONG)::SendMessageA(ctl, EM_FINDTEXTEX, options, (LPARAM)&ft)) >= 0 &&
