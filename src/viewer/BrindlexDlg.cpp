@@ -138,6 +138,7 @@ void CBrindlexDlg::StartViewer(const char* path)
 void CBrindlexDlg::RecreateControl()
 {
     AbandonSectionLoad();  // the pieces still to come belong to the old control
+    if (!m_hWnd) return;   // closed meanwhile (during the copy): no control without a frame
     if (g_richEdit.Create(g_bHexMode ? VIEWER_HEX_STYLE : VIEWER_TEXT_STYLE, g_rcClient, m_hWnd, IDC_VIEWER_TEXT))
         g_richEdit.SendMessage(EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
 }

@@ -85,10 +85,14 @@ BOOL OpenViewedFile(const char* path)
     // and so are patterns: "??.txt" must never open whatever file happens to match.
     bool usable = strlen(path) < VIEWER_PATH_SIZE && !HasWildcard(path);
     int copied = usable && g_szTempCopy[0] ? Wnd().CopyForViewing(path, g_szTempCopy) : 0;
-    if (copied < 0) return FALSE;  // cancelled by the user: nothing loaded, nothing to report
-    if (copied == 0 || !g_viewedFile.Open(g_szTempCopy)) {
-        // The temporary copy's name stays: the next open copies onto it and closing deletes it.
-        Wnd().ShowMessage("Can't open file!");
+    if (copied <= 0 || !g_viewedFile.Open(g_szTempCopy)) {
+        // Nothing is loaded: nothing of the file before stays on show either.
+        Wnd().RecreateControl();
+        Wnd().SetTitle(AfxGetAppName());
+        Wnd().CaretHomeAndFocus();  // the old control had the keys
+        // Cancelled by the user: nothing to report. The temporary copy's name stays: the next
+        // open copies onto it and closing deletes it.
+        if (copied >= 0) Wnd().ShowMessage("Can't open file!");
         return FALSE;
     }
     g_nFileLength = g_viewedFile.GetLength();

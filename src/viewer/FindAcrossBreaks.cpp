@@ -19,6 +19,18 @@ std::wstring Widen(const char* s, int n)
     return w;
 }
 
+// The control's character at cp; 0 when there is none.
+wchar_t CharAt(HWND ctl, LONG cp)
+{
+    if (cp < 0) return 0;
+    char buf[4] = {};  // a double-byte character and its zero
+    TEXTRANGEA tr = {{cp, cp + 1}, buf};
+    LONG n = (LONG)::SendMessageA(ctl, EM_GETTEXTRANGE, 0, (LPARAM)&tr);
+    if (n <= 0 || n > 2) return 0;
+    std::wstring w = Widen(buf, n);
+    return w.empty() ? 0 : w[0];
+}
+
 }  // namespace
 
 LONG FindAcrossBreak(const std::wstring& text, LONG first, LONG brk, const std::wstring& what, LONG from,
@@ -64,4 +76,28 @@ CHARRANGE FindAcrossBreaks(HWND ctl, const CAddedBreaks& breaks, const char* wha
         if (at >= 0) return CHARRANGE{at, at + len + 1};
     }
     return none;
+}
+
+bool IsCutFromItsWord(HWND ctl, const CAddedBreaks& breaks, CHARRANGE cr)
+{
+    if (breaks.IsAdded(cr.cpMax) && IsWordChar(CharAt(ctl, cr.cpMax + 1))) return true;
+    return cr.cpMin > 0 && breaks.IsAdded(cr.cpMin - 1) && IsWordChar(CharAt(ctl, cr.cpMin - 2));
+}
+
+CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, WPARAM options)
+{
+    FINDTEXTEXA ft = {};
+    ft.chrg.cpMin = start;
+    ft.chrg.cpMax = -1;
+    ft.lpstrText = what;
+    options |= FR_DOWN;  // forward from start
+    LONG at;
+    // The control takes an added break for the end of a word: such a match is passed over.
+    while ((at = (LONG)::SendMessageA(ctl, EM_FINDTEXTEX, options, (LPARAM)&ft)) >= 0 &&
+           (options & FR_WHOLEWORD) && IsCutFromItsWord(ctl, breaks, ft.chrgText))
+        ft.chrg.cpMin = at + 1;
+    CHARRANGE across = FindAcrossBreaks(ctl, breaks, what, start, at, options);
+    if (across.cpMin >= 0) return across;
+    if (at < 0) return CHARRANGE{-1, -1};
+    return ft.chrgText;
 }

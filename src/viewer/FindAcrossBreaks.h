@@ -1,5 +1,5 @@
-// Find for the matches the control cannot see: those running across a line break the
-// viewer added to a long line.
+// Find in the file's text of the section on show, where the control holds line breaks the
+// viewer added to long lines: matches running across such a break, and whole words cut by one.
 #pragma once
 
 #include "viewer/AddedBreaks.h"
@@ -16,3 +16,12 @@ LONG FindAcrossBreak(const std::wstring& text, LONG first, LONG brk, const std::
 // (negative: anywhere): its range, the break included; cpMin -1 when none.
 CHARRANGE FindAcrossBreaks(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, LONG before,
                            WPARAM options);
+
+// Whether the match cr the control found is cut from the rest of its word by an added break
+// (at either end): no whole word in the file's text.
+bool IsCutFromItsWord(HWND ctl, const CAddedBreaks& breaks, CHARRANGE cr);
+
+// The first match in the control from cp start on, as in the file's text: the control's own
+// search, without whole words only the added breaks made, and with the matches across them.
+// cpMin -1 when none.
+CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, WPARAM options);

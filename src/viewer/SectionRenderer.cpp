@@ -104,23 +104,33 @@ unsigned TakeLineRun(const BYTE* buf, unsigned n)
             g_nLineBytes = 0;
             continue;
         }
-        if (g_nLineBytes >= TEXT_LINE_BOUND) return i;
+        bool lead = ::IsDBCSLeadByte(b) != 0;
+        // A double-byte character that would pass the bound starts the next run instead.
+        if (g_nLineBytes + (lead ? 2 : 1) > TEXT_LINE_BOUND && g_nLineBytes > 0) return i;
         g_nLineBytes++;
-        g_bAfterLead = ::IsDBCSLeadByte(b) != 0;
+        g_bAfterLead = lead;
     }
     return n;
 }
 
-// The characters the control makes of n bytes: CR LF and CR CR LF become one, as does a
-// double-byte character.
+// The control takes CR CR LF for one soft break (shown as a blank), where the file holds two
+// line breaks: a CR followed by another CR goes to the control as LF, the one break it is.
+// Then no CR CR LF reaches the control, and each CR and LF stands for the break it is in the
+// file. got bytes are in buf; the first n go out.
+void SeparateCrCrLf(BYTE* buf, unsigned n, unsigned got)
+{
+    for (unsigned i = 0; i < n && i + 1 < got; i++)
+        if (buf[i] == '\r' && buf[i + 1] == '\r') buf[i] = '\n';
+}
+
+// The characters the control makes of n bytes: a CR LF becomes one, as does a double-byte
+// character.
 LONG ControlChars(const BYTE* p, unsigned n)
 {
     LONG chars = 0;
     for (unsigned i = 0; i < n; chars++) {
         if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
             i += 2;
-        else if (p[i] == '\r' && i + 2 < n && p[i + 1] == '\r' && p[i + 2] == '\n')
-            i += 3;
         else if (i + 1 < n && ::IsDBCSLeadByte(p[i]))
             i += 2;
         else
@@ -143,6 +153,7 @@ LONG StreamText(LPBYTE buf, LONG cb, unsigned n)
     if (keep < got) g_viewedFile.Seek(start + keep);
     g_nSectionLeft -= keep;
     DotControlBytes(buf, keep);
+    SeparateCrCrLf(buf, keep, got);
     g_nStreamChars += ControlChars(buf, keep);
     if (!addBreak) return (LONG)keep;
     buf[keep] = '\r';

@@ -115,17 +115,9 @@ LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
     ::SendMessageA(g_richEdit, EM_SETSEL, 0, 0);
     ::ShowCaret(g_richEdit);
 
-    FINDTEXTEXA ft = {};
-    ft.chrg.cpMin = start;
-    ft.chrg.cpMax = -1;
-    ft.lpstrText = fr->lpstrFindWhat;
-    LONG at = (LONG)::SendMessageA(g_richEdit, EM_FINDTEXTEX, options, (LPARAM)&ft);
-    // The control cannot see a match that runs across a break of our own.
-    CHARRANGE across = FindAcrossBreaks(g_richEdit, g_addedBreaks, fr->lpstrFindWhat, start, at, options);
-    if (across.cpMin >= 0) {
-        at = across.cpMin;
-        ft.chrgText = across;
-    }
+    // As in the file's text: the breaks of our own are no line ends.
+    CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, fr->lpstrFindWhat, start, options);
+    LONG at = found.cpMin;
     if (at < 0) {
         // Placing the caret scrolled the control: the user keeps the place they were at.
         ScrollToFirstVisibleLine(first);
@@ -133,7 +125,7 @@ LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
         return 0;
     }
     LONG line = (LONG)::SendMessageA(g_richEdit, EM_EXLINEFROMCHAR, 0, at);
-    ::SendMessageA(g_richEdit, EM_EXSETSEL, 0, (LPARAM)&ft.chrgText);
+    ::SendMessageA(g_richEdit, EM_EXSETSEL, 0, (LPARAM)&found);
     ScrollToFirstVisibleLine(line);
     ::SetFocus(g_richEdit);
     ::UpdateWindow(g_richEdit);

@@ -37,6 +37,33 @@ TEST_F(ViewerE2E, MissingFileIsReportedAndTheWindowStays)
     EXPECT_EQ(TempCopies(), before);
 }
 
+// A recent file that vanished fails to open: the window shows what it shows with nothing
+// loaded, and the commands act as with nothing loaded.
+TEST_F(ViewerE2E, AFailedOpenLeavesNothingOfTheOldFileOnShow)
+{
+    ASSERT_TRUE(WriteFileBytes(dir.File("old.txt"), "the old file\r\n"));
+    TestApp().WriteProfileString("mru", "mru1", dir.File("gone.txt"));
+    CBrindlex v;
+    ASSERT_TRUE(v.Start(std::string(dir.File("old.txt")), "Brindlex - "));
+    ASSERT_TRUE(v.WaitForText());
+    ::PostMessageA(v.Frame(), WM_COMMAND, ID_RECENT_FILE_FIRST, 0);
+    EXPECT_EQ(v.AnswerMessageBox(), "Can't open file!");
+    v.Sync();
+    EXPECT_EQ(v.Title(), "Brindlex");
+    EXPECT_EQ(v.Text(), "");
+    v.Keys('N', true);  // Ctrl+N: Next section
+    v.Keys(VK_F3);      // Find
+    v.Keys('X', true);  // Ctrl+X: Hex
+    ASSERT_TRUE(v.InputTaken());
+    EXPECT_FALSE(FindTopWindow(v.Pid(), "Find", "#32770"));
+    EXPECT_EQ(TestApp().GetProfileInt("settings", "hex", 0), 1u);
+    EXPECT_EQ(v.Title(), "Brindlex");
+    EXPECT_EQ(v.Text(), "");
+    ::PostMessageA(v.Frame(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(v.WaitExit());
+    EXPECT_EQ(TempCopies(), before);
+}
+
 TEST_F(ViewerE2E, HexAndTextModesByKeys)
 {
     ASSERT_TRUE(WriteFileBytes(dir.File("ab.txt"), "ab\n"));

@@ -1,6 +1,8 @@
 // Find as the user sees it: where the view goes, and what the find box takes.
 #include "e2e/ViewerFixture.h"
+#include "res/resource.h"
 #include <richedit.h>
+#include <dlgs.h>
 
 namespace {
 
@@ -23,6 +25,24 @@ protected:
         v.Sync();
     }
     static LONG FirstVisible(CBrindlex& v) { return (LONG)::SendMessageA(v.Control(), EM_GETFIRSTVISIBLELINE, 0, 0); }
+    // Finds what from the top of the text (the search starts at line 1), then copies the
+    // match: the selection's range, and the text the clipboard got ("" when none was found).
+    static std::string FindFromTopAndCopy(CBrindlex& v, HWND find, const char* what, DWORD* s, DWORD* e)
+    {
+        ::SendMessageA(v.Control(), EM_SETSEL, 0, 0);
+        ::SendMessageA(v.Control(), EM_LINESCROLL, 0, -FirstVisible(v));
+        ::SendMessageA(::FindWindowExA(find, nullptr, "Edit", nullptr), WM_SETTEXT, 0, (LPARAM)what);
+        PressFindNext(v, find);  // a message box, when it comes, is up by now
+        if (FindTopWindow(v.Pid(), "Brindlex", "#32770")) {
+            EXPECT_EQ(v.AnswerMessageBox(), "No match was found!");
+            *s = *e = 0;
+            return "";
+        }
+        ::SendMessageA(v.Control(), EM_GETSEL, (WPARAM)s, (LPARAM)e);
+        ClearClipboard();
+        v.Command(ID_VIEWER_COPY);
+        return ClipboardText();
+    }
 };
 
 TEST_F(ViewerFindE2E, TheMatchLineBecomesTheFirstVisibleLine)
@@ -92,6 +112,57 @@ TEST_F(ViewerFindE2E, TheFindBoxTakes79Characters)
     ::SendMessageA(v.Control(), EM_GETSEL, (WPARAM)&s, (LPARAM)&e);
     EXPECT_EQ(s, 11u);  // "first line" and one character for its line end
     EXPECT_EQ(e - s, 79u);
+}
+
+// The viewer breaks long lines at 1,024 bytes; a word it cuts stays one word for whole-word
+// Find, and what Find selects copies as the file holds it.
+TEST_F(ViewerFindE2E, AWordCutByTheViewersBreakIsOneWord)
+{
+    std::string prefix;
+    while (prefix.size() < 1020) prefix += "ab ";
+    // "needle" from 11 + 1020 = 1031, the viewer's break after "need" (1035); the real words
+    // from 1039 on: "need" at 1043, "le" at 1056.
+    CBrindlex v;
+    HWND find = OpenWithFind(v, "first line\r\n" + prefix + "needle\r\nthe need and the le\r\n");
+    ASSERT_TRUE(find);
+    ::SendMessageA(::GetDlgItem(find, chx1), BM_SETCHECK, BST_CHECKED, 0);  // Match whole word only
+    struct Case {
+        const char* what;
+        DWORD s, e;
+        const char* copied;
+    } cases[] = {
+        {"need", 1043, 1047, "need"},
+        {"le", 1056, 1058, "le"},
+        {"needle", 1031, 1038, "needle"},  // a whole word across the break
+    };
+    for (const Case& c : cases) {
+        DWORD s = 0, e = 0;
+        EXPECT_EQ(FindFromTopAndCopy(v, find, c.what, &s, &e), c.copied) << c.what;
+        EXPECT_EQ(s, c.s) << c.what;
+        EXPECT_EQ(e, c.e) << c.what;
+    }
+}
+
+// CR CR LF (a line end converted twice) and lone CRs: each CR and LF of the file is one line
+// break on show, in what Copy gives (as CR LF) and for Find.
+TEST_F(ViewerFindE2E, EveryCrAndLfOfTheFileIsALineBreak)
+{
+    CBrindlex v;
+    HWND find = OpenWithFind(v, "abc\r\r\ndef\rghi\nend\r\n");
+    ASSERT_TRUE(find);
+    const std::string lines = "abc\r\n\r\ndef\r\nghi\r\nend\r\n";
+    EXPECT_EQ(v.Text(), lines);
+    ClearClipboard();
+    ::SendMessageA(v.Control(), EM_SETSEL, 0, -1);
+    v.Command(ID_VIEWER_COPY);
+    EXPECT_EQ(ClipboardText(), lines);
+    // "abc", two breaks, "def", a break: "ghi" is character 9 of the text.
+    DWORD s = 0, e = 0;
+    EXPECT_EQ(FindFromTopAndCopy(v, find, "ghi", &s, &e), "ghi");
+    EXPECT_EQ(s, 9u);
+    EXPECT_EQ(e, 12u);
+    EXPECT_EQ((LONG)::SendMessageA(v.Control(), EM_EXLINEFROMCHAR, 0, (LPARAM)s), 3);
+    EXPECT_EQ(FindFromTopAndCopy(v, find, "c def", &s, &e), "");  // no match over a line break
 }
 
 }  // namespace

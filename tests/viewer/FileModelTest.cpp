@@ -187,6 +187,11 @@ TEST_F(FileModelTest, FailedOpensReportAndKeepTheTemporaryCopy)
     EXPECT_EQ(TestApp().GetProfileString("settings", "file", "unchanged"), "unchanged");
     ASSERT_TRUE(OpenViewedFile(dir.File("good.txt")));
     EXPECT_EQ(wnd.shown, "good");
+    // Nothing of the file before stays on show: an empty control and the program's name.
+    EXPECT_FALSE(OpenViewedFile(bad[0].c_str()));
+    EXPECT_EQ(wnd.shown, "");
+    EXPECT_EQ(wnd.title, AfxGetAppName());
+    EXPECT_NE(wnd.title, "");
     CloseViewedFile();
     EXPECT_TRUE(::DeleteFileA(g_szTempCopy));  // the copy is where closing deletes it
 }

@@ -28,7 +28,11 @@ public:
     CRecordingWindow() { SetViewerWindow(this); }
     ~CRecordingWindow() override { SetViewerWindow(nullptr); }
 
-    void RecreateControl() override { recreated++; }
+    void RecreateControl() override  // a fresh control holds nothing
+    {
+        recreated++;
+        shown.clear();
+    }
     void SetTitle(const char* t) override { title = t; }
     void SetSectionMenuTitle(const char* t) override { sectionTitle = t; }
     void SelectModeFont() override {}

@@ -34,6 +34,21 @@ TEST(Renderer, TextModeShowsControlBytesAsDots)
     for (const Case& c : cases) EXPECT_EQ(Render(c.in, 0), c.out);
 }
 
+// The control would take CR CR LF for a blank within one line: a CR before another CR goes
+// to it as LF, so that every CR and LF of the file is the one line break it is there.
+TEST(Renderer, EveryCrAndLfOfTheFileReachesTheControlAsItsOwnBreak)
+{
+    struct Case {
+        std::string in, out;
+    } cases[] = {
+        {"abc\r\r\ndef", "abc\n\r\ndef"},
+        {"a\r\r\r\nb\r\rc\r", "a\n\n\r\nb\n\rc\r"},
+        {"a\rb\nc\r\nd\n\re", "a\rb\nc\r\nd\n\re"},  // no CR CR: nothing changes
+        {std::string("\x01\r\r\n", 4), ".\n\r\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Render(c.in, 0), c.out) << c.in;
+}
+
 TEST(Renderer, HexLinesFollowTheFixedLayout)
 {
     EXPECT_EQ(Render("ab\n", 1), "000000  61 62 0A " + Blanks(3 * 13) + "\tab.\r\n");
@@ -113,3 +128,44 @@ TEST(ViewerFonts, StoredHeightIsNegatedAndFaceBounded)
 }
 
 }  // namespace
+
+// Code page 932 (these cases run in it): a long line is cut into runs of at most the bound's
+// length, and a double-byte character that would pass the bound starts the next run.
+TEST(DoubleByteRenderer, ARunEndsBeforeACharacterThatWouldPassTheBound)
+{
+    ASSERT_TRUE(::IsDBCSLeadByte(0x82)) << "the test needs code page 932, not " << ::GetACP();
+    const std::string kana = "\x82\xA0";  // one character, two bytes
+    struct Case {
+        size_t before;     // single-byte characters before it
+        size_t firstRun;   // bytes of the first run shown
+        LONG firstBreak;   // where the control holds the viewer's first break
+    } cases[] = {
+        {TEXT_LINE_BOUND - 1, TEXT_LINE_BOUND - 1, (LONG)TEXT_LINE_BOUND - 1},  // would end at 1,025
+        {TEXT_LINE_BOUND - 2, TEXT_LINE_BOUND, (LONG)TEXT_LINE_BOUND - 1},      // ends at the bound
+        {TEXT_LINE_BOUND - 3, TEXT_LINE_BOUND - 1, (LONG)TEXT_LINE_BOUND - 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        std::string line = std::string(c.before, 'a') + kana;
+        while (line.size() < 3 * TEXT_LINE_BOUND) line += kana + "b";
+        std::string shown = Render(line + "\r\nend\r\n", 0);
+        size_t cut = shown.find("\r\n");
+        ASSERT_NE(cut, std::string::npos);
+        EXPECT_EQ(cut, c.firstRun);
+        EXPECT_EQ(shown.substr(cut + 2, 2), kana);  // the next run starts with the character
+        ASSERT_GT(g_addedBreaks.Count(), 1u);
+        EXPECT_EQ(g_addedBreaks.At(0), c.firstBreak);
+        // No run is longer than the bound, and no character is split.
+        std::string joined;
+        for (size_t p = 0; p < shown.size();) {
+            size_t e = shown.find("\r\n", p);
+            EXPECT_LE(e - p, (size_t)TEXT_LINE_BOUND);
+            std::string run = shown.substr(p, e - p);
+            joined += run;
+            int wide = ::MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, run.data(), (int)run.size(), nullptr, 0);
+            EXPECT_TRUE(run.empty() || wide > 0) << "a character split at " << p;
+            p = e + 2;
+        }
+        EXPECT_TRUE(joined == line + "end");
+    }
+}

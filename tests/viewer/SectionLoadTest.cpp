@@ -6,6 +6,7 @@
 #include "viewer/AddedBreaks.h"
 #include "viewer/FindAcrossBreaks.h"
 #include "support/Wait.h"
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -249,11 +250,14 @@ TEST(SectionChunks, NoChunkEndsBetweenCrAndLf)
                 EXPECT_FALSE(chunks[i].back() == '\r' && chunks[i + 1].front() == '\n') << "chunk " << i;
             }
         }
-        // Exactly the bytes the rendering rules give: control bytes as dots, long lines cut at
-        // the bound, nothing else changed.
+        // Exactly the bytes the rendering rules give: control bytes as dots, a CR before a CR
+        // as LF, long lines cut at the bound, nothing else changed.
         std::string expect = *bytes;
-        for (char& c : expect)
+        for (size_t i = 0; i < expect.size(); i++) {
+            char& c = expect[i];
             if ((unsigned char)c < 0x20 && c != '\t' && c != '\n' && c != '\r') c = '.';
+            if (c == '\r' && i + 1 < expect.size() && expect[i + 1] == '\r') c = '\n';
+        }
         EXPECT_EQ(joined, WithOurBreaks(expect));
     }
     // A section that ends between CR and LF still ends there: the next section starts with the LF.
@@ -349,6 +353,111 @@ TEST_F(SectionLoadTest, LongLinesShowWrappedAtTheBoundAndFindCopyAndPrintSeeTheF
     EXPECT_EQ(found.cpMin, (LONG)TEXT_LINE_BOUND - 3);
     EXPECT_EQ(found.cpMax, (LONG)TEXT_LINE_BOUND + 4);
     EXPECT_EQ(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true), "NEEDLE");
+}
+
+// The file's text with each of its line breaks as CR LF: a CR LF is one break, and so is
+// every other CR and every other LF.
+std::string WithCrLfBreaks(const std::string& bytes)
+{
+    std::string out;
+    for (size_t i = 0; i < bytes.size(); i++) {
+        char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') i++;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+TEST_F(SectionLoadTest, EveryLineBreakOfTheFileShowsCopiesAndFindsAsOne)
+{
+    // Lines ending in CR CR LF, CR, LF, CR LF and CR CR CR LF, many of them across the chunks'
+    // ends, then a long line with a word cut by the viewer's break.
+    const char* ends[] = {"\r\r\n", "\r", "\n", "\r\n", "\r\r\r\n"};
+    std::string many;
+    for (int i = 0; many.size() < 60000; i++)
+        many += "line " + std::to_string(i) + " " + std::string((size_t)(i * 37 % 200), 'w') + ends[i % 5];
+    many += std::string(TEXT_LINE_BOUND - 3, 'x') + "NEEDLE tail\r\r\nlast";
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"crcrlf.txt", "abc\r\r\ndef"},
+        {"mixed.txt", "a\rb\nc\r\nd\r\r\r\ne\n\rf\r\r"},
+        {"many.txt", many},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteFileBytes(dir.File(c.name), c.bytes));
+        ASSERT_NO_FATAL_FAILURE(Open(dir.File(c.name)));
+        std::string file = WithCrLfBreaks(c.bytes);
+        std::string shown = TextOf(g_richEdit);
+        EXPECT_TRUE(shown == WithOurBreaks(file)) << "shown " << shown.substr(0, 40);
+        if (c.bytes.size() < 100) {  // short lines: one shown line each
+            EXPECT_EQ(::SendMessageA(g_richEdit, EM_GETLINECOUNT, 0, 0),
+                      (LRESULT)std::count(file.begin(), file.end(), '\n') + 1);
+        }
+        // Copy's text: the file's, each line break as CR LF.
+        EXPECT_TRUE(SectionTextOf(g_richEdit, 0, -1, true) == file) << SectionTextOf(g_richEdit, 0, -1, true).substr(0, 40);
+        // The viewer's breaks noted where the control holds them.
+        LONG total = 0;
+        std::vector<LONG> want = OurBreakPositions(file, &total), got;
+        for (size_t k = 0; k < g_addedBreaks.Count(); k++) got.push_back(g_addedBreaks.At(k));
+        EXPECT_EQ(got, want);
+        // Find sees the file's text: no match runs over a line break, one over our break does.
+        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, "abc def", 0, 0).cpMin, -1);
+        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, "0  line 1", 0, 0).cpMin, -1);
+        if (c.bytes == many) {
+            CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, "needle tail", 0, 0);
+            ASSERT_GE(found.cpMin, 0);
+            EXPECT_EQ(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true), "NEEDLE tail");
+            CHARRANGE line = FindInSection(g_richEdit, g_addedBreaks, "line 1 ", 0, FR_MATCHCASE);
+            ASSERT_GE(line.cpMin, 0);
+            EXPECT_EQ(::SendMessageA(g_richEdit, EM_EXLINEFROMCHAR, 0, line.cpMin), 2);  // after CR CR LF: 2 breaks
+        }
+    }
+}
+
+// A word cut by the viewer's break is one word for whole-word Find; a whole word that only
+// ends at the break is still one.
+TEST_F(SectionLoadTest, WholeWordsCutByTheViewersBreakAreOneWord)
+{
+    std::string prefix;
+    while (prefix.size() < TEXT_LINE_BOUND - 4) prefix += "ab ";
+    ASSERT_EQ(prefix.size(), (size_t)TEXT_LINE_BOUND - 4);
+    // Line 0: "needle" cut after "need" (break at 1024); line 2 (from 1028): "side" ending at the
+    // break (2052), " tail"; line 4 (from 2059): the real words.
+    std::string bytes = prefix + "needle\r\n" + prefix + "side tail\r\nthe need and the le\r\n";
+    ASSERT_TRUE(WriteFileBytes(dir.File("words.txt"), bytes));
+    ASSERT_NO_FATAL_FAILURE(Open(dir.File("words.txt")));
+    ASSERT_EQ(g_addedBreaks.Count(), 2u);
+    ASSERT_EQ(g_addedBreaks.At(0), 1024);
+    ASSERT_EQ(g_addedBreaks.At(1), 2052);
+    struct Case {
+        const char* what;
+        WPARAM options;
+        LONG from, at, end;
+    } cases[] = {
+        {"need", FR_WHOLEWORD, 0, 2063, 2067},
+        {"le", FR_WHOLEWORD, 0, 2076, 2078},
+        {"NEED", FR_WHOLEWORD | FR_MATCHCASE, 0, -1, -1},
+        {"needle", FR_WHOLEWORD, 0, 1020, 1027},  // across the break, the break included
+        {"side", FR_WHOLEWORD, 0, 2048, 2052},
+        {"need", 0, 0, 1020, 1024},               // not whole words: part of "needle" is fine
+        {"le", 0, 0, 1025, 1027},
+        {"ab", FR_WHOLEWORD, 3, 3, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, c.what, c.from, c.options);
+        EXPECT_EQ(found.cpMin, c.at);
+        if (c.at >= 0) {
+            EXPECT_EQ(found.cpMax, c.end);
+        }
+    }
 }
 
 }  // namespace
