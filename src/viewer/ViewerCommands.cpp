@@ -7,6 +7,7 @@
 #include "viewer/PathName.h"
 #include "viewer/AddedBreaks.h"
 #include "viewer/FindAcrossBreaks.h"
+#include "viewer/SectionBudget.h"
 #include "fw/ChooseFile.h"
 #include "fw/Clipboard.h"
 #include "fw/PathParts.h"
@@ -42,6 +43,7 @@ void CBrindlexDlg::OnCopy()
     FinishSectionLoad();  // a selection may run on into what is still coming
     CHARRANGE cr = {0, 0};
     ::SendMessageA(g_richEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
+    cr.cpMax = g_sectionBudget.ShownEnd(cr.cpMax);  // the file's text: the viewer's note stays out
     if (cr.cpMax <= cr.cpMin) return;
     // The file's text: line ends as CR LF (the control keeps a bare CR), no breaks of our own.
     std::string text = SectionTextOf(g_richEdit, cr.cpMin, cr.cpMax, true);
@@ -115,14 +117,16 @@ LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
     ::SendMessageA(g_richEdit, EM_SETSEL, 0, 0);
     ::ShowCaret(g_richEdit);
 
+    // The file's text only: a section shown in part ends in a note of the viewer's own.
+    LONG stop = g_sectionBudget.NoteAt();
     FINDTEXTEXA ft = {};
     ft.chrg.cpMin = start;
-    ft.chrg.cpMax = -1;
+    ft.chrg.cpMax = stop;
     ft.lpstrText = fr->lpstrFindWhat;
-    LONG at = (LONG)::SendMessageA(g_richEdit, EM_FINDTEXTEX, options, (LPARAM)&ft);
+    LONG at = stop >= 0 && start >= stop ? -1 : (LONG)::SendMessageA(g_richEdit, EM_FINDTEXTEX, options, (LPARAM)&ft);
     // The control cannot see a match that runs across a break of our own.
     CHARRANGE across = FindAcrossBreaks(g_richEdit, g_addedBreaks, fr->lpstrFindWhat, start, at, options);
-    if (across.cpMin >= 0) {
+    if (across.cpMin >= 0 && (stop < 0 || across.cpMax <= stop)) {
         at = across.cpMin;
         ft.chrgText = across;
     }

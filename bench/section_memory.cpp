@@ -1,0 +1,97 @@
+// The memory a section costs the viewer: starts "EXE FILE", reads the process's committed
+// memory every 2 ms until the whole section is in (text there and the frame no longer marked as
+// loading) or the process has ended, and reports:
+//   whole    seconds from the start to the whole section (-1 when it never came)
+//   peak     the highest committed (private) memory seen, in MB
+//   end      the committed memory once the section is whole, in MB
+//   chars    the control's final length
+//   alive    1 when the process still ran at the end, 0 when it had ended by itself
+// Usage: bench_section_memory.exe EXE FILE [text|hex]
+#include "BenchClock.h"
+#include "ViewerFrame.h"
+#include "fw/afx.h"
+#include "fw/Handle.h"
+#include "fw/WinApp.h"
+#include "viewer/ViewerWindow.h"
+#include <psapi.h>
+#include <shlwapi.h>
+#include <stdio.h>
+#include <string.h>
+
+namespace {
+
+struct CMemory {
+    double priv = 0;
+};
+
+CMemory MemoryOf(HANDLE process)
+{
+    PROCESS_MEMORY_COUNTERS_EX pmc = {};
+    pmc.cb = sizeof pmc;
+    CMemory m;
+    if (!::GetProcessMemoryInfo(process, (PROCESS_MEMORY_COUNTERS*)&pmc, sizeof pmc)) return m;
+    SIZE_T priv = pmc.PrivateUsage > pmc.PagefileUsage ? pmc.PrivateUsage : pmc.PagefileUsage;
+    if (pmc.PeakPagefileUsage > priv) priv = pmc.PeakPagefileUsage;
+    m.priv = priv / 1048576.0;
+    return m;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3 || argc > 4) {
+        fprintf(stderr, "usage: bench_section_memory EXE FILE [text|hex]\n");
+        return 2;
+    }
+    bool hex = argc == 4 && !strcmp(argv[3], "hex");
+    CWinApp app("Brindlex");
+    app.SetRegistryKey("Quenbridge");
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, app.GetAppKeyPath());  // fresh settings
+    app.WriteProfileInt("settings", "hex", hex ? 1 : 0);
+    char cmd[1024];
+    if (snprintf(cmd, sizeof cmd, "\"%s\" %s", argv[1], argv[2]) >= (int)sizeof cmd) return 2;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    double t0 = BenchNow();
+    if (!::CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        fprintf(stderr, "cannot start %s\n", argv[1]);
+        return 1;
+    }
+    CHandle process(pi.hProcess), thread(pi.hThread);
+    double whole = -1, peak = 0, end = 0;
+    DWORD_PTR len = 0;
+    HWND frame = nullptr;
+    bool alive = true;
+    while (BenchNow() - t0 < 600 && whole < 0) {
+        if (::WaitForSingleObject(process, 2) == WAIT_OBJECT_0) {
+            alive = false;
+            break;
+        }
+        CMemory m = MemoryOf(process);
+        if (m.priv > peak) peak = m.priv;
+        if (!frame) frame = ViewerFrameOf(pi.dwProcessId);
+        if (!frame || ::GetPropA(frame, VIEWER_LOADING_PROP)) continue;
+        // Only a window that answers can be asked for its text; a busy one is seen as loading.
+        DWORD_PTR r = 0;
+        if (!::SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 5, &r)) continue;
+        if (::GetPropA(frame, VIEWER_LOADING_PROP)) continue;
+        HWND ctl = ::FindWindowExA(frame, nullptr, "RichEdit20A", nullptr);
+        len = 0;
+        if (ctl) ::SendMessageTimeoutA(ctl, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 600000, &len);
+        if (len > 0 && !::GetPropA(frame, VIEWER_LOADING_PROP)) whole = BenchNow() - t0;
+    }
+    if (alive) {
+        // Whatever the control does once the stream has ended (its layout) counts too.
+        ::Sleep(300);
+        CMemory m = MemoryOf(process);
+        if (m.priv > peak) peak = m.priv;
+        end = m.priv;
+        alive = ::WaitForSingleObject(process, 0) != WAIT_OBJECT_0;
+    }
+    if (frame && alive) ::PostMessageA(frame, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(process, 30000) != WAIT_OBJECT_0) ::TerminateProcess(process, 1);
+    printf("whole %.3f\npeak %.1f\nend %.1f\nchars %lu\nalive %d\n", whole, peak, end, (unsigned long)len, alive ? 1 : 0);
+    return alive && whole >= 0 ? 0 : 1;
+}
