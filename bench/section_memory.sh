@@ -15,8 +15,9 @@ wine_up
 rounds=${2:-1}
 probe="$BLX_BUILD/bin/bench_section_memory.exe"
 exe="$BLX_BUILD/bin/brindlex.exe"
-budget=$(awk '/SECTION_BUDGET_BYTES =/ { gsub(/[^0-9<]/, "", $0); split($0, a, "<<"); print a[1] * 2 ^ (a[2] - 20) }' \
-  "$root/src/viewer/SectionBudget.h")
+# The budget in MB, from "SECTION_BUDGET_BYTES = 1024ull << 20;".
+budget=$(sed -n 's/.*SECTION_BUDGET_BYTES = \([0-9]*\)ull << \([0-9]*\);.*/\1 \2/p' "$root/src/viewer/SectionBudget.h" |
+  awk '{ print $1 * 2 ^ ($2 - 20) }')
 
 work=$(mktemp -d /tmp/blx-secmem.XXXXXX)
 trap 'rm -rf "$work"' EXIT
@@ -36,7 +37,7 @@ head -c $hsize "$exe" > "$work/program.bin"
 head -c $hsize /dev/urandom > "$work/hexrandom.bin"
 
 field() { echo "$1" | tr -d '\r' | awk -v k="$2" '$1 == k { print $2 }'; }
-declare -A whole peak alive chars
+declare -A whole peak alive shown
 cases=("text l76.txt" "text l1.txt" "text l8.txt" "text l20.txt" "text tabs.txt" "text random.bin" "text zero.bin"
        "hex program.bin" "hex hexrandom.bin")
 for r in $(seq 1 "$rounds"); do
@@ -44,20 +45,20 @@ for r in $(seq 1 "$rounds"); do
     set -- $c
     out=$(wine "$probe" "$(winepath -w "$exe")" "$(winepath -w "$work/$2")" "$1" || true)
     whole[$2]+="$(field "$out" whole) "; peak[$2]+="$(field "$out" peak) "
-    alive[$2]=$(field "$out" alive); chars[$2]=$(field "$out" chars)
+    alive[$2]=$(field "$out" alive); shown[$2]=$(field "$out" shown)
   done
 done
 
 echo "== sections by content, $rounds round(s): time to the whole section and peak committed memory (budget $budget MB)"
-printf '%-6s %-14s %9s %7s %9s %7s %10s %6s\n' mode content seconds ratio "peak MB" ratio chars alive
+printf '%-6s %-14s %9s %7s %9s %7s %12s %6s\n' mode content seconds ratio "peak MB" ratio "bytes shown" alive
 for c in "${cases[@]}"; do
   set -- $c
   ref=l76.txt; [ "$1" = hex ] && ref=program.bin
   w=$(median ${whole[$2]}); p=$(median ${peak[$2]})
   rw=$(median ${whole[$ref]}); rp=$(median ${peak[$ref]})
-  awk -v m="$1" -v k="$2" -v w="$w" -v p="$p" -v rw="$rw" -v rp="$rp" -v c="${chars[$2]}" -v a="${alive[$2]}" \
+  awk -v m="$1" -v k="$2" -v w="$w" -v p="$p" -v rw="$rw" -v rp="$rp" -v c="${shown[$2]}" -v a="${alive[$2]}" \
     -v b="$budget" 'BEGIN {
-      printf "%-6s %-14s %9.2f %7.2f %9.0f %7.2f %10s %6s%s\n", m, k, w, (rw > 0 ? w / rw : 0), p,
+      printf "%-6s %-14s %9.2f %7.2f %9.0f %7.2f %12s %6s%s\n", m, k, w, (rw > 0 ? w / rw : 0), p,
         (rp > 0 ? p / rp : 0), c, a, (p > b || a != 1 ? "  FAILED" : "") }'
 done
 printf 'load average: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"

@@ -136,6 +136,7 @@ void CBrindlexDlg::RecreateControl()
     AbandonSectionLoad();  // the pieces still to come belong to the old control
     if (g_richEdit.Create(g_bHexMode ? VIEWER_HEX_STYLE : VIEWER_TEXT_STYLE, g_rcClient, m_hWnd, IDC_VIEWER_TEXT))
         g_richEdit.SendMessage(EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    // Read-only: nothing to undo, and the control's undo records cost a sixth of a section of short lines.
     if (g_richEdit) g_richEdit.SendMessage(EM_SETUNDOLIMIT, 0, 0);
 }
 
