@@ -16,11 +16,11 @@ const unsigned SECTION_COST_PER_LINE = 2400;
 const unsigned SECTION_COST_PER_TAB = 800;
 
 // The process's committed memory may grow to this while a section loads. A 32-bit process has
-// 2 GB of address space; the program's images, stacks, the heap's free gaps and the work done on
-// a section afterwards (a whole section copied or printed takes tens of MB at once) need room,
-// and 1 GB committed keeps as much again free. A hex section (at most about 750 MB here) and a
-// text section of ordinary lines (76-byte lines: about 880 MB) fit whole.
-const unsigned __int64 SECTION_BUDGET_BYTES = 1024ull << 20;
+// 2 GB of address space: the program's images and stacks take under 100 MB, a whole section
+// copied or printed some tens of MB at once, and the rest of the 512 MB left is slack for the
+// heap's gaps. Text sections of ordinary lines (76-byte lines: about 820 MB here), of one line
+// of code or data (about 1.35 GB) and every hex section (at most about 750 MB) fit whole.
+const unsigned __int64 SECTION_BUDGET_BYTES = 1536ull << 20;
 
 // The memory the control takes for text (rendered, as it goes to the control).
 unsigned __int64 SectionCostOf(const BYTE* text, unsigned n);
