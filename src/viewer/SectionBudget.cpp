@@ -43,7 +43,8 @@ void CSectionBudget::BeginSection()
 
 void CSectionBudget::BeginPiece(unsigned __int64 committed)
 {
-    m_base = committed;
+    // Without the process's own figure the estimates add up from piece to piece.
+    m_base = committed ? committed : m_base + m_taken;
     m_taken = 0;
     m_bArmed = true;
 }

@@ -34,8 +34,8 @@ public:
 
     // A section begins: nothing taken, nothing cut, no note.
     void BeginSection();
-    // A piece of it begins, with the process's committed memory as it is now; the budget
-    // holds from here until Stop.
+    // A piece of it begins, with the process's committed memory as it is now (0: unknown, the
+    // estimates go on adding up); the budget holds from here until Stop.
     void BeginPiece(unsigned __int64 committed);
     void Stop() { m_bArmed = false; }
     // Whether a chunk of up to cb bytes of any text still fits (always, when not begun);

@@ -52,6 +52,16 @@ TEST(SectionBudget, StopsBeforeTheLimitAndStaysStopped)
     b.BeginSection();
     EXPECT_FALSE(b.IsCut());
     EXPECT_TRUE(b.Admits(4096));
+    // Where the process's figure is unknown, the estimates of every piece add up.
+    b.BeginSection();
+    unsigned pieces = 0;
+    for (; pieces < 100000; pieces++) {
+        b.BeginPiece(0);
+        if (!b.Admits(4096)) break;
+        b.Took((const BYTE*)lines.data(), (unsigned)lines.size());
+    }
+    EXPECT_TRUE(b.IsCut());
+    EXPECT_LE(pieces * chunkCost, 100ull << 20);
 }
 
 TEST(SectionBudget, TheNoteAndWhereTheFilesTextEnds)
