@@ -1,7 +1,11 @@
 // Finding a running viewer's window from outside, as the benchmarks that start brindlex.exe do.
 #pragma once
 
+#include "fw/afx.h"
+#include "fw/WinApp.h"
 #include <windows.h>
+#include <shlwapi.h>
+#include <stdio.h>
 
 namespace bench_detail {
 
@@ -29,4 +33,21 @@ inline HWND ViewerFrameOf(DWORD pid)
     bench_detail::FrameSearch f = {pid, nullptr};
     ::EnumWindows(bench_detail::MatchFrame, (LPARAM)&f);
     return f.frame;
+}
+
+// Starts "EXE FILE" as a viewer with fresh settings in the given mode; false (and a word on
+// stderr) when it cannot. The caller owns the handles in pi.
+inline bool StartViewerProcess(const char* exe, const char* file, bool hex, PROCESS_INFORMATION* pi)
+{
+    CWinApp app("Brindlex");
+    app.SetRegistryKey("Quenbridge");
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, app.GetAppKeyPath());
+    app.WriteProfileInt("settings", "hex", hex ? 1 : 0);
+    char cmd[1024];
+    if (snprintf(cmd, sizeof cmd, "\"%s\" %s", exe, file) >= (int)sizeof cmd) return false;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    if (::CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, pi)) return true;
+    fprintf(stderr, "cannot start %s\n", exe);
+    return false;
 }

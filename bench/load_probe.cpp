@@ -26,20 +26,9 @@ int main(int argc, char** argv)
         return 2;
     }
     bool hex = argc == 4 && !strcmp(argv[3], "hex");
-    CWinApp app("Brindlex");
-    app.SetRegistryKey("Quenbridge");
-    ::SHDeleteKeyA(HKEY_CURRENT_USER, app.GetAppKeyPath());  // fresh settings
-    app.WriteProfileInt("settings", "hex", hex ? 1 : 0);
-    char cmd[1024];
-    if (snprintf(cmd, sizeof cmd, "\"%s\" %s", argv[1], argv[2]) >= (int)sizeof cmd) return 2;
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     double t0 = BenchNow();
-    if (!::CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        fprintf(stderr, "cannot start %s\n", argv[1]);
-        return 1;
-    }
+    if (!StartViewerProcess(argv[1], argv[2], hex, &pi)) return 1;
     CHandle process(pi.hProcess), thread(pi.hThread);
     double first = -1, whole = -1, last = -1, gap = 0, gapEnd = 0;
     DWORD_PTR len = 0;

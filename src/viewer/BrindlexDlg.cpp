@@ -141,6 +141,8 @@ void CBrindlexDlg::RecreateControl()
     if (!m_hWnd) return;   // closed meanwhile (during the copy): no control without a frame
     if (g_richEdit.Create(g_bHexMode ? VIEWER_HEX_STYLE : VIEWER_TEXT_STYLE, g_rcClient, m_hWnd, IDC_VIEWER_TEXT))
         g_richEdit.SendMessage(EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    // Read-only: nothing to undo, and the control's undo records cost a sixth of a section of short lines.
+    if (g_richEdit) g_richEdit.SendMessage(EM_SETUNDOLIMIT, 0, 0);
 }
 
 void CBrindlexDlg::SetTitle(const char* title) { SetWindowText(title); }

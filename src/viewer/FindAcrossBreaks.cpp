@@ -84,11 +84,14 @@ bool IsCutFromItsWord(HWND ctl, const CAddedBreaks& breaks, CHARRANGE cr)
     return cr.cpMin > 0 && breaks.IsAdded(cr.cpMin - 1) && IsWordChar(CharAt(ctl, cr.cpMin - 2));
 }
 
-CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, WPARAM options)
+CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, LONG stop,
+                        WPARAM options)
 {
+    const CHARRANGE none = {-1, -1};
+    if (stop >= 0 && start >= stop) return none;
     FINDTEXTEXA ft = {};
     ft.chrg.cpMin = start;
-    ft.chrg.cpMax = -1;
+    ft.chrg.cpMax = stop;
     ft.lpstrText = what;
     options |= FR_DOWN;  // forward from start
     LONG at;
@@ -97,7 +100,7 @@ CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const char* what, 
            (options & FR_WHOLEWORD) && IsCutFromItsWord(ctl, breaks, ft.chrgText))
         ft.chrg.cpMin = at + 1;
     CHARRANGE across = FindAcrossBreaks(ctl, breaks, what, start, at, options);
-    if (across.cpMin >= 0) return across;
-    if (at < 0) return CHARRANGE{-1, -1};
+    if (across.cpMin >= 0 && (stop < 0 || across.cpMax <= stop)) return across;
+    if (at < 0) return none;
     return ft.chrgText;
 }

@@ -22,6 +22,7 @@ CHARRANGE FindAcrossBreaks(HWND ctl, const CAddedBreaks& breaks, const char* wha
 bool IsCutFromItsWord(HWND ctl, const CAddedBreaks& breaks, CHARRANGE cr);
 
 // The first match in the control from cp start on, as in the file's text: the control's own
-// search, without whole words only the added breaks made, and with the matches across them.
-// cpMin -1 when none.
-CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, WPARAM options);
+// search, without whole words only the added breaks made, and with the matches across them;
+// a match ends at stop at the latest (negative: the end of the text). cpMin -1 when none.
+CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, LONG stop,
+                        WPARAM options);

@@ -3,6 +3,7 @@
 #include "viewer/BrindlexDlg.h"
 #include "viewer/FileModel.h"
 #include "viewer/SectionRenderer.h"
+#include "viewer/SectionBudget.h"
 #include "fw/WinApp.h"
 
 namespace {
@@ -48,6 +49,8 @@ bool StreamPieceAtEnd(HWND ctl)
     // The breaks of our own are counted from where this piece really starts.
     g_nStreamChars = end;
     g_nStreamPieceLeft = kLaterPieceBytes;
+    // What the control has taken so far, as the process has it now.
+    g_sectionBudget.BeginPiece(ProcessCommittedBytes());
     EDITSTREAM es = {};
     es.pfnCallback = StreamSectionChunk;
     ::SendMessageA(ctl, EM_STREAMIN, SF_TEXT | SFF_SELECTION, (LPARAM)&es);
@@ -106,6 +109,53 @@ private:
 
 DWORD CKeptView::s_barDrawn = 0;
 
+struct CNoteStream {
+    const char* p;
+    LONG left;
+};
+
+DWORD CALLBACK StreamNote(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb)
+{
+    CNoteStream* s = (CNoteStream*)cookie;
+    *pcb = s->left < cb ? s->left : cb;
+    memcpy(buf, s->p, (size_t)*pcb);
+    s->p += *pcb;
+    s->left -= *pcb;
+    return 0;
+}
+
+// The section stopped at the budget: a line of the viewer's own after the last one shown says
+// how much of it that is, set apart in italics.
+void AppendCutNote(HWND ctl)
+{
+    unsigned shown = g_nSectionSize - g_nSectionLeft;
+    unsigned __int64 start = (unsigned __int64)(unsigned)g_nSection * g_nSectionSize;
+    unsigned __int64 rest = g_nFileLength > start ? g_nFileLength - start : 0;
+    unsigned total = rest < g_nSectionSize ? (unsigned)rest : g_nSectionSize;
+    LONG end = TextEnd(ctl);
+    char last[4] = {};
+    TEXTRANGEA tr = {{end - 1, end}, last};
+    bool lineEnded = end == 0 || (::SendMessageA(ctl, EM_GETTEXTRANGE, 0, (LPARAM)&tr) == 1 && last[0] == '\r');
+    std::string text = (lineEnded ? "" : "\r\n") + SectionCutNote(shown, total, g_bHexMode != 0);
+
+    CKeptView kept(ctl);
+    CHARRANGE at = {end, end};
+    ::SendMessageA(ctl, EM_EXSETSEL, 0, (LPARAM)&at);
+    CNoteStream note = {text.data(), (LONG)text.size()};
+    EDITSTREAM es = {};
+    es.dwCookie = (DWORD_PTR)&note;
+    es.pfnCallback = StreamNote;
+    ::SendMessageA(ctl, EM_STREAMIN, SF_TEXT | SFF_SELECTION, (LPARAM)&es);
+    CHARRANGE noteRange = {end, TextEnd(ctl)};
+    ::SendMessageA(ctl, EM_EXSETSEL, 0, (LPARAM)&noteRange);
+    CHARFORMAT2A cf = {};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_ITALIC;
+    cf.dwEffects = CFE_ITALIC;
+    ::SendMessageA(ctl, EM_SETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
+    g_sectionBudget.SetNoteAt(end);
+}
+
 }  // namespace
 
 void CBrindlexDlg::StreamSection()
@@ -126,6 +176,8 @@ void CBrindlexDlg::StreamSection()
     EDITSTREAM es = {};
     es.pfnCallback = StreamSectionChunk;
     g_nStreamPieceLeft = kFirstPieceBytes;
+    g_sectionBudget.BeginSection();
+    g_sectionBudget.BeginPiece(ProcessCommittedBytes());
     ::SendMessageA(g_richEdit, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
     bool more = g_nSectionLeft > 0 && g_nStreamPieceLeft == 0;
     g_nStreamPieceLeft = -1;
@@ -167,6 +219,7 @@ void CBrindlexDlg::EndSectionLoad()
 {
     AbandonSectionLoad();
     if (!g_richEdit) return;
+    if (g_sectionBudget.IsCut() && g_sectionBudget.NoteAt() < 0) AppendCutNote(g_richEdit);
     // As after one stream: nothing to undo.
     ::SendMessageA(g_richEdit, EM_EMPTYUNDOBUFFER, 0, 0);
     if (TextFitsControl(g_richEdit))
@@ -177,6 +230,7 @@ void CBrindlexDlg::EndSectionLoad()
 
 void CBrindlexDlg::AbandonSectionLoad()
 {
+    g_sectionBudget.Stop();
     if (!m_bLoading) return;
     m_bLoading = false;
     if (m_hWnd) {

@@ -1,5 +1,6 @@
 #include "viewer/SectionRenderer.h"
 #include "viewer/AddedBreaks.h"
+#include "viewer/SectionBudget.h"
 #include "viewer/ViewerState.h"
 #include <emmintrin.h>
 
@@ -228,6 +229,8 @@ DWORD CALLBACK StreamSectionChunk(DWORD_PTR, LPBYTE buf, LONG cb, LONG* pcb)
     if (cb <= 0 || g_nStreamPieceLeft == 0) return 0;
     unsigned n = g_nSectionLeft < (unsigned)cb ? g_nSectionLeft : (unsigned)cb;
     if (n == 0) return 0;
+    // A chunk goes to the control only while the process can afford it.
+    if (!g_sectionBudget.Admits((unsigned)cb)) return 0;
     // The control calls this: nothing may be thrown through its frames. A failure ends the stream.
     try {
         *pcb = g_bHexMode ? StreamHex(buf, cb, n) : StreamText(buf, cb, n);
@@ -235,6 +238,7 @@ DWORD CALLBACK StreamSectionChunk(DWORD_PTR, LPBYTE buf, LONG cb, LONG* pcb)
         *pcb = 0;
         return 1;
     }
+    g_sectionBudget.Took(buf, (unsigned)*pcb);
     if (g_nStreamPieceLeft > 0) g_nStreamPieceLeft = *pcb < g_nStreamPieceLeft ? g_nStreamPieceLeft - *pcb : 0;
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "viewer/PathName.h"
 #include "viewer/AddedBreaks.h"
 #include "viewer/FindAcrossBreaks.h"
+#include "viewer/SectionBudget.h"
 #include "fw/ChooseFile.h"
 #include "fw/Clipboard.h"
 #include "fw/PathParts.h"
@@ -42,6 +43,7 @@ void CBrindlexDlg::OnCopy()
     FinishSectionLoad();  // a selection may run on into what is still coming
     CHARRANGE cr = {0, 0};
     ::SendMessageA(g_richEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
+    cr.cpMax = g_sectionBudget.ShownEnd(cr.cpMax);  // the file's text: the viewer's note stays out
     if (cr.cpMax <= cr.cpMin) return;
     // The file's text: line ends as CR LF (the control keeps a bare CR), no breaks of our own.
     std::string text = SectionTextOf(g_richEdit, cr.cpMin, cr.cpMax, true);
@@ -115,8 +117,10 @@ LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
     ::SendMessageA(g_richEdit, EM_SETSEL, 0, 0);
     ::ShowCaret(g_richEdit);
 
-    // As in the file's text: the breaks of our own are no line ends.
-    CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, fr->lpstrFindWhat, start, options);
+    // As in the file's text: the breaks of our own are no line ends, and a section shown in
+    // part ends in a note of the viewer's own that is no text of the file.
+    CHARRANGE found =
+        FindInSection(g_richEdit, g_addedBreaks, fr->lpstrFindWhat, start, g_sectionBudget.NoteAt(), options);
     LONG at = found.cpMin;
     if (at < 0) {
         // Placing the caret scrolled the control: the user keeps the place they were at.

@@ -408,13 +408,13 @@ TEST_F(SectionLoadTest, EveryLineBreakOfTheFileShowsCopiesAndFindsAsOne)
         for (size_t k = 0; k < g_addedBreaks.Count(); k++) got.push_back(g_addedBreaks.At(k));
         EXPECT_EQ(got, want);
         // Find sees the file's text: no match runs over a line break, one over our break does.
-        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, "abc def", 0, 0).cpMin, -1);
-        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, "0  line 1", 0, 0).cpMin, -1);
+        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, "abc def", 0, -1, 0).cpMin, -1);
+        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, "0  line 1", 0, -1, 0).cpMin, -1);
         if (c.bytes == many) {
-            CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, "needle tail", 0, 0);
+            CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, "needle tail", 0, -1, 0);
             ASSERT_GE(found.cpMin, 0);
             EXPECT_EQ(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true), "NEEDLE tail");
-            CHARRANGE line = FindInSection(g_richEdit, g_addedBreaks, "line 1 ", 0, FR_MATCHCASE);
+            CHARRANGE line = FindInSection(g_richEdit, g_addedBreaks, "line 1 ", 0, -1, FR_MATCHCASE);
             ASSERT_GE(line.cpMin, 0);
             EXPECT_EQ(::SendMessageA(g_richEdit, EM_EXLINEFROMCHAR, 0, line.cpMin), 2);  // after CR CR LF: 2 breaks
         }
@@ -452,7 +452,7 @@ TEST_F(SectionLoadTest, WholeWordsCutByTheViewersBreakAreOneWord)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, c.what, c.from, c.options);
+        CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, c.what, c.from, -1, c.options);
         EXPECT_EQ(found.cpMin, c.at);
         if (c.at >= 0) {
             EXPECT_EQ(found.cpMax, c.end);
