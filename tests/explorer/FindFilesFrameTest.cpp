@@ -83,30 +83,15 @@ TEST_F(FindFilesFrame, ClosingTheExplorerDuringASearchWaitsForItToUnwind)
     HWND main = frame->m_hWnd;
     ::SetDlgItemTextA(dlg, IDC_FIND_LOOK_IN, dir.Path());
     ::SetDlgItemTextA(dlg, IDC_FIND_CONTAINING, "not in there");
-    struct Closer {
-        HWND dlg, main;
-        static DWORD WINAPI Run(LPVOID p)
-        {
-            Closer* c = (Closer*)p;
-            for (int i = 0; i < 1500; i++) {
-                char status[300] = "";
-                ::GetDlgItemTextA(c->dlg, IDC_FIND_STATUS, status, sizeof status);
-                if (status[0] == '(') {
-                    ::PostMessageA(c->main, WM_CLOSE, 0, 0);
-                    return 0;
-                }
-                ::Sleep(5);
-            }
-            return 1;
-        }
-    } closer{dlg, main};
-    HANDLE t = ::CreateThread(nullptr, 0, &Closer::Run, &closer, 0, nullptr);
+    // Another thread closes the explorer once the search is under way.
+    auto searching = [dlg](HWND w) {
+        char status[300] = "";
+        ::GetDlgItemTextA(dlg, IDC_FIND_STATUS, status, sizeof status);
+        return w == dlg && status[0] == '(';
+    };
+    CWindowWatcher closer(searching, [main](HWND, size_t) { ::PostMessageA(main, WM_CLOSE, 0, 0); });
     ::SendMessageA(dlg, WM_COMMAND, IDOK, 0);
-    DWORD code = 1;
-    ::WaitForSingleObject(t, 10000);
-    ::GetExitCodeThread(t, &code);
-    ::CloseHandle(t);
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(closer.Wait(), 1u);
     EXPECT_FALSE(::IsWindow(dlg));
     // The frame's close comes back once the search is over.
     EXPECT_TRUE(WaitFor([&] { return !::IsWindow(main); }, 5000));
