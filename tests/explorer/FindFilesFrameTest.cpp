@@ -1,36 +1,22 @@
 // The explorer frame's Find Files command: one window at a time, made on the folder on show.
-#include "ExplorerFixture.h"
-#include "explorer/ShellIcons.h"
-#include "app/BrindlexApp.h"
-#include "app/MainFrame.h"
+#include "FrameFixture.h"
 #include "explorer/tree/LeftView.h"
 #include "res/resource.h"
 #include <shellapi.h>
 
 namespace {
 
-class FindFilesFrame : public ::testing::Test {
+class FindFilesFrame : public ExplorerFrameTest {
 protected:
     void SetUp() override
     {
-        ClearSettings();
-        AttachSystemImageList();
-        ASSERT_TRUE(CreateExplorerFrame(&TestApp()));
-        frame = dynamic_cast<CMainFrame*>(TestApp().m_pMainWnd);
-        ASSERT_TRUE(frame);
+        ExplorerFrameTest::SetUp();
         // Not the main window: closing it must not end the test's message loop.
         TestApp().m_pMainWnd = nullptr;
-        frame->ShowWindow(SW_SHOWNORMAL);
-    }
-    void TearDown() override
-    {
-        if (frame && ::IsWindow(frame->m_hWnd)) ::DestroyWindow(frame->m_hWnd);
     }
     void Command() { ::SendMessageA(frame->m_hWnd, WM_COMMAND, ID_FIND_FILES, 0); }
     CFindFilesDlg& Dlg() { return frame->m_dlgFindFiles; }
     std::string Field(int id) { return Dlg().GetDlgItemText(id).str(); }
-
-    CMainFrame* frame = nullptr;
 };
 
 }  // namespace
