@@ -63,8 +63,9 @@ BOOL CreateProcessOf(wchar_t* cmd, const char* workDir, PROCESS_INFORMATION* pi)
 {
     STARTUPINFOW si = {};
     si.cb = sizeof si;
-    std::wstring dir = workDir ? std::wstring(workDir, workDir + strlen(workDir)) : L"";
-    return ::CreateProcessW(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, workDir ? dir.c_str() : nullptr, &si, pi);
+    wchar_t dir[MAX_PATH] = L"";
+    if (workDir && !::MultiByteToWideChar(CP_ACP, 0, workDir, -1, dir, MAX_PATH)) return FALSE;
+    return ::CreateProcessW(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, workDir ? dir : nullptr, &si, pi);
 }
 
 // "brindlex.exe args" as an A or a W command line (the exe's own path is plain ASCII).
