@@ -88,38 +88,24 @@ TEST_F(OptionsTest, TextFontChangeLeavesAHexViewAlone)
     EXPECT_EQ(ControlFace(), "Arial");
 }
 
-// Runs `work` against the dialog titled `title` from another thread, then presses `button`.
+// Runs `work` once against this process's dialog titled `title`, from the window watcher's thread.
 class CDialogDriver {
 public:
-    CDialogDriver(const char* title, std::function<void(HWND)> work) : m_title(title), m_work(work)
+    CDialogDriver(const char* title, std::function<void(HWND)> work)
+        : m_watch([title](HWND h) { return IsWindowOf(h, 0, "#32770") && WindowTitle(h) == title; },
+                  [work](HWND h, size_t) { work(h); })
     {
-        m_thread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr);
     }
-    ~CDialogDriver()
-    {
-        ::WaitForSingleObject(m_thread, INFINITE);
-        ::CloseHandle(m_thread);
-    }
-    bool found = false;
+    bool Found() { return m_watch.Wait() == 1; }
 
 private:
-    static DWORD WINAPI Run(LPVOID p)
+    static std::string WindowTitle(HWND h)
     {
-        CDialogDriver* d = (CDialogDriver*)p;
-        for (int i = 0; i < 500; i++) {
-            HWND h = ::FindWindowA("#32770", d->m_title);
-            if (h && ::IsWindowVisible(h)) {
-                d->found = true;
-                d->m_work(h);
-                return 0;
-            }
-            ::Sleep(20);
-        }
-        return 0;
+        char title[64] = "";
+        ::GetWindowTextA(h, title, sizeof title);
+        return title;
     }
-    const char* m_title;
-    std::function<void(HWND)> m_work;
-    HANDLE m_thread;
+    CWindowWatcher m_watch;
 };
 
 TEST(OptionsDialog, ShowsAndStoresTheCheckBoxes)
@@ -141,7 +127,7 @@ TEST(OptionsDialog, ShowsAndStoresTheCheckBoxes)
             ::PostMessageA(h, WM_COMMAND, IDOK, 0);
         });
         RunOptionsDialog();
-        EXPECT_TRUE(driver.found);
+        EXPECT_TRUE(driver.Found());
     }
     EXPECT_EQ(shown[0], (UINT)BST_CHECKED);
     EXPECT_EQ(shown[1], (UINT)BST_UNCHECKED);
@@ -246,7 +232,7 @@ TEST(OptionsDialog, FontDialogRefusesASizeTheViewerWouldNotUse)
             ::PostMessageA(options, WM_COMMAND, IDOK, 0);
         });
         RunOptionsDialog();
-        EXPECT_TRUE(driver.found);
+        EXPECT_TRUE(driver.Found());
     }
     EXPECT_TRUE(fontShown);
     EXPECT_NE(said, "") << "a size of 100 points was taken";

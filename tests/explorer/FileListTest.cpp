@@ -1,33 +1,12 @@
 // The file list with the real list control: cells, rows, sorting, view modes.
 #include "ExplorerFixture.h"
+#include "support/FindData.h"
 #include "explorer/list/SortClass.h"
 #include <shellapi.h>
 #include <shlobj.h>
 #include <functional>
 
 namespace {
-
-// Directory data of an entry that need not exist.
-WIN32_FIND_DATAA Entry(const char* name, DWORD attributes, DWORD size, FILETIME created, FILETIME modified)
-{
-    WIN32_FIND_DATAA fd = {};
-    lstrcpynA(fd.cFileName, name, MAX_PATH);
-    fd.dwFileAttributes = attributes;
-    fd.nFileSizeLow = size;
-    fd.ftCreationTime = created;
-    fd.ftLastWriteTime = modified;
-    return fd;
-}
-
-WIN32_FIND_DATAA FileData(const char* name, DWORD size, FILETIME modified = LocalFileTime(2024, 1, 2))
-{
-    return Entry(name, FILE_ATTRIBUTE_ARCHIVE, size, modified, modified);
-}
-
-WIN32_FIND_DATAA FolderData(const char* name, FILETIME created = LocalFileTime(2024, 1, 2))
-{
-    return Entry(name, FILE_ATTRIBUTE_DIRECTORY, 0, created, created);
-}
 
 WIN32_FIND_DATAA Found(const char* path)
 {
@@ -209,17 +188,6 @@ TEST_F(FileList, SizesFromTwoGigabytesSortAs64BitNumbers)
     ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(std::vector<std::string>(rows.begin() + 2, rows.end()),
               (std::vector<std::string>{"2g", "3g", "4g", "2t"}));
-}
-
-TEST_F(FileList, ComparisonsOfBothDirections)
-{
-    CSortClass::CSortItem a("a", 0), b("B", 0);
-    EXPECT_LT(CSortClass::CompareTextAscending((LPARAM)&a, (LPARAM)&b, 0), 0);
-    EXPECT_GT(CSortClass::CompareTextDescending((LPARAM)&a, (LPARAM)&b, 0), 0);
-    CSortClass::NumericSortItem one = {1, 0, 0}, two = {2, 0, 1};
-    EXPECT_EQ(CSortClass::CompareNumberAscending((LPARAM)&one, (LPARAM)&two, 0), -1);
-    EXPECT_EQ(CSortClass::CompareNumberAscending((LPARAM)&two, (LPARAM)&one, 0), 1);
-    EXPECT_EQ(CSortClass::CompareNumberDescending((LPARAM)&one, (LPARAM)&two, 0), 1);
 }
 
 TEST_F(FileList, ItemDataIsBackAfterTheSort)

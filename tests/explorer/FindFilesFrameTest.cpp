@@ -1,36 +1,22 @@
 // The explorer frame's Find Files command: one window at a time, made on the folder on show.
-#include "ExplorerFixture.h"
-#include "explorer/ShellIcons.h"
-#include "app/BrindlexApp.h"
-#include "app/MainFrame.h"
+#include "FrameFixture.h"
 #include "explorer/tree/LeftView.h"
 #include "res/resource.h"
 #include <shellapi.h>
 
 namespace {
 
-class FindFilesFrame : public ::testing::Test {
+class FindFilesFrame : public ExplorerFrameTest {
 protected:
     void SetUp() override
     {
-        ClearSettings();
-        AttachSystemImageList();
-        ASSERT_TRUE(CreateExplorerFrame(&TestApp()));
-        frame = dynamic_cast<CMainFrame*>(TestApp().m_pMainWnd);
-        ASSERT_TRUE(frame);
+        ExplorerFrameTest::SetUp();
         // Not the main window: closing it must not end the test's message loop.
         TestApp().m_pMainWnd = nullptr;
-        frame->ShowWindow(SW_SHOWNORMAL);
-    }
-    void TearDown() override
-    {
-        if (frame && ::IsWindow(frame->m_hWnd)) ::DestroyWindow(frame->m_hWnd);
     }
     void Command() { ::SendMessageA(frame->m_hWnd, WM_COMMAND, ID_FIND_FILES, 0); }
     CFindFilesDlg& Dlg() { return frame->m_dlgFindFiles; }
     std::string Field(int id) { return Dlg().GetDlgItemText(id).str(); }
-
-    CMainFrame* frame = nullptr;
 };
 
 }  // namespace
@@ -83,30 +69,15 @@ TEST_F(FindFilesFrame, ClosingTheExplorerDuringASearchWaitsForItToUnwind)
     HWND main = frame->m_hWnd;
     ::SetDlgItemTextA(dlg, IDC_FIND_LOOK_IN, dir.Path());
     ::SetDlgItemTextA(dlg, IDC_FIND_CONTAINING, "not in there");
-    struct Closer {
-        HWND dlg, main;
-        static DWORD WINAPI Run(LPVOID p)
-        {
-            Closer* c = (Closer*)p;
-            for (int i = 0; i < 1500; i++) {
-                char status[300] = "";
-                ::GetDlgItemTextA(c->dlg, IDC_FIND_STATUS, status, sizeof status);
-                if (status[0] == '(') {
-                    ::PostMessageA(c->main, WM_CLOSE, 0, 0);
-                    return 0;
-                }
-                ::Sleep(5);
-            }
-            return 1;
-        }
-    } closer{dlg, main};
-    HANDLE t = ::CreateThread(nullptr, 0, &Closer::Run, &closer, 0, nullptr);
+    // Another thread closes the explorer once the search is under way.
+    auto searching = [dlg](HWND w) {
+        char status[300] = "";
+        ::GetDlgItemTextA(dlg, IDC_FIND_STATUS, status, sizeof status);
+        return w == dlg && status[0] == '(';
+    };
+    CWindowWatcher closer(searching, [main](HWND, size_t) { ::PostMessageA(main, WM_CLOSE, 0, 0); });
     ::SendMessageA(dlg, WM_COMMAND, IDOK, 0);
-    DWORD code = 1;
-    ::WaitForSingleObject(t, 10000);
-    ::GetExitCodeThread(t, &code);
-    ::CloseHandle(t);
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(closer.Wait(), 1u);
     EXPECT_FALSE(::IsWindow(dlg));
     // The frame's close comes back once the search is over.
     EXPECT_TRUE(WaitFor([&] { return !::IsWindow(main); }, 5000));

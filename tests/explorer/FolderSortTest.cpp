@@ -1,36 +1,13 @@
 // The folder model's own sort and listing: the order of every column as the list's text and
-// numeric keys give it, reached through typed fields.
-#include "support/TestSupport.h"
+// numeric keys define it, reached through typed fields.
+#include "support/FindData.h"
 #include "explorer/FolderModel.h"
-#include "explorer/list/SortKey.h"
-#include "explorer/list/SortClass.h"
 #include "explorer/NameIndex.h"
+#include <stdlib.h>
 #include <algorithm>
 #include <random>
 
 namespace {
-
-WIN32_FIND_DATAA Entry(const char* name, DWORD attributes, ULONGLONG size, FILETIME created, FILETIME modified)
-{
-    WIN32_FIND_DATAA fd = {};
-    lstrcpynA(fd.cFileName, name, MAX_PATH);
-    fd.dwFileAttributes = attributes;
-    fd.nFileSizeLow = (DWORD)size;
-    fd.nFileSizeHigh = (DWORD)(size >> 32);
-    fd.ftCreationTime = created;
-    fd.ftLastWriteTime = modified;
-    return fd;
-}
-
-WIN32_FIND_DATAA File(const char* name, ULONGLONG size, FILETIME modified = LocalFileTime(2024, 1, 2))
-{
-    return Entry(name, FILE_ATTRIBUTE_ARCHIVE, size, modified, modified);
-}
-
-WIN32_FIND_DATAA Folder(const char* name, FILETIME created = LocalFileTime(2024, 1, 2))
-{
-    return Entry(name, FILE_ATTRIBUTE_DIRECTORY, 0, created, created);
-}
 
 std::vector<std::string> Names(const CFolderModel& m)
 {
@@ -39,7 +16,18 @@ std::vector<std::string> Names(const CFolderModel& m)
     return v;
 }
 
-// The order the list's text and numeric keys give (one stable sort of the keys).
+// The order the list's keys define, built from the cells alone: a folder's text key leads
+// with 0x0A, an undated file's date key is 0x0D, a date key leads with the year (the cells
+// are month first); the Size column is read as a number the way atoi reads it, in 64 bits.
+CString TextKey(const CString& text, bool folder, int column)
+{
+    bool dated = column == 2 || column == 3;
+    if (!folder) return !dated ? text : text.IsEmpty() ? CString('\x0D') : text.Right(4) + text;
+    CString key('\x0A');
+    if (dated) key += text.Right(4);
+    return key + text;
+}
+
 std::vector<std::string> KeyOrder(const CFolderModel& m, int column, bool ascending)
 {
     struct Row {
@@ -51,17 +39,13 @@ std::vector<std::string> KeyOrder(const CFolderModel& m, int column, bool ascend
     for (int i = 0; i < m.GetCount(); i++) {
         const CFolderEntry& e = m.GetAt(i);
         CString cell = e.Cell(column);
-        rows.push_back({MakeTextSortKey(cell, e.Cell(1), column), MakeNumericSortKey(cell), e.strName.str()});
+        rows.push_back({TextKey(cell, e.Cell(1).IsEmpty(), column), strtoll(cell, nullptr, 10), e.strName.str()});
     }
     std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
-        if (column == 1) {
-            CSortClass::NumericSortItem x = {a.number, 0, 0}, y = {b.number, 0, 0};
-            return (ascending ? CSortClass::CompareNumberAscending((LPARAM)&x, (LPARAM)&y, 0)
-                              : CSortClass::CompareNumberDescending((LPARAM)&x, (LPARAM)&y, 0)) < 0;
-        }
-        CSortClass::CSortItem x(a.text, 0), y(b.text, 0);
-        return (ascending ? CSortClass::CompareTextAscending((LPARAM)&x, (LPARAM)&y, 0)
-                          : CSortClass::CompareTextDescending((LPARAM)&x, (LPARAM)&y, 0)) < 0;
+        const Row& x = ascending ? a : b;
+        const Row& y = ascending ? b : a;
+        if (column == 1) return x.number < y.number;
+        return CNameIndex::Compare(x.text, y.text) < 0;
     });
     std::vector<std::string> v;
     for (const Row& r : rows) v.push_back(r.name);
@@ -73,7 +57,7 @@ std::vector<std::string> KeyOrder(const CFolderModel& m, int column, bool ascend
 TEST(FolderSort, EachColumnInTheListsOrder)
 {
     const FILETIME none = {0, 0};
-    WIN32_FIND_DATAA big = File("4g", 0);
+    WIN32_FIND_DATAA big = FileData("4g", 0);
     big.nFileSizeHigh = 1;
     struct Case {
         const char* what;
@@ -83,31 +67,40 @@ TEST(FolderSort, EachColumnInTheListsOrder)
         std::vector<std::string> rows;
     } cases[] = {
         {"name: folders first, then case ignored", 0, true,
-         {File("b.txt", 1), Folder("zeta"), File("A.txt", 1)},
+         {FileData("b.txt", 1), FolderData("zeta"), FileData("A.txt", 1)},
          {"zeta", "A.txt", "b.txt"}},
         {"name descending: files first, ties kept", 0, false,
-         {File("b.txt", 1), Folder("zeta"), File("A.txt", 1), File("B.TXT", 2)},
+         {FileData("b.txt", 1), FolderData("zeta"), FileData("A.txt", 1), FileData("B.TXT", 2)},
          {"b.txt", "B.TXT", "A.txt", "zeta"}},
         {"modified: chronological, undated files first", 3, true,
-         {File("new", 1, LocalFileTime(2024, 1, 1)), File("old", 1, LocalFileTime(2023, 12, 31)),
-          Entry("undated", FILE_ATTRIBUTE_ARCHIVE, 1, none, none), Folder("dir", LocalFileTime(2025, 6, 1))},
+         {FileData("new", 1, LocalFileTime(2024, 1, 1)), FileData("old", 1, LocalFileTime(2023, 12, 31)),
+          Entry("undated", FILE_ATTRIBUTE_ARCHIVE, 1, none, none), FolderData("dir", LocalFileTime(2025, 6, 1))},
          {"dir", "undated", "old", "new"}},
         {"modified: one day ties whatever the hour, in their order", 3, true,
-         {File("late", 1, LocalFileTime(2024, 5, 5, 23)), File("early", 1, LocalFileTime(2024, 5, 5, 1)),
-          File("before", 1, LocalFileTime(2024, 5, 4, 23))},
+         {FileData("late", 1, LocalFileTime(2024, 5, 5, 23)), FileData("early", 1, LocalFileTime(2024, 5, 5, 1)),
+          FileData("before", 1, LocalFileTime(2024, 5, 4, 23))},
          {"before", "late", "early"}},
         {"created: an undated folder before everything", 2, true,
-         {File("file", 1, LocalFileTime(2020, 1, 1)), Folder("dated", LocalFileTime(2001, 1, 1)),
+         {FileData("file", 1, LocalFileTime(2020, 1, 1)), FolderData("dated", LocalFileTime(2001, 1, 1)),
           Entry("undated", FILE_ATTRIBUTE_DIRECTORY, 0, none, none)},
          {"undated", "dated", "file"}},
+        {"created: folders by year although the cells are month first", 2, true,
+         {FolderData("f2024", LocalFileTime(2024, 3, 7)), FolderData("f2023", LocalFileTime(2023, 12, 31)),
+          Entry("undated", FILE_ATTRIBUTE_DIRECTORY, 0, none, none)},
+         {"undated", "f2023", "f2024"}},
+        {"modified descending: dated files, undated files, then folders", 3, false,
+         {FolderData("dir", LocalFileTime(2030, 1, 1)), Entry("undated", FILE_ATTRIBUTE_ARCHIVE, 1, none, none),
+          FileData("old", 1, LocalFileTime(2023, 12, 31)), FileData("new", 1, LocalFileTime(2024, 3, 7))},
+         {"new", "old", "undated", "dir"}},
         {"size: numeric, not by text; folders tie with empty files", 1, true,
-         {File("ten", 10), File("nine", 9), Folder("dir"), File("hundred", 100), File("empty", 0)},
+         {FileData("ten", 10), FileData("nine", 9), FolderData("dir"), FileData("hundred", 100), FileData("empty", 0)},
          {"dir", "empty", "nine", "ten", "hundred"}},
         {"size beyond 32 bits", 1, true,
-         {big, File("3g", 3221225472u), File("2t", 2199023255552ULL), File("1", 1)},
-         {"1", "3g", "4g", "2t"}},
+         {big, FileData("3g", 3221225472u), FileData("2t", 2199023255552ULL), FileData("1", 1),
+          FileData("2g", 2147483648u), FileData("2g-1", 2147483647u)},
+         {"1", "2g-1", "2g", "3g", "4g", "2t"}},
         {"size descending", 1, false,
-         {File("ten", 10), Folder("dir"), File("nine", 9), File("zero", 0)},
+         {FileData("ten", 10), FolderData("dir"), FileData("nine", 9), FileData("zero", 0)},
          {"ten", "nine", "dir", "zero"}},
     };
     for (const Case& c : cases) {
@@ -153,6 +146,41 @@ TEST(FolderSort, TypedKeysGiveTheKeysOrderForEveryColumnAndDirection)
     }
 }
 
+// Names of code page 1252 with bytes above 0x7F: folded values compare as unsigned numbers,
+// accented capitals fold to their small letters, and folders still come first.
+TEST(FolderSort, NamesAboveSevenBitsCompareUnsignedAndFolded)
+{
+    if (::GetACP() != 1252) GTEST_SKIP() << "code page " << ::GetACP();
+    const struct {
+        const char* a;
+        const char* b;
+        int sign;
+    } cases[] = {
+        {"cafe.txt", "caf\xE9.txt", -1},   // e before é
+        {"ea.txt", "\x8A" "a.txt", -1},     // Š (0x8A, small š 0x9A) after every ASCII letter
+        {"\xC9T\xC9", "\xE9t\xE9", 0},      // ÉTÉ equals été
+        {"\xD6" "dir", "\xF6" "DIR", 0},    // Ödir equals ödir
+        {"odir", "\xD6" "dir", -1},
+        {"abc", "ab", 1},
+        {"", "a", -1},
+    };
+    for (const auto& c : cases) {
+        int r = CNameIndex::Compare(c.a, c.b);
+        EXPECT_EQ((r > 0) - (r < 0), c.sign) << c.a << " / " << c.b;
+        int back = CNameIndex::Compare(c.b, c.a);
+        EXPECT_EQ((back > 0) - (back < 0), -c.sign) << c.b << " / " << c.a;
+    }
+    // The name sort of the model: folders before every file, then the folded order, ties kept.
+    CFolderModel m;
+    m.Reset("C:\\nowhere");
+    for (const WIN32_FIND_DATAA& fd : {FileData("\x8A" "a.txt", 3), FileData("caf\xE9.txt", 1), FileData("\xC9T\xC9", 1),
+                                       FileData("cafe.txt", 1), FolderData("\xD6" "dir"), FileData("\xE9t\xE9", 1)})
+        m.Append(CFolderModel::MakeEntry(fd));
+    m.Sort(0);
+    EXPECT_EQ(Names(m), (std::vector<std::string>{"\xD6" "dir", "cafe.txt", "caf\xE9.txt", "\x8A" "a.txt", "\xC9T\xC9", "\xE9t\xE9"}));
+    EXPECT_EQ(Names(m), KeyOrder(m, 0, true));
+}
+
 TEST(FolderSort, OneFoldForIndexSortAndNames)
 {
     const char* pairs[][2] = {{"Report.TXT", "report.txt"}, {"\xC9T\xC9", "\xE9t\xE9"}, {"a", "A"}, {"ab", "ab "}};
@@ -185,7 +213,7 @@ TEST(FolderSort, RemovingManyKeepsTheRestInOrder)
 {
     CFolderModel m;
     m.Reset("T:\\");
-    for (const char* n : {"a", "b", "c", "d", "e"}) m.Add(File(n, 1));
+    for (const char* n : {"a", "b", "c", "d", "e"}) m.Add(FileData(n, 1));
     std::vector<int> now = m.RemoveRows({0, 2, 3});
     EXPECT_EQ(Names(m), (std::vector<std::string>{"b", "e"}));
     EXPECT_EQ(now, (std::vector<int>{-1, 0, -1, -1, 1}));
@@ -197,7 +225,7 @@ TEST(FolderSort, FindFromForTypeAhead)
 {
     CFolderModel m;
     m.Reset("T:\\");
-    for (const char* n : {"alpha", "Beta", "bravo", "charlie"}) m.Add(File(n, 1));
+    for (const char* n : {"alpha", "Beta", "bravo", "charlie"}) m.Add(FileData(n, 1));
     EXPECT_EQ(m.FindFrom("b", 0, true, false), 1);
     EXPECT_EQ(m.FindFrom("B", 2, true, false), 2);
     EXPECT_EQ(m.FindFrom("b", 3, true, false), -1);

@@ -1,31 +1,13 @@
 // The explorer's main frame made the way the application makes it.
-#include "ExplorerFixture.h"
-#include "explorer/ShellIcons.h"
-#include "app/BrindlexApp.h"
-#include "app/MainFrame.h"
+#include "FrameFixture.h"
 #include "fw/DocTemplate.h"
 #include "res/resource.h"
 #include <shellapi.h>
 
 namespace {
 
-class MainFrame : public ::testing::Test {
+class MainFrame : public ExplorerFrameTest {
 protected:
-    void SetUp() override
-    {
-        ClearSettings();
-        AttachSystemImageList();
-        ASSERT_TRUE(CreateExplorerFrame(&TestApp()));
-        frame = dynamic_cast<CMainFrame*>(TestApp().m_pMainWnd);
-        ASSERT_TRUE(frame);
-        frame->ShowWindow(SW_SHOWNORMAL);
-    }
-    void TearDown() override
-    {
-        // Not the main window any more: closing it must not end the test's message loop.
-        TestApp().m_pMainWnd = nullptr;
-        if (frame && ::IsWindow(frame->m_hWnd)) ::DestroyWindow(frame->m_hWnd);
-    }
     CBrindlexDoc* Doc() { return static_cast<CBrindlexDoc*>(AfxGetDocTemplate()->GetDocument()); }
     HMENU Popup(int pos) { return ::GetSubMenu(frame->GetMenu(), pos); }
     std::string ItemText(HMENU menu, int pos)
@@ -42,8 +24,6 @@ protected:
         ::GetMenuItemInfoA(menu, pos, TRUE, &mi);
         return mi.fState | mi.fType;
     }
-
-    CMainFrame* frame = nullptr;
 };
 
 }  // namespace

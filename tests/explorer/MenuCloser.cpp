@@ -13,6 +13,29 @@ HMENU MenuOf(HWND h)
 }
 }  // namespace
 
+std::string MenuLayout(HMENU menu)
+{
+    std::string layout;
+    int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; i++) {
+        if (i) layout += "|";
+        char text[256] = "";
+        MENUITEMINFOA mii = {};
+        mii.cbSize = sizeof mii;
+        mii.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        mii.dwTypeData = text;
+        mii.cch = sizeof text;
+        if (!::GetMenuItemInfoA(menu, (UINT)i, TRUE, &mii)) continue;
+        if (mii.fType & MFT_SEPARATOR)
+            layout += "-";
+        else if (mii.hSubMenu)
+            layout += std::string(text) + "{" + MenuLayout(mii.hSubMenu) + "}";
+        else
+            layout += std::string(text) + "=" + std::to_string(mii.wID);
+    }
+    return layout;
+}
+
 HWND FindPopupMenu(DWORD pid)
 {
     return FindTopWindowWhere(0, [pid](HWND h) { return IsWindowOf(h, pid, "#32768"); });
@@ -30,6 +53,7 @@ void CMenuCloser::Answer(HWND found)
     HMENU menu = MenuOf(found);
     int count = menu ? ::GetMenuItemCount(menu) : 0;
     int chosen = -1;
+    if (menu) m_layout = MenuLayout(menu);
     for (int i = 0; i < count; i++) {
         char text[256] = "";
         ::GetMenuStringA(menu, (UINT)i, text, sizeof text, MF_BYPOSITION);

@@ -10,6 +10,8 @@
 
 // The visible popup menu window of process pid, or null.
 HWND FindPopupMenu(DWORD pid);
+// A menu of this process as CMenuCloser::Layout gives it.
+std::string MenuLayout(HMENU menu);
 
 class CMenuCloser {
 public:
@@ -19,6 +21,9 @@ public:
 
     bool Wait() { return m_watch.Wait() > 0; }  // false when no menu came
     std::vector<std::string> Items() { Wait(); return m_items; }
+    // The whole menu with its sub-menus: items "text=id" joined by '|', a separator "-",
+    // a sub-menu "text{...}".
+    std::string Layout() { Wait(); return m_layout; }
     // What a check of the caller's saw while the menu was open.
     bool m_bCheckWhileOpen = false;
     bool (*m_pfnCheck)() = nullptr;
@@ -29,5 +34,6 @@ private:
     std::string m_pick;
     char m_key;
     std::vector<std::string> m_items;
+    std::string m_layout;
     CWindowWatcher m_watch;
 };

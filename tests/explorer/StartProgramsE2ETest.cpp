@@ -36,7 +36,32 @@ protected:
         return app.SelectPath(folder.c_str()) && WaitFor([&] { return ShowsRow(name); }, 5000) && app.SelectRows({name});
     }
     bool ListCommand(UINT id) { return app.PaneCommand(app.List(), id); }
-
+    // Answers the platform's Open dialog of Open With with that program.
+    void ChooseProgram(const std::string& program)
+    {
+        HWND dlg = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (dlg = FindDialogOf(app.ProcessId(), true)) != nullptr; }, 10000));
+        // The file name field: an edit box, or the edit inside a combo box.
+        HWND name = nullptr;
+        ASSERT_TRUE(WaitFor([&] {
+            name = ::GetDlgItem(dlg, 0x47C);
+            if (!name) name = ::GetDlgItem(dlg, 0x480);
+            return name != nullptr;
+        }, 5000)) << WindowText(dlg);
+        ::SendMessageA(name, WM_SETTEXT, 0, (LPARAM)program.c_str());
+        ::PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dlg); }, 5000));
+    }
+    // The command lines the recorder copied into folder rel has written, sorted.
+    std::vector<std::string> Recorded(const std::string& rel)
+    {
+        std::vector<std::string> lines;
+        std::string folder = drive.Path(rel.c_str()).str() + "\\";
+        for (const std::string& name : SortedNamesIn(drive.Path(rel.c_str())))
+            if (name.compare(0, 5, "args-") == 0) lines.push_back(ReadFileBytes((folder + name).c_str()));
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    }
 };
 
 std::string Beside(const char* name)
@@ -104,33 +129,12 @@ TEST_F(StartProgramsE2E, OpenWithALineTooLongSaysSoAndRemembersNothing)
     std::string rel = fileDir + "\\" + std::string(46, 'f') + ".txt";
     ASSERT_TRUE(drive.MakeFile(rel.c_str(), "f"));
     ASSERT_EQ(drive.Path(rel.c_str()).GetLength(), 255);
-    std::string recorded = std::string(drive.Path((programDir + "\\args-*.txt").c_str()));
-    auto recordings = [&] {
-        WIN32_FIND_DATAA fd;
-        HANDLE h = ::FindFirstFileA(recorded.c_str(), &fd);
-        if (h == INVALID_HANDLE_VALUE) return 0;
-        int n = 0;
-        do n++;
-        while (::FindNextFileA(h, &fd));
-        ::FindClose(h);
-        return n;
-    };
+    auto recordings = [&] { return (int)Recorded(programDir).size(); };
     // Open With: the program is chosen in the platform's Open dialog.
     auto openWith = [&](const std::string& fileRel, bool refused) {
         ASSERT_TRUE(SelectFile(fileRel));
         ::PostMessageA(app.List(), WM_COMMAND, ID_OPEN_WITH, 0);
-        HWND dlg = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (dlg = FindDialogOf(app.ProcessId(), true)) != nullptr; }, 10000));
-        // The file name field: an edit box, or the edit inside a combo box.
-        HWND name = nullptr;
-        ASSERT_TRUE(WaitFor([&] {
-            name = ::GetDlgItem(dlg, 0x47C);
-            if (!name) name = ::GetDlgItem(dlg, 0x480);
-            return name != nullptr;
-        }, 5000)) << WindowText(dlg);
-        ::SendMessageA(name, WM_SETTEXT, 0, (LPARAM)program.c_str());
-        ::PostMessageA(dlg, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(WaitFor([&] { return !::IsWindow(dlg); }, 5000));
+        ASSERT_NO_FATAL_FAILURE(ChooseProgram(program));
         CDialogAnswerer box(IDOK, app.ProcessId());
         if (!refused) {
             // Once the program has been started and the command has run to its end (a box it
@@ -177,4 +181,39 @@ TEST(ViewRefusal, ANameWithADoubleQuoteIsRefusedWithAMessage)
     ASSERT_TRUE(box.Wait());
     EXPECT_EQ(box.Caption(), "File Error!");
     EXPECT_EQ(box.Text(), "say\"hi\".txt cannot be viewed: its name holds a double quote!");
+}
+
+TEST_F(StartProgramsE2E, OpenWithTwoFilesAsksOnceAndStartsTheProgramForEach)
+{
+    ASSERT_TRUE(drive.MakeDir("Tools"));
+    std::string program = drive.Path("Tools\\rec.exe").str();
+    ASSERT_TRUE(::CopyFileA(Beside("argsrecorder.exe").c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(drive.MakeFile("Data\\with blank.txt", "w"));
+    ASSERT_TRUE(app.SelectPath("S:\\Data"));
+    ASSERT_TRUE(WaitFor([&] { return ShowsRow("with blank.txt"); }, 5000));
+    ASSERT_TRUE(app.SelectRows({"a.txt", "with blank.txt"}));
+    ::PostMessageA(app.List(), WM_COMMAND, ID_OPEN_WITH, 0);
+    ASSERT_NO_FATAL_FAILURE(ChooseProgram(program));
+    ASSERT_TRUE(WaitFor([&] { return Recorded("Tools").size() == 2; }, 10000));
+    app.Sync();
+    // Chosen once, for the first file: no second question.
+    EXPECT_EQ(FindDialogOf(app.ProcessId()), nullptr);
+    std::string q = "\"" + program + "\" ";
+    EXPECT_EQ(Recorded("Tools"), (std::vector<std::string>{q + "\"S:\\Data\\a.txt\"", q + "\"S:\\Data\\with blank.txt\""}));
+    EXPECT_EQ(TestApp().GetProfileString("mre", "mre1", ""), program.c_str());
+    EXPECT_EQ(TestApp().GetProfileString("mre", "mre2", ""), "");
+}
+
+TEST_F(StartProgramsE2E, OpenWithAFolderFirstAsksNothingAndStartsNothing)
+{
+    ASSERT_TRUE(drive.MakeDir("Data\\Sub"));
+    ASSERT_TRUE(app.SelectPath("S:\\Data"));
+    ASSERT_TRUE(WaitFor([&] { return ShowsRow("Sub"); }, 5000));
+    ASSERT_TRUE(app.SelectRows({"Sub", "a.txt"}));
+    CDialogAnswerer box(IDCANCEL, app.ProcessId());
+    ASSERT_TRUE(ListCommand(ID_OPEN_WITH));
+    EXPECT_FALSE(box.Stop());
+    EXPECT_TRUE(app.CBrindlex::Children().empty());
+    EXPECT_EQ(TestApp().GetProfileString("mre", "mre1", ""), "");
+    EXPECT_EQ(app.SelectedPath(), "S:\\Data");
 }

@@ -25,34 +25,12 @@ public:
     POINT menuPoint = {0, 0};
 };
 
-BOOL CALLBACK FindOtherDialog(HWND h, LPARAM lp)
+// This process's top-level dialog other than Find Files (the folder browser).
+bool IsOtherDialog(HWND h)
 {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(h, &pid);
-    char cls[32] = "", title[64] = "";
-    ::GetClassNameA(h, cls, sizeof cls);
+    char title[64] = "";
     ::GetWindowTextA(h, title, sizeof title);
-    if (pid == ::GetCurrentProcessId() && ::IsWindowVisible(h) && !strcmp(cls, "#32770") &&
-        strcmp(title, "Find Files") != 0) {
-        *(HWND*)lp = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Finds the process's top-level dialog other than Find Files and cancels it.
-DWORD WINAPI CancelOtherDialog(LPVOID)
-{
-    for (int i = 0; i < 500; i++) {
-        HWND found = nullptr;
-        ::EnumWindows(FindOtherDialog, (LPARAM)&found);
-        if (found) {
-            ::PostMessageA(found, WM_COMMAND, IDCANCEL, 0);
-            return 0;
-        }
-        ::Sleep(20);
-    }
-    return 1;
+    return IsWindowOf(h, 0, "#32770") && strcmp(title, "Find Files") != 0;
 }
 
 // A file of n zero bytes, made by setting its end.
@@ -341,31 +319,15 @@ TEST_F(FindFilesDlg, ClosingDuringALongContentScanWaitsForTheSearchToUnwind)
     Set(IDC_FIND_CONTAINING, "no such text anywhere");
     HWND h = dlg.m_hWnd;
     // Another thread closes the window once the scan is under way, as the close box would.
-    struct Closer {
-        HWND h;
-        bool sawCancel = false;
-        static DWORD WINAPI Run(LPVOID p)
-        {
-            Closer* c = (Closer*)p;
-            for (int i = 0; i < 1500; i++) {
-                char status[300] = "", button[32] = "";
-                ::GetDlgItemTextA(c->h, IDC_FIND_STATUS, status, sizeof status);
-                ::GetDlgItemTextA(c->h, IDOK, button, sizeof button);
-                if (status[0] == '(' && !strcmp(button, "Cancel")) {
-                    c->sawCancel = true;
-                    ::PostMessageA(c->h, WM_CLOSE, 0, 0);
-                    return 0;
-                }
-                ::Sleep(5);
-            }
-            return 1;
-        }
-    } closer{h};
-    HANDLE t = ::CreateThread(nullptr, 0, &Closer::Run, &closer, 0, nullptr);
+    auto scanning = [h](HWND w) {
+        char status[300] = "", button[32] = "";
+        ::GetDlgItemTextA(h, IDC_FIND_STATUS, status, sizeof status);
+        ::GetDlgItemTextA(h, IDOK, button, sizeof button);
+        return w == h && status[0] == '(' && !strcmp(button, "Cancel");
+    };
+    CWindowWatcher closer(scanning, [](HWND w, size_t) { ::PostMessageA(w, WM_CLOSE, 0, 0); });
     Search();
-    ::WaitForSingleObject(t, 10000);
-    ::CloseHandle(t);
-    EXPECT_TRUE(closer.sawCancel);
+    EXPECT_EQ(closer.Wait(), 1u);
     EXPECT_FALSE(::IsWindow(h));
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     EXPECT_EQ(host.destroyed, 1);
@@ -395,13 +357,9 @@ TEST_F(FindFilesDlg, RightClickAsksTheHostForTheShellMenuOfTheSelectedRow)
 
 TEST_F(FindFilesDlg, CancellingTheFolderBrowserEmptiesLookIn)
 {
-    HANDLE t = ::CreateThread(nullptr, 0, CancelOtherDialog, nullptr, 0, nullptr);
+    CWindowWatcher cancel(IsOtherDialog, [](HWND h, size_t) { ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0); });
     Click(IDC_FIND_BROWSE);
-    DWORD code = 1;
-    ::WaitForSingleObject(t, 10000);
-    ::GetExitCodeThread(t, &code);
-    ::CloseHandle(t);
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(cancel.Wait(), 1u);
     EXPECT_EQ(Get(IDC_FIND_LOOK_IN), "");
 }
 

@@ -50,35 +50,54 @@ std::vector<std::string> TempCopies()
     return found;
 }
 
-bool CBrindlex::Launch(const std::string& args, const char* workDir)
+namespace {
+
+BOOL CreateProcessOf(char* cmd, const char* workDir, PROCESS_INFORMATION* pi)
 {
-    std::string cmd = "\"" + BrindlexExe() + "\"" + (args.empty() ? "" : " " + args);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    std::vector<char> buf(cmd.begin(), cmd.end());
-    buf.push_back('\0');
-    if (!::CreateProcessA(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, workDir, &si, &m_pi)) return false;
-    ::WaitForInputIdle(m_pi.hProcess, 10000);
+    return ::CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, workDir, &si, pi);
+}
+
+BOOL CreateProcessOf(wchar_t* cmd, const char* workDir, PROCESS_INFORMATION* pi)
+{
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    wchar_t dir[MAX_PATH] = L"";
+    if (workDir && !::MultiByteToWideChar(CP_ACP, 0, workDir, -1, dir, MAX_PATH)) return FALSE;
+    return ::CreateProcessW(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, workDir ? dir : nullptr, &si, pi);
+}
+
+// "brindlex.exe args" as an A or a W command line (the exe's own path is plain ASCII).
+template <class Text>
+bool LaunchBrindlex(const Text& args, const char* workDir, PROCESS_INFORMATION* pi)
+{
+    std::string exe = BrindlexExe();
+    Text cmd = Text(1, '"') + Text(exe.begin(), exe.end()) + Text(1, '"');
+    if (!args.empty()) cmd += Text(1, ' ') + args;
+    std::vector<typename Text::value_type> buf(cmd.begin(), cmd.end());
+    buf.push_back(0);
+    if (!CreateProcessOf(buf.data(), workDir, pi)) return false;
+    ::WaitForInputIdle(pi->hProcess, 10000);
     return true;
 }
 
+}  // namespace
+
+bool CBrindlex::Launch(const std::string& args, const char* workDir) { return LaunchBrindlex(args, workDir, &m_pi); }
+
 bool CBrindlex::Start(const std::string& args, const char* titlePrefix, const char* workDir)
 {
-    if (!Launch(args, workDir)) return false;
-    m_frame = WaitTopWindow(m_pi.dwProcessId, titlePrefix);
-    return m_frame != nullptr;
+    return Launch(args, workDir) && WaitFrame(titlePrefix);
 }
 
 bool CBrindlex::StartWide(const std::wstring& args, const char* titlePrefix)
 {
-    std::string exe = BrindlexExe();
-    std::wstring cmd = L"\"" + std::wstring(exe.begin(), exe.end()) + L"\"" + (args.empty() ? L"" : L" " + args);
-    STARTUPINFOW si = {};
-    si.cb = sizeof si;
-    std::vector<wchar_t> buf(cmd.begin(), cmd.end());
-    buf.push_back(L'\0');
-    if (!::CreateProcessW(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi)) return false;
-    ::WaitForInputIdle(m_pi.hProcess, 10000);
+    return LaunchBrindlex(args, nullptr, &m_pi) && WaitFrame(titlePrefix);
+}
+
+bool CBrindlex::WaitFrame(const char* titlePrefix)
+{
     m_frame = WaitTopWindow(m_pi.dwProcessId, titlePrefix);
     return m_frame != nullptr;
 }
@@ -95,7 +114,7 @@ CBrindlex::~CBrindlex()
     ::CloseHandle(m_pi.hProcess);
 }
 
-std::vector<DWORD> CBrindlex::Children() const
+std::vector<DWORD> CBrindlex::ChildrenOf(DWORD pid)
 {
     std::vector<DWORD> kids;
     CHandle snap(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
@@ -103,8 +122,7 @@ std::vector<DWORD> CBrindlex::Children() const
     pe.dwSize = sizeof pe;
     if (snap.IsValid() && ::Process32First(snap, &pe)) {
         do
-            if (pe.th32ParentProcessID == m_pi.dwProcessId && pe.th32ProcessID != m_pi.dwProcessId)
-                kids.push_back(pe.th32ProcessID);
+            if (pe.th32ParentProcessID == pid && pe.th32ProcessID != pid) kids.push_back(pe.th32ProcessID);
         while (::Process32Next(snap, &pe));
     }
     return kids;
@@ -112,16 +130,7 @@ std::vector<DWORD> CBrindlex::Children() const
 
 void CBrindlex::KillChildrenOf(DWORD pid)
 {
-    CHandle snap(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32 pe = {};
-    pe.dwSize = sizeof pe;
-    std::vector<DWORD> kids;
-    if (snap.IsValid() && ::Process32First(snap, &pe)) {
-        do
-            if (pe.th32ParentProcessID == pid && pe.th32ProcessID != pid) kids.push_back(pe.th32ProcessID);
-        while (::Process32Next(snap, &pe));
-    }
-    for (DWORD k : kids) {
+    for (DWORD k : ChildrenOf(pid)) {
         HWND w = FindTopWindow(k, "Brindlex");
         if (w) ::PostMessageA(w, WM_CLOSE, 0, 0);
         CHandle p(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, k));
@@ -177,10 +186,14 @@ void CBrindlex::Keys(WORD vk, bool ctrl, bool alt)
 {
     // Keys go to the thread that has the focus: the frame's, once it has taken the activation.
     ::SetForegroundWindow(m_frame);
-    WaitFor([&] {
+    bool focused = WaitFor([&] {
         GUITHREADINFO gti = {};
         return Gui(&gti) && gti.hwndActive == m_frame && gti.hwndFocus;
     }, 5000);
+    if (!focused) {
+        ADD_FAILURE() << "the frame did not take the focus: key " << vk << " not sent";
+        return;
+    }
     SendKeys(vk, ctrl, alt);
     Sync();
 }

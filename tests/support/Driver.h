@@ -44,7 +44,8 @@ public:
     bool Loading() const;
     bool WaitWhole(int timeoutMs = 60000) const;
     void Command(UINT id);     // sends WM_COMMAND and waits until it has been handled
-    // A key press through the input queue, once the frame has the focus; what it does shows later.
+    // A key press through the input queue, once the frame has the focus (the test fails when
+    // it never does); what it does shows later.
     void Keys(WORD vk, bool ctrl = false, bool alt = false);
     // Returns once the frame has taken and handled all input sent before (its focus must still
     // be in the frame, which has a menu); false when it did not within timeoutMs.
@@ -57,13 +58,16 @@ public:
     bool WaitExit(int timeoutMs = 10000);
     DWORD Pid() const { return m_pi.dwProcessId; }
     // Processes started by this one (new viewers), by command line.
-    std::vector<DWORD> Children() const;
+    std::vector<DWORD> Children() const { return ChildrenOf(m_pi.dwProcessId); }
+    static std::vector<DWORD> ChildrenOf(DWORD pid);
     static void KillChildrenOf(DWORD pid);
     void Sync() const;  // returns once the process has handled what was sent before
 
 protected:
     // Starts "brindlex.exe args" without waiting for a window.
     bool Launch(const std::string& args, const char* workDir = nullptr);
+    // Waits for the main window with that title prefix.
+    bool WaitFrame(const char* titlePrefix);
     bool Gui(GUITHREADINFO* gti) const;
     PROCESS_INFORMATION m_pi = {};
     HWND m_frame = nullptr;

@@ -1,6 +1,5 @@
 #include "explorer/list/SortClass.h"
 #include "explorer/list/BrindlexView.h"
-#include "explorer/NameIndex.h"
 #include <vector>
 
 CSortClass::CSortClass(CBrindlexView* pList, int nColumn, bool bNumeric)
@@ -30,30 +29,4 @@ void CSortClass::Sort(bool bAscending)
         if (mark >= 0 && mark < n) ::SendMessageA(list.m_hWnd, LVM_SETSELECTIONMARK, 0, now[(size_t)mark]);
     }
     ::InvalidateRect(list.m_hWnd, nullptr, FALSE);
-}
-
-int CALLBACK CSortClass::CompareTextAscending(LPARAM lParam1, LPARAM lParam2, LPARAM)
-{
-    const CSortItem* a = (const CSortItem*)lParam1;
-    const CSortItem* b = (const CSortItem*)lParam2;
-    return CNameIndex::Compare(a->m_strKey, b->m_strKey);
-}
-
-int CALLBACK CSortClass::CompareTextDescending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
-{
-    return CompareTextAscending(lParam2, lParam1, lParamSort);
-}
-
-int CALLBACK CSortClass::CompareNumberAscending(LPARAM lParam1, LPARAM lParam2, LPARAM)
-{
-    long long a = ((const NumericSortItem*)lParam1)->nKey;
-    long long b = ((const NumericSortItem*)lParam2)->nKey;
-    return a == b ? 0 : (a > b ? 1 : -1);
-}
-
-int CALLBACK CSortClass::CompareNumberDescending(LPARAM lParam1, LPARAM lParam2, LPARAM)
-{
-    long long a = ((const NumericSortItem*)lParam1)->nKey;
-    long long b = ((const NumericSortItem*)lParam2)->nKey;
-    return a == b ? 0 : (a < b ? 1 : -1);
 }
