@@ -13,6 +13,15 @@ CString CFolderEntry::Cell(int column) const
     }
 }
 
+CString CFolderEntry::CommandName() const
+{
+    switch (nNameUse) {
+    case FIND_NAME_OWN: return strName;
+    case FIND_NAME_SHORT: return CString(szShortName);
+    default: return CString();
+    }
+}
+
 void CFolderModel::Reset(const char* folder)
 {
     m_strFolder = (folder && *folder) ? WithBackslash(folder) : CString();
@@ -44,13 +53,17 @@ bool CFolderModel::Load(const char* folder)
     return true;
 }
 
-CString CFolderModel::GetPath(int i) const { return m_strFolder + m_entries[(size_t)i].strName; }
+CString CFolderModel::GetPath(int i) const
+{
+    CString name = m_entries[(size_t)i].CommandName();
+    return name.IsEmpty() ? name : m_strFolder + name;
+}
 
 CArray<CString> CFolderModel::GetPaths(const CArray<int>& indexes) const
 {
     CArray<CString> paths;
     for (int k = 0; k < indexes.GetSize(); k++)
-        if (indexes[k] >= 0 && indexes[k] < GetCount()) paths.Add(GetPath(indexes[k]));
+        if (indexes[k] >= 0 && indexes[k] < GetCount() && GetAt(indexes[k]).IsUsable()) paths.Add(GetPath(indexes[k]));
     return paths;
 }
 
@@ -87,6 +100,8 @@ CFolderEntry CFolderModel::MakeEntry(const WIN32_FIND_DATAA& fd)
     e.nSize = ((ULONGLONG)fd.nFileSizeHigh << 32) | fd.nFileSizeLow;
     e.ftCreated = fd.ftCreationTime;
     e.ftModified = fd.ftLastWriteTime;
+    e.nNameUse = (BYTE)NameUseOf(fd);
+    if (e.nNameUse == FIND_NAME_SHORT) lstrcpynA(e.szShortName, fd.cAlternateFileName, sizeof e.szShortName);
     return e;
 }
 

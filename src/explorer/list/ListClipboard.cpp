@@ -2,12 +2,15 @@
 // block; a pasted block is copied into the selected folder row or the folder on show.
 #include "explorer/list/BrindlexView.h"
 #include "explorer/FileClipboard.h"
+#include "explorer/NameRefusal.h"
 #include "fw/OleDataObject.h"
 
 void CBrindlexView::OnEditCopy()
 {
+    CNameRefusal refusal(m_hWnd);
+    CArray<int> rows = refusal.Filter(GetModel(), GetSelectedRows());
     CWaitCursor wait;
-    CopyFilesToClipboard(this, GetSelectedPaths());
+    if (!rows.IsEmpty()) CopyFilesToClipboard(this, GetModel().GetPaths(rows));
 }
 
 void CBrindlexView::OnEditPaste()

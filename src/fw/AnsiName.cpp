@@ -1,0 +1,50 @@
+#include "fw/AnsiName.h"
+#include <string.h>
+#include <wchar.h>
+#include <vector>
+
+bool HasWildcard(const char* path)
+{
+    // Neither character can be the trail byte of a double-byte character.
+    return path && strpbrk(path, "?*") != nullptr;
+}
+
+bool ExactAnsi(const wchar_t* wide, CString& out)
+{
+    // Without the flag a character may come out as a look-alike ("\x3a9mega" as "Omega") and
+    // nothing says so; the way back catches whatever the flag does not. UTF-8 takes neither
+    // the flag nor the question (the way back still catches a lone surrogate).
+    bool utf8 = ::GetACP() == CP_UTF8;
+    DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL lossy = FALSE;
+    BOOL* pLossy = utf8 ? nullptr : &lossy;
+    int n = ::WideCharToMultiByte(CP_ACP, flags, wide, -1, nullptr, 0, nullptr, pLossy);
+    if (n <= 0 || lossy) return false;
+    std::vector<char> buf((size_t)n);
+    if (::WideCharToMultiByte(CP_ACP, flags, wide, -1, buf.data(), n, nullptr, pLossy) <= 0 || lossy) return false;
+    int wn = ::MultiByteToWideChar(CP_ACP, 0, buf.data(), -1, nullptr, 0);
+    if (wn <= 0) return false;
+    std::vector<wchar_t> back((size_t)wn);
+    if (::MultiByteToWideChar(CP_ACP, 0, buf.data(), -1, back.data(), wn) <= 0 || wcscmp(back.data(), wide) != 0)
+        return false;
+    out = buf.data();
+    return true;
+}
+
+CString ShownAnsi(const wchar_t* wide)
+{
+    int n = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return CString();
+    std::vector<char> buf((size_t)n);
+    if (::WideCharToMultiByte(CP_ACP, 0, wide, -1, buf.data(), n, nullptr, nullptr) <= 0) return CString();
+    return CString(buf.data());
+}
+
+std::wstring WideOf(const char* ansi)
+{
+    int n = ansi ? ::MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0) : 0;
+    if (n <= 0) return std::wstring();
+    std::vector<wchar_t> buf((size_t)n);
+    if (::MultiByteToWideChar(CP_ACP, 0, ansi, -1, buf.data(), n) <= 0) return std::wstring();
+    return std::wstring(buf.data());
+}
