@@ -67,6 +67,14 @@ CArray<CString> CFolderModel::GetPaths(const CArray<int>& indexes) const
     return paths;
 }
 
+bool CFolderModel::ContainsEntry(const WIN32_FIND_DATAA& fd) const
+{
+    if (NameUseOf(fd) != FIND_NAME_SHORT || !Contains(fd.cFileName)) return Contains(fd.cFileName);
+    for (const CFolderEntry& e : m_entries)
+        if (e.nNameUse == FIND_NAME_SHORT && CNameIndex::Same(e.szShortName, fd.cAlternateFileName)) return true;
+    return false;
+}
+
 int CFolderModel::Find(const char* name) const
 {
     if (!Contains(name)) return -1;
@@ -107,7 +115,7 @@ CFolderEntry CFolderModel::MakeEntry(const WIN32_FIND_DATAA& fd)
 
 int CFolderModel::Add(const WIN32_FIND_DATAA& fd)
 {
-    if (Contains(fd.cFileName)) return -1;
+    if (ContainsEntry(fd)) return -1;
     return Append(MakeEntry(fd));
 }
 

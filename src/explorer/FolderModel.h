@@ -60,6 +60,9 @@ public:
 
     // Whether an entry of that name exists, ignoring case, without a walk over the entries.
     bool Contains(const char* name) const { return m_index.Contains(name); }
+    // Whether the entry listed as fd has one: by name, or for a name that is not the file's
+    // own (several may show alike) by its short name.
+    bool ContainsEntry(const WIN32_FIND_DATAA& fd) const;
     // The first entry of that name ignoring case, or -1.
     int Find(const char* name) const;
     // The first entry from start on (wrapping to the top when bWrap) whose name begins with

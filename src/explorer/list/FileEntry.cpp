@@ -173,7 +173,7 @@ LRESULT CBrindlexView::OnSetItem(WPARAM wp, LPARAM lp)
 void CBrindlexView::AddFileEntry(const WIN32_FIND_DATAA& fd, const CString& strFolder)
 {
     CFolderModel& model = GetModel();
-    if (model.Contains(fd.cFileName)) return;
+    if (model.ContainsEntry(fd)) return;
     // A caller that lists before telling the folder: the model learns it here.
     if (model.GetFolder().IsEmpty() && !strFolder.IsEmpty() && model.GetCount() == 0) {
         model.Reset(strFolder);

@@ -115,7 +115,7 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
                 // A folder that had no sub-folders gets its expand button with its first one.
                 AppendPlaceholder(target);
             }
-            if (!list || model->Contains(fd.cFileName)) continue;
+            if (!list || model->ContainsEntry(fd)) continue;
             // The enumeration's own data: a look-up per entry would cost a scan of the folder each.
             if (!IsHiddenSystemFolder(fd.dwFileAttributes)) list->AddFileEntry(fd, targetPath);
         }
@@ -133,7 +133,8 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     if (list) {
         std::vector<int> gone;
         for (int i = 0; i < model->GetCount(); i++)
-            if (!stillThere(model->GetFolder(), model->GetAt(i).strName)) gone.push_back(i);
+            if (!stillThere(model->GetFolder(), model->GetAt(i).IsUsable() ? model->GetAt(i).CommandName() : model->GetAt(i).strName))
+                gone.push_back(i);
         list->DeleteRows(gone);
     }
 
