@@ -40,13 +40,6 @@ std::string Utf8(const std::wstring& w)
     return s;
 }
 
-bool MakeWideFile(const std::wstring& path, const std::string& bytes)
-{
-    CFileHandle h(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-    DWORD done = 0;
-    return h.IsValid() && ::WriteFile(h, bytes.data(), (DWORD)bytes.size(), &done, nullptr) && done == bytes.size();
-}
-
 std::string ReadWide(const std::wstring& path)
 {
     CFileHandle h(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -87,6 +80,21 @@ std::wstring Reached(const char* path)
     return h.IsValid() ? std::wstring(fd.cFileName) : std::wstring();
 }
 
+// The paths of the file-drop block on the clipboard.
+std::vector<std::string> ClipboardPaths()
+{
+    std::vector<std::string> paths;
+    CClipboard clip;
+    HDROP drop = clip.Open(nullptr) ? (HDROP)::GetClipboardData(CF_HDROP) : nullptr;
+    UINT n = drop ? ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) : 0;
+    for (UINT i = 0; i < n; i++) {
+        char path[MAX_PATH] = "";
+        ::DragQueryFileA(drop, i, path, MAX_PATH);
+        paths.push_back(path);
+    }
+    return paths;
+}
+
 class ForeignNames : public ::testing::Test {
 public:
     void SetUp() override
@@ -95,10 +103,10 @@ public:
         ASSERT_TRUE(drive.IsReady());
         ASSERT_TRUE(drive.MakeDir("Data"));
         dir = WideOf(drive.Path("Data"));
-        for (const wchar_t* name : kForeignFiles) ASSERT_TRUE(MakeWideFile(dir + L"\\" + name, "own:" + Utf8(name)));
+        for (const wchar_t* name : kForeignFiles) ASSERT_TRUE(WriteFileWide(dir + L"\\" + name, "own:" + Utf8(name)));
         for (const char* name : kDecoys) ASSERT_TRUE(drive.MakeFile((CString("Data\\") + name), std::string("decoy:") + name));
         ASSERT_TRUE(::CreateDirectoryW((dir + L"\\" + kForeignFolder).c_str(), nullptr));
-        ASSERT_TRUE(MakeWideFile(dir + L"\\" + kForeignFolder + L"\\in.txt", "inside"));
+        ASSERT_TRUE(WriteFileWide(dir + L"\\" + kForeignFolder + L"\\in.txt", "inside"));
         ASSERT_TRUE(drive.MakeDir((CString("Data\\") + kDecoyFolder)));
         ASSERT_TRUE(drive.MakeFile((CString("Data\\") + kDecoyFolder + "\\keep.txt"), "keep"));
     }
@@ -168,7 +176,7 @@ void ListingReachesEachFileByItsOwnName()
     CTestDrive drive{'T'};
     ASSERT_TRUE(drive.IsReady());
     std::wstring dir = WideOf(drive.Root());
-    for (const wchar_t* name : kForeignFiles) ASSERT_TRUE(MakeWideFile(dir + name, "x"));
+    for (const wchar_t* name : kForeignFiles) ASSERT_TRUE(WriteFileWide(dir + name, "x"));
     for (const char* name : kDecoys) ASSERT_TRUE(drive.MakeFile(name, "d"));
     CFileFind find;
     ASSERT_TRUE(find.FindFile(drive.Path("*.*")));
@@ -285,15 +293,10 @@ void CommandsActOnTheRowsFile(ForeignNames& t, UINT command)
         }
         case ID_EDIT_COPY: {
             t.Command(command);
-            CClipboard clip;
-            ASSERT_TRUE(clip.Open(nullptr));
-            HDROP drop = (HDROP)::GetClipboardData(CF_HDROP);
-            ASSERT_TRUE(drop);
-            ASSERT_EQ(::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0), 1u);
-            char path[MAX_PATH] = "";
-            ::DragQueryFileA(drop, 0, path, MAX_PATH);
+            std::vector<std::string> paths = ClipboardPaths();
+            ASSERT_EQ(paths.size(), 1u);
             EXPECT_FALSE(target.empty());
-            EXPECT_EQ(Reached(path), target) << path;
+            EXPECT_EQ(Reached(paths[0].c_str()), target) << paths[0];
             after = before;
             break;
         }
@@ -372,13 +375,9 @@ void TreeCommandsActOnTheItemsFolder(ForeignNames& t, UINT command)
     auto after = t.Without(before, kForeignFolder);
     if (command == ID_EDIT_COPY) {
         ::SendMessageA(t.host->m_pTree->m_hWnd, WM_COMMAND, command, 0);
-        CClipboard clip;
-        ASSERT_TRUE(clip.Open(nullptr));
-        HDROP drop = (HDROP)::GetClipboardData(CF_HDROP);
-        ASSERT_TRUE(drop);
-        char path[MAX_PATH] = "";
-        ::DragQueryFileA(drop, 0, path, MAX_PATH);
-        EXPECT_EQ(Reached(path), kForeignFolder) << path;
+        std::vector<std::string> paths = ClipboardPaths();
+        ASSERT_EQ(paths.size(), 1u);
+        EXPECT_EQ(Reached(paths[0].c_str()), kForeignFolder) << paths[0];
         after = before;
     } else {
         CDialogAnswerer yes(IDYES);
@@ -441,8 +440,8 @@ void MadeWhileShownReachTheirFiles(ForeignNames& t)
 {
     t.Show();
     const std::wstring made = L"\x65b0\x3a9.txt";  // 新Ω.txt
-    ASSERT_TRUE(MakeWideFile(t.dir + L"\\" + made, "made"));
-    ASSERT_TRUE(MakeWideFile(t.dir + L"\\xy.txt", "decoy"));
+    ASSERT_TRUE(WriteFileWide(t.dir + L"\\" + made, "made"));
+    ASSERT_TRUE(WriteFileWide(t.dir + L"\\xy.txt", "decoy"));
     EXPECT_TRUE(WaitFor([&] { return t.RowOf(made) >= 0 && t.List()->FindRow("xy.txt") >= 0; }, 10000));
     // Removed beside a name that shows alike in code page 1252 ("??.txt").
     EXPECT_TRUE(::DeleteFileW((t.dir + L"\\" + kForeignFiles[3]).c_str()));
