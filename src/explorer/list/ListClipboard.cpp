@@ -8,9 +8,12 @@
 void CBrindlexView::OnEditCopy()
 {
     CNameRefusal refusal(m_hWnd);
-    CArray<int> rows = refusal.Filter(GetModel(), GetSelectedRows());
+    CArray<int> selected = GetSelectedRows();
+    CArray<int> rows = refusal.Filter(GetModel(), selected);
+    // Only refused rows: the clipboard keeps what it had.
+    if (rows.IsEmpty() && !selected.IsEmpty()) return;
     CWaitCursor wait;
-    if (!rows.IsEmpty()) CopyFilesToClipboard(this, GetModel().GetPaths(rows));
+    CopyFilesToClipboard(this, GetModel().GetPaths(rows));
 }
 
 void CBrindlexView::OnEditPaste()
