@@ -34,7 +34,13 @@ bool DeleteContents(const CString& prefix)
     for (BOOL more = TRUE; more;) {
         more = find.FindNextFile();
         if (find.IsDots()) continue;
-        CString path = prefix + find.GetFindData().cFileName;
+        // An entry no name of ours reaches stays, and so does its folder.
+        CString name = find.GetUsableName();
+        if (name.IsEmpty()) {
+            ok = false;
+            continue;
+        }
+        CString path = prefix + name;
         DWORD attributes = find.GetAttributes();
         bool done;
         if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)

@@ -1,4 +1,5 @@
 #include "explorer/FileDrop.h"
+#include "fw/AnsiName.h"
 #include <shlobj.h>
 #include <vector>
 
@@ -25,8 +26,13 @@ void WriteFileDropBlock(void* block, const CArray<CString>& paths)
     *p = 0;
 }
 
-CGlobalMemory MakeFileDropBlock(const CArray<CString>& paths)
+CGlobalMemory MakeFileDropBlock(const CArray<CString>& given)
 {
+    // A path holding a wildcard (or none at all) is no file's own: it never leaves us.
+    CArray<CString> paths;
+    for (int i = 0; i < given.GetSize(); i++)
+        if (!given[i].IsEmpty() && !HasWildcard(given[i])) paths.Add(given[i]);
+    if (paths.IsEmpty() && !given.IsEmpty()) return CGlobalMemory();
     size_t size = FileDropBlockSize(paths);
     CGlobalMemory mem(::GlobalAlloc(FILEDROP_ALLOC_FLAGS, size));
     if (!mem.IsValid()) return mem;
@@ -44,7 +50,8 @@ void ReadNarrow(const char* p, FILEDROPLIST* pList)
 {
     while (*p) {
         size_t n = strlen(p);
-        if (n < (size_t)FILEDROP_MAX_PATH)
+        // '?' in an 8-bit path is what its program's code page made of a character it lacks.
+        if (n < (size_t)FILEDROP_MAX_PATH && !HasWildcard(p))
             pList->paths.Add(CString(p));
         else
             pList->nSkipped++;

@@ -18,7 +18,8 @@ const int FILEDROP_MAX_PATH = 260;
 size_t FileDropBlockSize(const CArray<CString>& paths);
 // Writes header and paths into a zeroed buffer of FileDropBlockSize(paths) bytes.
 void WriteFileDropBlock(void* block, const CArray<CString>& paths);
-// A new block holding the paths (single-byte, in the given order); empty when there is no memory.
+// A new block holding the paths (single-byte, in the given order) but those holding a wildcard
+// or empty; none when there is no memory or every path given was left out.
 CGlobalMemory MakeFileDropBlock(const CArray<CString>& paths);
 
 // What was read from a block.

@@ -13,6 +13,15 @@ CString CFolderEntry::Cell(int column) const
     }
 }
 
+CString CFolderEntry::CommandName() const
+{
+    switch (nNameUse) {
+    case FIND_NAME_OWN: return strName;
+    case FIND_NAME_SHORT: return CString(szShortName);
+    default: return CString();
+    }
+}
+
 void CFolderModel::Reset(const char* folder)
 {
     m_strFolder = (folder && *folder) ? WithBackslash(folder) : CString();
@@ -44,14 +53,26 @@ bool CFolderModel::Load(const char* folder)
     return true;
 }
 
-CString CFolderModel::GetPath(int i) const { return m_strFolder + m_entries[(size_t)i].strName; }
+CString CFolderModel::GetPath(int i) const
+{
+    CString name = m_entries[(size_t)i].CommandName();
+    return name.IsEmpty() ? name : m_strFolder + name;
+}
 
 CArray<CString> CFolderModel::GetPaths(const CArray<int>& indexes) const
 {
     CArray<CString> paths;
     for (int k = 0; k < indexes.GetSize(); k++)
-        if (indexes[k] >= 0 && indexes[k] < GetCount()) paths.Add(GetPath(indexes[k]));
+        if (indexes[k] >= 0 && indexes[k] < GetCount() && GetAt(indexes[k]).IsUsable()) paths.Add(GetPath(indexes[k]));
     return paths;
+}
+
+bool CFolderModel::ContainsEntry(const WIN32_FIND_DATAA& fd) const
+{
+    if (NameUseOf(fd) != FIND_NAME_SHORT || !Contains(fd.cFileName)) return Contains(fd.cFileName);
+    for (const CFolderEntry& e : m_entries)
+        if (e.nNameUse == FIND_NAME_SHORT && CNameIndex::Same(e.szShortName, fd.cAlternateFileName)) return true;
+    return false;
 }
 
 int CFolderModel::Find(const char* name) const
@@ -87,12 +108,14 @@ CFolderEntry CFolderModel::MakeEntry(const WIN32_FIND_DATAA& fd)
     e.nSize = ((ULONGLONG)fd.nFileSizeHigh << 32) | fd.nFileSizeLow;
     e.ftCreated = fd.ftCreationTime;
     e.ftModified = fd.ftLastWriteTime;
+    e.nNameUse = (BYTE)NameUseOf(fd);
+    if (e.nNameUse == FIND_NAME_SHORT) lstrcpynA(e.szShortName, fd.cAlternateFileName, sizeof e.szShortName);
     return e;
 }
 
 int CFolderModel::Add(const WIN32_FIND_DATAA& fd)
 {
-    if (Contains(fd.cFileName)) return -1;
+    if (ContainsEntry(fd)) return -1;
     return Append(MakeEntry(fd));
 }
 

@@ -5,6 +5,7 @@
 
 #include "fw/afx.h"
 #include "fw/Array.h"
+#include "fw/FileFind.h"
 #include "explorer/NameIndex.h"
 #include <vector>
 
@@ -18,8 +19,16 @@ struct CFolderEntry {
     int nIcon = -1;         // the system icon, looked up when the row is first shown
     bool bGhosted = false;  // the shell draws it dimmed (known with the icon)
     LPARAM lParam = 0;      // the row's item data
+    // How commands name the entry (FIND_NAME_*): by strName, by szShortName (strName is then
+    // not the file's own), or not at all; such an entry is shown dimmed.
+    BYTE nNameUse = FIND_NAME_OWN;
+    char szShortName[14] = "";
 
     bool IsFolder() const { return (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+    // Whether a command may act on the entry, and the name it uses: strName or the short
+    // name (empty when none may act).
+    bool IsUsable() const { return nNameUse != FIND_NAME_FOREIGN; }
+    CString CommandName() const;
     // The text of a list column: 0 name, 1 size (empty for a folder), 2 created, 3 modified
     // ("%m-%d-%Y", empty when unknown).
     CString Cell(int column) const;
@@ -44,12 +53,16 @@ public:
     const CFolderEntry& GetAt(int i) const { return m_entries[(size_t)i]; }
     CFolderEntry& GetAt(int i) { return m_entries[(size_t)i]; }
     bool IsFolder(int i) const { return m_entries[(size_t)i].IsFolder(); }
-    // The entry's full path: the folder followed by its name.
+    // The entry's full path: the folder followed by the name commands use (CommandName);
+    // empty for an entry no command may act on. GetPaths leaves those out.
     CString GetPath(int i) const;
     CArray<CString> GetPaths(const CArray<int>& indexes) const;
 
     // Whether an entry of that name exists, ignoring case, without a walk over the entries.
     bool Contains(const char* name) const { return m_index.Contains(name); }
+    // Whether the entry listed as fd has one: by name, or for a name that is not the file's
+    // own (several may show alike) by its short name.
+    bool ContainsEntry(const WIN32_FIND_DATAA& fd) const;
     // The first entry of that name ignoring case, or -1.
     int Find(const char* name) const;
     // The first entry from start on (wrapping to the top when bWrap) whose name begins with

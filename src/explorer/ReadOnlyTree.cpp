@@ -22,8 +22,8 @@ static void ClearBelow(const CString& dir)
     if (!find.FindFile(dir + "*.*")) return;
     for (BOOL more = TRUE; more;) {
         more = find.FindNextFile();
-        if (find.IsDots()) continue;
-        CString path = dir + find.GetFindData().cFileName;
+        if (find.IsDots() || find.GetNameUse() == FIND_NAME_FOREIGN) continue;
+        CString path = dir + find.GetUsableName();
         DWORD attributes = find.GetAttributes();
         if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
             if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) ClearBelow(path + "\\");

@@ -1,4 +1,5 @@
 #include "explorer/ShellFileOp.h"
+#include "fw/AnsiName.h"
 #include <cstdlib>
 #include <cstring>
 
@@ -50,6 +51,10 @@ static bool AppendToList(char*& buffer, char*& end, int& capacity, int& length, 
 
 void CShellFileOp::AddFile(int nList, const CString& strPath)
 {
+    if (strPath.IsEmpty() || HasWildcard(strPath)) {
+        m_bRefused = true;
+        return;
+    }
     if (nList == 0) {
         if (AppendToList(m_pSourceBuffer, m_pSourceEnd, m_nSourceCapacity, m_nSourceLength, strPath))
             m_op.pFrom = m_pSourceBuffer;
@@ -63,5 +68,6 @@ int CShellFileOp::Run(UINT wFunc)
 {
     m_op.fAnyOperationsAborted = FALSE;
     m_op.wFunc = wFunc;
+    if (m_bRefused) return ERROR_INVALID_NAME;
     return ::SHFileOperationA(&m_op);
 }

@@ -1,6 +1,8 @@
 // CShellFileOp: one shell file operation (copy, move, delete, rename) over double-NUL lists
 // of source and destination paths. The shell shows its own confirmations, progress and
-// errors; the result of SHFileOperationA is passed through unchanged (0: success).
+// errors; the result of SHFileOperationA is passed through unchanged (0: success). The shell
+// takes '*' and '?' as patterns, and no file name can hold them: a list given a path with
+// either (or an empty one) is never handed on, and the operation fails with ERROR_INVALID_NAME.
 #pragma once
 
 #include "fw/afx.h"
@@ -33,6 +35,8 @@ public:
     int GetDestLength() const { return m_nDestLength; }
     int GetSourceCapacity() const { return m_nSourceCapacity; }
     int GetDestCapacity() const { return m_nDestCapacity; }
+    // Whether a path was refused (the operation will not run).
+    bool HasRefusedPath() const { return m_bRefused; }
 
 private:
     int Run(UINT wFunc);
@@ -47,4 +51,5 @@ private:
     char* m_pSourceEnd = nullptr;
     char* m_pDestEnd = nullptr;
     char* m_pTitle = nullptr;
+    bool m_bRefused = false;
 };

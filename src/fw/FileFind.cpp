@@ -1,6 +1,8 @@
 #include "fw/afx.h"
 #include "fw/FileFind.h"
 #include "fw/PathParts.h"
+#include "fw/AnsiName.h"
+#include <wchar.h>
 
 CFileFind::CFileFind() : m_bHasNext(false)
 {
@@ -24,7 +26,12 @@ BOOL CFileFind::FindFile(const char* pattern)
     bool bKeepSeparator = len == 1 || (len == 3 && root[1] == ':');
     m_strRoot = len == 0 ? CString(full) : bKeepSeparator ? root : root.Left(len - 1);
 
-    HANDLE h = ::FindFirstFileA(pattern, &m_next);
+    // A wildcard belongs in the last part only: a folder part holding one is a name that was
+    // not the folder's own.
+    std::wstring wide = WideOf(pattern);
+    size_t cut = wide.find_last_of(L"\\/:");
+    m_strFolderW = cut == std::wstring::npos ? std::wstring() : wide.substr(0, cut + 1);
+    HANDLE h = wide.empty() || HasWildcard(ParentOfPath(pattern)) ? INVALID_HANDLE_VALUE : ::FindFirstFileW(wide.c_str(), &m_next);
     if (h == INVALID_HANDLE_VALUE) {
         m_strRoot.Empty();
         return FALSE;
@@ -37,10 +44,59 @@ BOOL CFileFind::FindFile(const char* pattern)
 BOOL CFileFind::FindNextFile()
 {
     if (!m_bHasNext) return FALSE;
-    m_found = m_next;
-    m_bHasNext = m_h.IsValid() && ::FindNextFileA(m_h, &m_next);
+    ToAnsi(m_next, m_strFolderW, &m_found);
+    m_bHasNext = m_h.IsValid() && ::FindNextFileW(m_h, &m_next);
     if (!m_bHasNext) m_h.Close();
     return m_bHasNext;
+}
+
+BOOL CFileFind::FindOne(const char* path, WIN32_FIND_DATAA* pfd)
+{
+    if (!path || !*path || HasWildcard(path)) return FALSE;
+    std::wstring wide = WideOf(path);
+    if (wide.empty()) return FALSE;
+    WIN32_FIND_DATAW w;
+    CFindHandle h(::FindFirstFileW(wide.c_str(), &w));
+    if (!h.IsValid()) return FALSE;
+    size_t cut = wide.find_last_of(L"\\/:");
+    ToAnsi(w, cut == std::wstring::npos ? std::wstring() : wide.substr(0, cut + 1), pfd);
+    return TRUE;
+}
+
+void CFileFind::ToAnsi(const WIN32_FIND_DATAW& w, const std::wstring& folder, WIN32_FIND_DATAA* pfd)
+{
+    WIN32_FIND_DATAA& a = *pfd;
+    a.dwFileAttributes = w.dwFileAttributes;
+    a.ftCreationTime = w.ftCreationTime;
+    a.ftLastAccessTime = w.ftLastAccessTime;
+    a.ftLastWriteTime = w.ftLastWriteTime;
+    a.nFileSizeHigh = w.nFileSizeHigh;
+    a.nFileSizeLow = w.nFileSizeLow;
+    a.dwReserved0 = w.dwReserved0;
+    CString name, alternate;
+    bool own = ExactAnsi(w.cFileName, name) && name.GetLength() < MAX_PATH;
+    bool hasShort = w.cAlternateFileName[0] && ExactAnsi(w.cAlternateFileName, alternate) &&
+                    alternate.GetLength() < (int)sizeof a.cAlternateFileName;
+    a.dwReserved1 = FIND_NAME_OWN;
+    if (!own) {
+        name = ShownAnsi(w.cFileName);
+        a.dwReserved1 = FIND_NAME_FOREIGN;
+        if (hasShort) {
+            // The short name must lead back to this very entry, not to another of that name.
+            std::wstring sep = folder.empty() || wcschr(L"\\/:", folder.back()) ? L"" : L"\\";
+            WIN32_FIND_DATAW back;
+            CFindHandle h(::FindFirstFileW((folder + sep + w.cAlternateFileName).c_str(), &back));
+            if (h.IsValid() && wcscmp(back.cFileName, w.cFileName) == 0) a.dwReserved1 = FIND_NAME_SHORT;
+        }
+    }
+    lstrcpynA(a.cFileName, name, MAX_PATH);
+    lstrcpynA(a.cAlternateFileName, hasShort ? (const char*)alternate : "", sizeof a.cAlternateFileName);
+}
+
+CString CFileFind::UsableNameOf(const WIN32_FIND_DATAA& fd)
+{
+    DWORD use = NameUseOf(fd);
+    return CString(use == FIND_NAME_OWN ? fd.cFileName : use == FIND_NAME_SHORT ? fd.cAlternateFileName : "");
 }
 
 void CFileFind::Close()

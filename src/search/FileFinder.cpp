@@ -65,7 +65,7 @@ FILEFINDINFO FindInfoOf(const WIN32_FIND_DATAA& fd)
 // What the tests need of an entry, kept apart from its enumeration.
 struct CFileFinder::CEntry {
     explicit CEntry(const WIN32_FIND_DATAA& fd)
-        : info(FindInfoOf(fd)), created(fd.ftCreationTime), accessed(fd.ftLastAccessTime), name(fd.cFileName) {}
+        : info(FindInfoOf(fd)), created(fd.ftCreationTime), accessed(fd.ftLastAccessTime), name(CFileFind::UsableNameOf(fd)) {}
     FILEFINDINFO info;
     FILETIME created, accessed;
     CString name;
@@ -135,7 +135,8 @@ void CFileFinder::Walk(FILEFINDPARAMS& params, CFolderChain& chain)
         while (more) {
             if (m_bStop) break;
             more = ff.FindNextFile();
-            if (ff.IsDots()) continue;
+            // An entry no name of ours reaches is no result and no way down.
+            if (ff.IsDots() || ff.GetNameUse() == FIND_NAME_FOREIGN) continue;
             if (ownKept) {
                 if (own.size() < kMaxKeptEntries) {
                     own.push_back(CEntry(ff.GetFindData()));
@@ -146,7 +147,7 @@ void CFileFinder::Walk(FILEFINDPARAMS& params, CFolderChain& chain)
             }
             if (!ff.IsDirectory()) continue;
             FILEFINDPARAMS sub = params;
-            sub.folder = params.folder + ff.GetFileName();
+            sub.folder = params.folder + ff.GetUsableName();
             // Skipped: a folder whose own patterns would pass the length limit, and one
             // reached again through a link.
             if (!FitsPath(sub.folder, "\\*.*")) continue;
@@ -182,7 +183,7 @@ void CFileFinder::ExamineEntries(const FILEFINDPARAMS& params)
     while (more) {
         if (m_bStop) break;
         more = ff.FindNextFile();
-        if (ff.IsDots()) continue;
+        if (ff.IsDots() || ff.GetNameUse() == FIND_NAME_FOREIGN) continue;
         Examine(CEntry(ff.GetFindData()), ff.GetRoot(), params);
     }
 }

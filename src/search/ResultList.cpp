@@ -28,11 +28,8 @@ RESULTROW MakeResultRow(const char* path)
     size_t n = strlen(path);
     // A name with wildcards is no single listing entry.
     if (n > 0 && n < MAX_PATH && *NameOfPath(path) && !strpbrk(path, "*?")) {
-        CFileFind ff;
-        if (ff.FindFile(path)) {
-            ff.FindNextFile();
-            info = FindInfoOf(ff.GetFindData());
-        }
+        WIN32_FIND_DATAA fd;
+        if (CFileFind::FindOne(path, &fd)) info = FindInfoOf(fd);
     }
     return MakeResultRow(path, info);
 }

@@ -1,5 +1,7 @@
 #include "watch/FolderChanges.h"
 #include "util/PathText.h"
+#include "fw/AnsiName.h"
+#include <string>
 #include <memory>
 
 bool CFolderChanges::Start(const char* folder, HWND hWnd, UINT msg)
@@ -102,23 +104,27 @@ void CFolderChanges::Notify()
 void CFolderChanges::Queue(const BYTE* buffer, DWORD size)
 {
     std::vector<FOLDERCHANGE> batch;
+    bool foreign = false;
     for (DWORD offset = 0; offset + sizeof(FILE_NOTIFY_INFORMATION) <= size;) {
         const FILE_NOTIFY_INFORMATION* info = (const FILE_NOTIFY_INFORMATION*)(buffer + offset);
         DWORD bytes = info->FileNameLength;
         // A record that does not fit the buffer ends the batch.
         if (offset + offsetof(FILE_NOTIFY_INFORMATION, FileName) + bytes > size) break;
-        char name[MAX_PATH * 2];
-        int n = ::WideCharToMultiByte(CP_ACP, 0, info->FileName, (int)(bytes / sizeof(WCHAR)), name, sizeof name - 1,
-                                      nullptr, nullptr);
-        if (n > 0) {
-            name[n] = 0;
-            batch.push_back(FOLDERCHANGE{info->Action, CString(name)});
-        }
+        // Only a name that is the file's own is followed; another one (a '?' or a look-alike
+        // for what the code page lacks) would name other files: the re-read of the whole
+        // folder, which knows each entry's short name, takes its place.
+        std::wstring wide(info->FileName, bytes / sizeof(WCHAR));
+        CString name;
+        if (ExactAnsi(wide.c_str(), name) && name.GetLength() < MAX_PATH)
+            batch.push_back(FOLDERCHANGE{info->Action, name});
+        else
+            foreign = true;
         if (!info->NextEntryOffset) break;
         offset += info->NextEntryOffset;
     }
     CSingleLock lock(m_lock);
     m_pending.insert(m_pending.end(), batch.begin(), batch.end());
+    if (foreign) m_bLost = true;
 }
 
 bool CFolderChanges::Issue()

@@ -2,8 +2,8 @@
 // (ReadDirectoryChangesW), read on a worker thread and handed to a window in batches. The
 // window gets one posted message whenever changes wait and it has not been told since its
 // last Take; it then takes them all at once. When the platform lost changes (its buffer
-// overflowed) or the watch ended (the folder went), Take says so: only a full re-read of
-// the folder is then right.
+// overflowed), the watch ended (the folder went) or a name came that is not one of the code
+// page, Take says so: only a full re-read of the folder is then right.
 #pragma once
 
 #include "fw/afx.h"

@@ -15,12 +15,6 @@ std::wstring Widen(const char* s)
     return w;
 }
 
-bool WriteFileWide(const std::wstring& path, const std::string& bytes)
-{
-    CFileHandle h(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD put = 0;
-    return h.IsValid() && ::WriteFile(h, bytes.data(), (DWORD)bytes.size(), &put, nullptr) && put == bytes.size();
-}
 
 // The open dialog's file name box: an edit of its own or inside the name combo box.
 struct NameEdit {

@@ -81,6 +81,13 @@ bool WriteFileBytes(const char* path, const std::string& bytes)
     return bytes.empty() || (::WriteFile(h, bytes.data(), (DWORD)bytes.size(), &done, nullptr) && done == bytes.size());
 }
 
+bool WriteFileWide(const std::wstring& path, const std::string& bytes)
+{
+    CFileHandle h(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD put = 0;
+    return h.IsValid() && ::WriteFile(h, bytes.data(), (DWORD)bytes.size(), &put, nullptr) && put == bytes.size();
+}
+
 std::string ReadFileBytes(const char* path)
 {
     CFileHandle h(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,

@@ -32,6 +32,8 @@ private:
 };
 
 bool WriteFileBytes(const char* path, const std::string& bytes);
+// The same for a Unicode path (a name the code page may lack).
+bool WriteFileWide(const std::wstring& path, const std::string& bytes);
 std::string ReadFileBytes(const char* path);
 // A file of n bytes of a repeating pattern; false on failure.
 bool WritePatternFile(const char* path, unsigned __int64 n);

@@ -84,7 +84,8 @@ void CBrindlexView::LookUpShellInfo(int nEntry)
     fd.dwFileAttributes = e.dwAttributes;
     int icon = 0;
     DWORD shellAttributes = 0;
-    CShellIcons::GetRowInfo(JoinPath(m_strFolder, e.strName), fd, &icon, &shellAttributes);
+    CString path = e.IsUsable() ? GetModel().GetPath(nEntry) : JoinPath(m_strFolder, e.strName);
+    CShellIcons::GetRowInfo(path, fd, &icon, &shellAttributes);
     e.nIcon = icon < 0 ? 0 : icon;
     e.bGhosted = RowStateOf(shellAttributes) == LVIS_CUT;
 }
@@ -108,7 +109,8 @@ void CBrindlexView::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
         if (it.mask & LVIF_IMAGE) it.iImage = e.nIcon;
         if ((it.mask & LVIF_STATE) && (it.stateMask & LVIS_CUT)) {
             it.state &= ~LVIS_CUT;
-            if (e.bGhosted) it.state |= LVIS_CUT;
+            // A name no command may use is dimmed as well.
+            if (e.bGhosted || !e.IsUsable()) it.state |= LVIS_CUT;
         }
     }
     if ((it.mask & LVIF_STATE) && (it.stateMask & LVIS_DROPHILITED)) {
@@ -171,7 +173,7 @@ LRESULT CBrindlexView::OnSetItem(WPARAM wp, LPARAM lp)
 void CBrindlexView::AddFileEntry(const WIN32_FIND_DATAA& fd, const CString& strFolder)
 {
     CFolderModel& model = GetModel();
-    if (model.Contains(fd.cFileName)) return;
+    if (model.ContainsEntry(fd)) return;
     // A caller that lists before telling the folder: the model learns it here.
     if (model.GetFolder().IsEmpty() && !strFolder.IsEmpty() && model.GetCount() == 0) {
         model.Reset(strFolder);

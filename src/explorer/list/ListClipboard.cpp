@@ -2,12 +2,18 @@
 // block; a pasted block is copied into the selected folder row or the folder on show.
 #include "explorer/list/BrindlexView.h"
 #include "explorer/FileClipboard.h"
+#include "explorer/NameRefusal.h"
 #include "fw/OleDataObject.h"
 
 void CBrindlexView::OnEditCopy()
 {
+    CNameRefusal refusal(m_hWnd);
+    CArray<int> selected = GetSelectedRows();
+    CArray<int> rows = refusal.Filter(GetModel(), selected);
+    // Only refused rows: the clipboard keeps what it had.
+    if (rows.IsEmpty() && !selected.IsEmpty()) return;
     CWaitCursor wait;
-    CopyFilesToClipboard(this, GetSelectedPaths());
+    CopyFilesToClipboard(this, GetModel().GetPaths(rows));
 }
 
 void CBrindlexView::OnEditPaste()

@@ -1,6 +1,7 @@
 // Right click on the list: the program's own menu with the recent programs under Open With,
 // or with a Ctrl key held the shell's menu of the selected entries.
 #include "explorer/list/BrindlexView.h"
+#include "explorer/NameRefusal.h"
 #include "explorer/RecentPrograms.h"
 #include "explorer/ShellContextMenu.h"
 #include "fw/WinApp.h"
@@ -38,10 +39,11 @@ void CBrindlexView::OnRClick(NMHDR*, LRESULT* pResult)
         ::TrackPopupMenu(popup, TPM_LEFTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
         return;
     }
-    CArray<int> rows = GetSelectedRows();
+    CNameRefusal refusal(m_hWnd);
+    CArray<int> rows = refusal.Filter(GetModel(), GetSelectedRows());
     if (rows.IsEmpty()) return;
     CArray<CString> names;
-    for (int i = 0; i < rows.GetSize(); i++) names.Add(GetModel().GetAt(rows[i]).strName);
+    for (int i = 0; i < rows.GetSize(); i++) names.Add(GetModel().GetAt(rows[i]).CommandName());
     ShowShellContextMenu(m_strFolder, names, pt.x, pt.y);
 }
 

@@ -2,13 +2,19 @@
 #include "explorer/list/BrindlexView.h"
 #include "explorer/DropPaths.h"
 #include "explorer/FileDrop.h"
+#include "explorer/NameRefusal.h"
 #include "fw/OleDataSource.h"
 #include "fw/WinApp.h"
 
 void CBrindlexView::OnBeginDrag(NMHDR*, LRESULT* pResult)
 {
     *pResult = 0;
-    CArray<int> rows = GetSelectedRows();
+    CArray<int> rows;
+    {
+        CNameRefusal refusal(m_hWnd);
+        rows = refusal.Filter(GetModel(), GetSelectedRows());
+        if (rows.IsEmpty()) return;
+    }
     CGlobalMemory block = MakeFileDropBlock(GetModel().GetPaths(rows));
     if (!block.IsValid()) return;
     // Rows may come and go while the drag runs (drops, change notifications): they are
@@ -76,7 +82,11 @@ BOOL CBrindlexView::DropFilesOnRow(COleDataObject* pData, int nRow, DROPEFFECT d
 {
     const CFolderModel& model = GetModel();
     CString target = model.GetFolder();
-    if (nRow >= 0 && nRow < model.GetCount() && model.IsFolder(nRow)) target = model.GetPath(nRow) + "\\";
+    if (nRow >= 0 && nRow < model.GetCount() && model.IsFolder(nRow)) {
+        CNameRefusal refusal(m_hWnd);
+        if (!refusal.Allows(model, nRow)) return FALSE;
+        target = model.GetPath(nRow) + "\\";
+    }
     CGlobalMemory block(pData ? pData->GetGlobalData(CF_HDROP) : nullptr);
     FILEDROPLIST dropped;
     if (!block.IsValid() || !ReadFileDropBlock(block.Get(), &dropped)) return FALSE;

@@ -4,9 +4,11 @@
 #include "explorer/CopyRename.h"
 #include "explorer/DeleteFolderTree.h"
 #include "explorer/NameDialog.h"
+#include "explorer/NameRefusal.h"
 #include "explorer/ShellFileOp.h"
 #include "fw/WinApp.h"
 #include "fw/Handle.h"
+#include "fw/PathParts.h"
 
 static const char FILE_ERROR[] = "File Error!";
 
@@ -38,8 +40,7 @@ int CBrindlexView::CreateNewItem(const char* name, bool bFolder)
     }
     WIN32_FIND_DATAA fd = {};
     {
-        CFindHandle find(::FindFirstFileA(path, &fd));
-        if (!find.IsValid()) {
+        if (!CFileFind::FindOne(path, &fd)) {
             // Gone again before we could look: the name and kind are all we know.
             fd = WIN32_FIND_DATAA();
             fd.dwFileAttributes = bFolder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
@@ -62,9 +63,11 @@ int CBrindlexView::GetFirstSelectedRow() const
 
 void CBrindlexView::OnRename()
 {
+    CNameRefusal refusal(m_hWnd);
     int row = GetFirstSelectedRow();
-    if (row < 0) return;
+    if (!refusal.Allows(GetModel(), row)) return;
     CString oldName = GetModel().GetAt(row).strName;
+    CString oldPath = GetEntryPath(row);
     bool folder = IsFolderRow(row);
     CString newName = RunNameDialog(NEWF_RENAME, oldName);
     if (newName.IsEmpty()) return;
@@ -78,7 +81,7 @@ void CBrindlexView::OnRename()
     op.SetParent(m_hWnd);
     op.SetFlags(FOF_NOCONFIRMMKDIR);
     op.SetProgressTitle("Renaming");
-    op.AddFile(0, m_strFolder + oldName);
+    op.AddFile(0, oldPath);
     op.AddFile(1, m_strFolder + newName);
     int result;
     {
@@ -90,26 +93,30 @@ void CBrindlexView::OnRename()
     row = FindRow(oldName);
     if (row >= 0) RenameRow(row, newName);
     if (folder) {
-        if (IFolderTree* tree = GetFolderTree()) tree->RenameChildFolder(oldName, newName);
+        if (IFolderTree* tree = GetFolderTree()) tree->RenameChildFolder(NameOfPath(oldPath), newName);
     }
 }
 
 void CBrindlexView::OnCopyRename()
 {
+    CNameRefusal refusal(m_hWnd);
     int row = GetFirstSelectedRow();
-    if (row < 0) return;
+    if (!refusal.Allows(GetModel(), row)) return;
     CString oldName = GetModel().GetAt(row).strName;
+    CString oldPath = GetEntryPath(row);
     bool folder = IsFolderRow(row);
     CString newName = RunNameDialog(NEWF_COPY_RENAME, oldName);
     if (newName.IsEmpty()) return;
     CWaitCursor wait;
     newName = TrimEnteredName(newName);
-    CopyUnderNewName(*this, m_strFolder + oldName, m_strFolder + newName, newName, folder);
+    CopyUnderNewName(*this, oldPath, m_strFolder + newName, newName, folder);
 }
 
 void CBrindlexView::OnDelete()
 {
-    CArray<int> rows = GetSelectedRows();
+    CNameRefusal refusal(m_hWnd);
+    CArray<int> refused;
+    CArray<int> rows = refusal.Filter(GetModel(), GetSelectedRows(), &refused);
     int n = rows.GetSize();
     if (n == 0) return;
     CWaitCursor wait;
@@ -123,6 +130,8 @@ void CBrindlexView::OnDelete()
     if (MessageBox(question, "Delete", MB_YESNOCANCEL) != IDYES) return;
 
     CListCtrl list = GetListCtrl();
+    // The rows below are taken one by one from the selection: the refused leave it first.
+    for (int k = 0; k < refused.GetSize(); k++) list.SetItemState(refused[k], 0, LVIS_SELECTED);
     bool failed = false;
     for (int pass = 0; pass < n; pass++) {
         int row = GetFirstSelectedRow();
@@ -133,7 +142,7 @@ void CBrindlexView::OnDelete()
         if (IsFolderRow(row)) {
             done = DeleteFolderTree(path);
             if (done) {
-                if (IFolderTree* tree = GetFolderTree()) tree->RemoveChildFolder(name);
+                if (IFolderTree* tree = GetFolderTree()) tree->RemoveChildFolder(NameOfPath(path));
             }
         } else {
             ::SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
@@ -172,7 +181,7 @@ void CBrindlexView::DeleteOneRow(int row)
     if (DeleteFolderTree(path)) {
         int now = FindRow(name);
         if (now >= 0) DeleteRow(now);
-        if (IFolderTree* tree = GetFolderTree()) tree->RemoveChildFolder(name);
+        if (IFolderTree* tree = GetFolderTree()) tree->RemoveChildFolder(NameOfPath(path));
     } else {
         char text[300];
         wsprintfA(text, "%.260s could not be removed!", (const char*)name);
@@ -182,7 +191,8 @@ void CBrindlexView::DeleteOneRow(int row)
 
 void CBrindlexView::OnRecycle()
 {
-    CArray<int> rows = GetSelectedRows();
+    CNameRefusal refusal(m_hWnd);
+    CArray<int> rows = refusal.Filter(GetModel(), GetSelectedRows());
     int n = rows.GetSize();
     if (n == 0) return;
     CWaitCursor wait;
@@ -191,6 +201,7 @@ void CBrindlexView::OnRecycle()
     op.SetFlags(FOF_ALLOWUNDO);
     op.SetProgressTitle("Sending to Recycle Bin");
     CArray<CString> names;
+    CArray<CString> paths;
     CArray<int> folders;
     CString link;  // the last link kept back
     for (int i = 0; i < n; i++) {
@@ -201,6 +212,7 @@ void CBrindlexView::OnRecycle()
             continue;
         }
         names.Add(GetModel().GetAt(rows[i]).strName);
+        paths.Add(path);
         folders.Add(IsFolderRow(rows[i]) ? 1 : 0);
         op.AddFile(0, path);
     }
@@ -209,7 +221,7 @@ void CBrindlexView::OnRecycle()
     // Only what is gone leaves the list: a cancelled or failed recycle keeps its rows.
     bool someLeft = false;
     for (int i = 0; i < names.GetSize(); i++) {
-        if (::GetFileAttributesA(folder + names[i]) != INVALID_FILE_ATTRIBUTES) {
+        if (::GetFileAttributesA(paths[i]) != INVALID_FILE_ATTRIBUTES) {
             someLeft = true;
             continue;
         }
@@ -218,7 +230,7 @@ void CBrindlexView::OnRecycle()
             if (row >= 0) DeleteRow(row);
         }
         if (folders[i]) {
-            if (IFolderTree* tree = GetFolderTree()) tree->RemoveChildFolder(names[i]);
+            if (IFolderTree* tree = GetFolderTree()) tree->RemoveChildFolder(NameOfPath(paths[i]));
         }
     }
     if (n == 1 && !link.IsEmpty()) {

@@ -2,6 +2,7 @@
 #include "explorer/list/BrindlexView.h"
 #include "explorer/ChosenProgram.h"
 #include "explorer/CommandLines.h"
+#include "explorer/NameRefusal.h"
 #include "explorer/RecentPrograms.h"
 #include "fw/WinApp.h"
 #include "fw/PathParts.h"
@@ -25,7 +26,8 @@ void CBrindlexView::ViewSelected()
     char program[MAX_PATH];
     DWORD n = ::GetModuleFileNameA(nullptr, program, sizeof program);
     if (n == 0 || n >= sizeof program) return;
-    CArray<CString> paths = GetSelectedPaths();
+    CNameRefusal refusal(m_hWnd);
+    CArray<CString> paths = GetModel().GetPaths(refusal.Filter(GetModel(), GetSelectedRows()));
     for (int i = 0; i < paths.GetSize(); i++) {
         DWORD attributes = ::GetFileAttributesA(paths[i]);
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
@@ -44,7 +46,8 @@ static bool IsFolderPath(const char* path) { return (::GetFileAttributesA(path) 
 
 void CBrindlexView::OnOpenWith()
 {
-    CArray<int> rows = GetSelectedRows();
+    CNameRefusal refusal(m_hWnd);
+    CArray<int> rows = refusal.Filter(GetModel(), GetSelectedRows());
     CArray<CString> paths = GetModel().GetPaths(rows);
     bool chosen = false;
     for (int i = 0; i < paths.GetSize(); i++) {
@@ -77,7 +80,8 @@ void CBrindlexView::OpenWithRecentProgram(int k)
 {
     CString program = ReadRecentProgram(AfxGetApp(), k);
     if (program.IsEmpty()) return;
-    CArray<CString> paths = GetSelectedPaths();
+    CNameRefusal refusal(m_hWnd);
+    CArray<CString> paths = GetModel().GetPaths(refusal.Filter(GetModel(), GetSelectedRows()));
     int started = 0;
     for (int i = 0; i < paths.GetSize(); i++) {
         if (IsFolderPath(paths[i])) {

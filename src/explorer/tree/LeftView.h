@@ -6,6 +6,7 @@
 #include "fw/TreeView.h"
 #include "fw/Handle.h"
 #include "fw/OleDropTarget.h"
+#include "fw/FileFind.h"
 #include "explorer/PaneLinks.h"
 #include "watch/FolderChanges.h"
 #include <vector>
@@ -142,5 +143,12 @@ bool PathExists(const char* path);
 inline bool IsHiddenSystemFolder(DWORD attributes)
 {
     return attributes == (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+}
+// The name a folder's item shows and its path is made of: the short name when the entry's
+// own is not one of the code page; null for an entry no name of ours reaches (no item).
+inline const char* TreeNameOf(const WIN32_FIND_DATAA& fd)
+{
+    DWORD use = NameUseOf(fd);
+    return use == FIND_NAME_OWN ? fd.cFileName : use == FIND_NAME_SHORT ? fd.cAlternateFileName : nullptr;
 }
 inline bool IsDots(const char* name) { return !strcmp(name, ".") || !strcmp(name, ".."); }

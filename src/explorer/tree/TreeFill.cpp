@@ -15,8 +15,7 @@ bool PathExists(const char* path)
 {
     if (!path || !*path) return false;
     WIN32_FIND_DATAA fd;
-    CFindHandle h(::FindFirstFileA(path, &fd));
-    return h.IsValid();
+    return CFileFind::FindOne(path, &fd) != FALSE;
 }
 
 CString CLeftView::GetItemPath(HTREEITEM hItem) const
@@ -93,8 +92,8 @@ int CLeftView::FillFolder(HTREEITEM hItem, const CString& strFolderPath, bool bT
         DWORD attributes = find.GetAttributes();
         if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) || find.IsDots() || IsHiddenSystemFolder(attributes)) continue;
         // Appended, then sorted once: sorted insertion one by one is quadratic.
-        const char* name = find.GetFindData().cFileName;
-        if (InsertFolderItem(hItem, name, dir + name, attributes, false)) count++;
+        const char* name = TreeNameOf(find.GetFindData());
+        if (name && InsertFolderItem(hItem, name, dir + name, attributes, false)) count++;
     }
     find.Close();
     if (count) GetTreeCtrl().SortChildren(hItem);

@@ -24,8 +24,7 @@ const UINT BURST_QUIET_MS = 300;
 // The directory data of one entry, false when it is not there.
 bool LookUp(const CString& path, WIN32_FIND_DATAA* fd)
 {
-    CFindHandle h(::FindFirstFileA(path, fd));
-    return h.IsValid();
+    return CFileFind::FindOne(path, fd) != FALSE;
 }
 
 }  // namespace

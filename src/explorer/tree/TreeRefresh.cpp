@@ -100,16 +100,22 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
             if (IsDots(fd.cFileName)) continue;
             std::string key = CNameIndex::Fold(fd.cFileName);
             present.insert(key);
+            // Items are named as their paths are made: a short name stands for a name the
+            // code page lacks.
+            const char* treeName = TreeNameOf(fd);
+            if (treeName && treeName != fd.cFileName) {
+                key = CNameIndex::Fold(treeName);
+                present.insert(key);
+            }
             if (known.count(key)) continue;
-            CString full = JoinPath(targetPath, fd.cFileName);
             bool isDir = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-            if (isDir && (parentMode || expanded)) {
-                if (InsertFolderItem(target, fd.cFileName, full, fd.dwFileAttributes)) known.insert(key);
+            if (isDir && treeName && (parentMode || expanded)) {
+                if (InsertFolderItem(target, treeName, JoinPath(targetPath, treeName), fd.dwFileAttributes)) known.insert(key);
             } else if (isDir && !IsHiddenSystemFolder(fd.dwFileAttributes) && !tree.GetChildItem(target)) {
                 // A folder that had no sub-folders gets its expand button with its first one.
                 AppendPlaceholder(target);
             }
-            if (!list || model->Contains(fd.cFileName)) continue;
+            if (!list || model->ContainsEntry(fd)) continue;
             // The enumeration's own data: a look-up per entry would cost a scan of the folder each.
             if (!IsHiddenSystemFolder(fd.dwFileAttributes)) list->AddFileEntry(fd, targetPath);
         }
@@ -127,7 +133,8 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     if (list) {
         std::vector<int> gone;
         for (int i = 0; i < model->GetCount(); i++)
-            if (!stillThere(model->GetFolder(), model->GetAt(i).strName)) gone.push_back(i);
+            if (!stillThere(model->GetFolder(), model->GetAt(i).IsUsable() ? model->GetAt(i).CommandName() : model->GetAt(i).strName))
+                gone.push_back(i);
         list->DeleteRows(gone);
     }
 

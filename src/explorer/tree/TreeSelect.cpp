@@ -50,8 +50,7 @@ void CLeftView::OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult)
     }
     if (path.GetLength() != 3) {
         WIN32_FIND_DATAA fd;
-        CFindHandle h(::FindFirstFileA(path, &fd));
-        bool folder = h.IsValid() && (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+        bool folder = CFileFind::FindOne(path, &fd) && (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
         if (!folder && !path.IsEmpty()) {
             m_hDeletedOnExpand = item;
             tree.DeleteItem(item);
