@@ -1,13 +1,14 @@
 #include "explorer/CopyRename.h"
 #include "explorer/NameDialog.h"
 #include "explorer/ShellFileOp.h"
+#include "fw/PathParts.h"
 #include "fw/Wnd.h"
 
-bool CopyUnderNewName(CWnd& owner, const CString& source, const CString& destination, const char* newName,
-                      bool bFolder)
+bool CopyUnderNewName(CWnd& owner, const CString& source, const CString& destination, const char* newName)
 {
-    if (!IsValidEntryName(newName) || !CanCopyOnto(source, destination)) {
-        owner.MessageBox(CannotCreateText(bFolder), "File Error!", MB_OK);
+    CString refusal = NewNameRefusalText(ParentOfPath(source), NameOfPath(source), newName, true);
+    if (!refusal.IsEmpty()) {
+        owner.MessageBox(refusal, "File Error!", MB_OK);
         return false;
     }
     CShellFileOp op;

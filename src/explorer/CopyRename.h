@@ -5,8 +5,7 @@
 
 class CWnd;
 
-// Copies source to destination (its folder and newName). Refuses, with New's message, a name
-// that is no plain entry name or a copy onto what the shell would copy into. True when the
-// shell copied it.
-bool CopyUnderNewName(CWnd& owner, const CString& source, const CString& destination, const char* newName,
-                      bool bFolder);
+// Copies source to destination (its folder and newName). Refuses, saying why, a name that is
+// no plain entry name or a copy onto what the shell would copy into (NewNameRefusalText). True
+// when the shell copied it.
+bool CopyUnderNewName(CWnd& owner, const CString& source, const CString& destination, const char* newName);

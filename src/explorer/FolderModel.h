@@ -5,6 +5,7 @@
 
 #include "fw/afx.h"
 #include "fw/Array.h"
+#include "fw/FileIdentity.h"
 #include "explorer/NameIndex.h"
 #include <vector>
 
@@ -18,11 +19,16 @@ struct CFolderEntry {
     int nIcon = -1;         // the system icon, looked up when the row is first shown
     bool bGhosted = false;  // the shell draws it dimmed (known with the icon)
     LPARAM lParam = 0;      // the row's item data
+    // The file the row showed when it was selected, to tell it from another file that took
+    // its name since; unknown while the row is not selected.
+    CFileIdentity identity;
 
     bool IsFolder() const { return (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     // The text of a list column: 0 name, 1 size (empty for a folder), 2 created, 3 modified
     // ("%m-%d-%Y", empty when unknown).
     CString Cell(int column) const;
+    // Whether the entry says what this directory data says: name, attributes, size and dates.
+    bool Shows(const WIN32_FIND_DATAA& fd) const;
 };
 
 class CFolderModel {

@@ -1,5 +1,6 @@
 // Clipboard and drag and drop of files in both panes, with the real clipboard, the real OLE
 // drag loop and real shell operations on a drive of the test's own. Every case checks the disk.
+#include "DialogAnswerer.h"
 #include "ExplorerFixture.h"
 #include "explorer/FileDrop.h"
 #include "explorer/ReadOnlyTree.h"
@@ -331,6 +332,36 @@ TEST_F(DragDrop, PasteWithAFileRowSelectedGoesIntoTheFolderOnShowAndTheRowAppear
     EXPECT_TRUE(Exists(drive.Path("Other\\c.txt")));
     // The row comes with the change notification of the folder on show.
     EXPECT_TRUE(RowsFollow({"c.txt", "a.txt"}, {}));
+}
+
+// A list the program cannot paste whole (a path of 260 characters or more names no file it
+// could read back) is refused with the reason, in the list and the tree, and stays on the
+// clipboard for a program that can.
+TEST_F(DragDrop, APasteThatCannotBeDoneSaysWhyAndKeepsTheClipboard)
+{
+    std::string longPath = "T:\\Other\\" + std::string(300, 'x') + ".txt";
+    CGlobalMemory block = BlockOf({"T:\\Other\\c.txt", longPath.c_str()});
+    ASSERT_TRUE(PutOnClipboard(block));
+    std::string before = ClipboardBlock();
+    ASSERT_NE(before, "");
+    std::vector<std::string> src = Snapshot(drive.Path("Src"));
+    for (bool toTree : {false, true}) {
+        CDialogAnswerer box(IDOK);
+        if (toTree) {
+            Tree().SelectItem(host->Open("T:\\Src\\Dst"));
+            Command(Tree().m_hWnd, ID_EDIT_PASTE);
+        } else {
+            Select({"Dst"});
+            Command(List().m_hWnd, ID_EDIT_PASTE);
+        }
+        ASSERT_TRUE(box.Stop()) << toTree;
+        EXPECT_EQ(box.Caption(), "File Error!");
+        EXPECT_EQ(box.Text(), "A path on the Clipboard is too long (260 characters or more) or cannot be used in this "
+                              "code page. Nothing was pasted.");
+        EXPECT_EQ(ClipboardBlock(), before) << toTree;
+        EXPECT_FALSE(Exists(drive.Path("Src\\Dst\\c.txt"))) << toTree;
+        EXPECT_EQ(Snapshot(drive.Path("Src")), src) << toTree;
+    }
 }
 
 TEST_F(DragDrop, WideBlockOfAnotherProgramIsPasted)

@@ -14,6 +14,7 @@ void CBrindlexView::OnEditPaste()
 {
     COleDataObject data;
     if (!data.AttachClipboard() || !data.IsDataAvailable(CF_HDROP)) return;
+    if (!CanPasteFileList(this, &data)) return;
     CWaitCursor wait;
     // A selected folder row receives the files; a file row or no selection, the folder on show.
     CArray<int> rows = GetSelectedRows();

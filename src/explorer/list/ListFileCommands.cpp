@@ -4,6 +4,7 @@
 #include "explorer/CopyRename.h"
 #include "explorer/DeleteFolderTree.h"
 #include "explorer/NameDialog.h"
+#include "explorer/RenameEntry.h"
 #include "explorer/ShellFileOp.h"
 #include "fw/WinApp.h"
 #include "fw/Handle.h"
@@ -62,30 +63,14 @@ int CBrindlexView::GetFirstSelectedRow() const
 
 void CBrindlexView::OnRename()
 {
-    int row = GetFirstSelectedRow();
+    int row = GetFirstUnchangedSelectedRow();
     if (row < 0) return;
     CString oldName = GetModel().GetAt(row).strName;
     bool folder = IsFolderRow(row);
     CString newName = RunNameDialog(NEWF_RENAME, oldName);
     if (newName.IsEmpty()) return;
     newName = TrimEnteredName(newName);
-    // A path in the name would move the entry to another folder.
-    if (!IsValidEntryName(newName)) {
-        MessageBox(CannotCreateText(folder), FILE_ERROR, MB_OK);
-        return;
-    }
-    CShellFileOp op;
-    op.SetParent(m_hWnd);
-    op.SetFlags(FOF_NOCONFIRMMKDIR);
-    op.SetProgressTitle("Renaming");
-    op.AddFile(0, m_strFolder + oldName);
-    op.AddFile(1, m_strFolder + newName);
-    int result;
-    {
-        CWaitCursor wait;
-        result = op.Rename();
-    }
-    if (result != 0 || op.GetOperation().fAnyOperationsAborted) return;
+    if (!RenameEntry(*this, m_strFolder, oldName, newName)) return;
     // The dialog ran modally: the rows may have changed meanwhile, so find the entry again.
     row = FindRow(oldName);
     if (row >= 0) RenameRow(row, newName);
@@ -96,20 +81,19 @@ void CBrindlexView::OnRename()
 
 void CBrindlexView::OnCopyRename()
 {
-    int row = GetFirstSelectedRow();
+    int row = GetFirstUnchangedSelectedRow();
     if (row < 0) return;
     CString oldName = GetModel().GetAt(row).strName;
-    bool folder = IsFolderRow(row);
     CString newName = RunNameDialog(NEWF_COPY_RENAME, oldName);
     if (newName.IsEmpty()) return;
     CWaitCursor wait;
     newName = TrimEnteredName(newName);
-    CopyUnderNewName(*this, m_strFolder + oldName, m_strFolder + newName, newName, folder);
+    CopyUnderNewName(*this, m_strFolder + oldName, m_strFolder + newName, newName);
 }
 
 void CBrindlexView::OnDelete()
 {
-    CArray<int> rows = GetSelectedRows();
+    CArray<int> rows = GetUnchangedSelectedRows();
     int n = rows.GetSize();
     if (n == 0) return;
     CWaitCursor wait;
@@ -182,7 +166,7 @@ void CBrindlexView::DeleteOneRow(int row)
 
 void CBrindlexView::OnRecycle()
 {
-    CArray<int> rows = GetSelectedRows();
+    CArray<int> rows = GetUnchangedSelectedRows();
     int n = rows.GetSize();
     if (n == 0) return;
     CWaitCursor wait;

@@ -19,6 +19,7 @@ void CLeftView::OnEditPaste()
 {
     COleDataObject data;
     if (!data.AttachClipboard() || !data.IsDataAvailable(CF_HDROP)) return;
+    if (!CanPasteFileList(this, &data)) return;
     CWaitCursor wait;
     DropOnItem(&data, GetTreeCtrl().GetSelectedItem(), DROPEFFECT_COPY);
     data.Release();

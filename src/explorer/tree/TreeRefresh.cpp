@@ -8,6 +8,7 @@
 #include "fw/Redraw.h"
 #include "fw/FileFind.h"
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 // The item that follows hItem's subtree in next-visible order (hItem being visible).
@@ -91,6 +92,14 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     CRedrawOff quiet(list ? list->GetListWindow() : nullptr);
     CRowCountHold hold(list);
     bool expanded = IsExpanded(target);
+    // The rows by folded name. The enumeration's own data fills them: a look-up per entry
+    // would cost a scan of the folder each.
+    std::unordered_map<std::string, int> rows;
+    std::vector<CString> changedNames;
+    if (list) {
+        rows.reserve((size_t)model->GetCount());
+        for (int i = 0; i < model->GetCount(); i++) rows.emplace(CNameIndex::Fold(model->GetAt(i).strName), i);
+    }
     CFileFind find;
     bool enumerated = find.FindFile(folder + "*.*") != FALSE;
     if (enumerated) {
@@ -100,6 +109,18 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
             if (IsDots(fd.cFileName)) continue;
             std::string key = CNameIndex::Fold(fd.cFileName);
             present.insert(key);
+            if (list && !IsHiddenSystemFolder(fd.dwFileAttributes)) {
+                // A row of a name that stays takes what the disk says now: the folder may have
+                // been made anew, or the entry changed unseen.
+                auto row = rows.find(key);
+                if (row == rows.end()) {
+                    list->AddFileEntry(fd, targetPath);
+                    changedNames.push_back(fd.cFileName);
+                } else if (!model->GetAt(row->second).Shows(fd)) {
+                    list->UpdateRow(row->second, fd);
+                    changedNames.push_back(fd.cFileName);
+                }
+            }
             if (known.count(key)) continue;
             CString full = JoinPath(targetPath, fd.cFileName);
             bool isDir = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -109,9 +130,6 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
                 // A folder that had no sub-folders gets its expand button with its first one.
                 AppendPlaceholder(target);
             }
-            if (!list || model->Contains(fd.cFileName)) continue;
-            // The enumeration's own data: a look-up per entry would cost a scan of the folder each.
-            if (!IsHiddenSystemFolder(fd.dwFileAttributes)) list->AddFileEntry(fd, targetPath);
         }
         find.Close();
     }
@@ -129,6 +147,8 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
         for (int i = 0; i < model->GetCount(); i++)
             if (!stillThere(model->GetFolder(), model->GetAt(i).strName)) gone.push_back(i);
         list->DeleteRows(gone);
+        // Any name may have been given to another file meanwhile.
+        list->KeepSelectionOnFiles(changedNames, true);
     }
 
     // Vanished folders among the items from the top of the window down.
