@@ -37,7 +37,7 @@ static CString NameOnDisk(const CString& path)
 }
 
 // A new letter case through a passing name: a platform that finds the old entry under the new
-// name renames it onto itself and leaves the case as it was.
+// name takes the rename for one onto the entry itself.
 static bool RenameCaseThroughPassingName(const CString& folder, const CString& oldName, const CString& newName)
 {
     CString passing;
@@ -75,15 +75,17 @@ bool RenameEntry(CWnd& owner, const CString& folder, const CString& oldName, con
         }
         return renamed > 0;
     }
+    if (CNameIndex::Same(oldName, newName)) {
+        // The shell takes the new name for the entry itself and refuses, or leaves it as it was.
+        if (RenameCaseThroughPassingName(folder, oldName, newName) && NameOnDisk(destination) == newName) return true;
+        owner.MessageBox(oldName + " could not be renamed.", FILE_ERROR, MB_OK);
+        return false;
+    }
     CShellFileOp op;
     op.SetParent(owner.m_hWnd);
     op.SetFlags(FOF_NOCONFIRMMKDIR);
     op.SetProgressTitle("Renaming");
     op.AddFile(0, source);
     op.AddFile(1, destination);
-    if (op.Rename() != 0 || op.GetOperation().fAnyOperationsAborted) return false;
-    if (!CNameIndex::Same(oldName, newName) || NameOnDisk(destination) == newName) return true;
-    if (RenameCaseThroughPassingName(folder, oldName, newName)) return true;
-    owner.MessageBox(oldName + " could not be renamed.", FILE_ERROR, MB_OK);
-    return false;
+    return op.Rename() == 0 && !op.GetOperation().fAnyOperationsAborted;
 }

@@ -12,7 +12,6 @@
 
 namespace {
 
-bool Exists(const char* path) { return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 bool IsReadOnly(const char* path)
 {
     DWORD a = ::GetFileAttributesA(path);
