@@ -4,6 +4,7 @@
 #pragma once
 
 #include "fw/afx.h"
+#include <functional>
 
 struct CFileIdentity {
     DWORD dwVolume = 0;
@@ -14,6 +15,10 @@ struct CFileIdentity {
     // The identity of the file or folder at path (a link counts as what it leads to); unknown
     // when it cannot be opened or the platform gives no index.
     static CFileIdentity Of(const char* path);
+    // The identities of every entry of folder in one read of the folder (much cheaper than
+    // opening each): found(name, identity) for each entry whose name the code page holds
+    // exactly. False when the folder cannot be read that way.
+    static bool OfEntries(const char* folder, const std::function<void(const char*, const CFileIdentity&)>& found);
     bool operator==(const CFileIdentity& o) const
     {
         return bKnown == o.bKnown && dwVolume == o.dwVolume && dwIndexHigh == o.dwIndexHigh && dwIndexLow == o.dwIndexLow;

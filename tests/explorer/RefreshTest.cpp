@@ -487,3 +487,28 @@ TEST_F(RefreshBehindTheDisk, ACommandNeverActsOnAFileThatTookTheSelectedName)
     EXPECT_FALSE(Exists(drive.Path("Data\\file18.dat")));
     EXPECT_EQ(ReadFileBytes(drive.Path("Data\\file17.dat")), "seventeen");
 }
+
+// Many rows at once (their files known through one read of the folder): the row whose name
+// was given to another file is left out and named, the others go on.
+TEST_F(RefreshBehindTheDisk, ADeleteOfManyRowsLeavesOutTheOneWhoseNameChangedFiles)
+{
+    ASSERT_TRUE(drive.MakeFile("Data\\file17.dat", "seventeen"));
+    ASSERT_TRUE(drive.MakeFile("Data\\file18.dat", "eighteen"));
+    for (int i = 0; i < 30; i++) ASSERT_TRUE(drive.MakeFile(("Data\\fill" + std::to_string(i) + ".txt").c_str(), "f"));
+    ASSERT_TRUE(Show("T:\\Data"));
+    host->List().SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    host->List().SetItemState(host->m_pList->FindRow("file18.dat"), 0, LVIS_SELECTED);
+    for (const char* folder : {"A", "Sub"}) host->List().SetItemState(host->m_pList->FindRow(folder), 0, LVIS_SELECTED);
+    ASSERT_EQ(host->m_pList->GetSelectedRows().GetSize(), 33);  // the files but file18.dat
+    RunInData(SWAP);
+    {
+        CDialogAnswerer answers({IDOK, IDYES});
+        ::SendMessageA(host->m_pList->m_hWnd, WM_COMMAND, ID_DELETE, 0);
+        ASSERT_EQ(answers.Answered(), 2u);
+        EXPECT_EQ(answers.Text(0), "file17.dat has changed since it was listed.");
+        EXPECT_EQ(answers.Text(1), "Delete these 32 folders and files?");
+    }
+    EXPECT_EQ(SortedNamesIn(drive.Path("Data")), (std::vector<std::string>{"A", "Sub", "file17.dat", "file18.dat"}));
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\file17.dat")), "eighteen");
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\file18.dat")), "seventeen");
+}

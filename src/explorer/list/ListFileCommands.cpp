@@ -4,7 +4,6 @@
 #include "explorer/CopyRename.h"
 #include "explorer/DeleteFolderTree.h"
 #include "explorer/NameDialog.h"
-#include "explorer/RenameEntry.h"
 #include "explorer/ShellFileOp.h"
 #include "fw/WinApp.h"
 #include "fw/Handle.h"

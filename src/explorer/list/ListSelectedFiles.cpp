@@ -5,8 +5,42 @@
 #include "explorer/list/BrindlexView.h"
 #include "explorer/NameIndex.h"
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+namespace {
+
+// Beyond this many rows one read of the folder gives the identities: opening each file costs
+// about a millisecond under Wine.
+const size_t OPENED_ONE_BY_ONE = 16;
+
+// The identities of the files the rows name now, in the order of rows.
+std::vector<CFileIdentity> IdentitiesOf(const CFolderModel& model, const std::vector<int>& rows)
+{
+    std::vector<CFileIdentity> ids(rows.size());
+    if (rows.size() <= OPENED_ONE_BY_ONE) {
+        for (size_t k = 0; k < rows.size(); k++) ids[k] = CFileIdentity::Of(model.GetPath(rows[k]));
+        return ids;
+    }
+    std::unordered_map<std::string, size_t> wanted;
+    for (size_t k = 0; k < rows.size(); k++) wanted.emplace(CNameIndex::Fold(model.GetAt(rows[k]).strName), k);
+    CFileIdentity::OfEntries(model.GetFolder(), [&](const char* name, const CFileIdentity& id) {
+        auto it = wanted.find(CNameIndex::Fold(name));
+        if (it != wanted.end()) ids[it->second] = id;
+    });
+    return ids;
+}
+
+std::vector<int> RowsOf(const CArray<int>& rows)
+{
+    std::vector<int> v;
+    v.reserve((size_t)rows.GetSize());
+    for (int k = 0; k < rows.GetSize(); k++) v.push_back(rows[k]);
+    return v;
+}
+
+}  // namespace
 
 void CBrindlexView::NoteSelection(int nFirst, int nLast, bool bSelected)
 {
@@ -14,13 +48,16 @@ void CBrindlexView::NoteSelection(int nFirst, int nLast, bool bSelected)
     CFolderModel& model = GetModel();
     if (nFirst < 0) nFirst = 0;
     if (nLast >= model.GetCount()) nLast = model.GetCount() - 1;
+    std::vector<int> asked;
     for (int i = nFirst; i <= nLast; i++) {
         CFolderEntry& e = model.GetAt(i);
         if (!bSelected)
             e.identity = CFileIdentity();
         else if (!e.identity.bKnown)
-            e.identity = CFileIdentity::Of(model.GetPath(i));
+            asked.push_back(i);
     }
+    std::vector<CFileIdentity> ids = IdentitiesOf(model, asked);
+    for (size_t k = 0; k < asked.size(); k++) model.GetAt(asked[k]).identity = ids[k];
 }
 
 void CBrindlexView::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
@@ -52,29 +89,37 @@ void CBrindlexView::KeepSelectionOnFiles(const std::vector<CString>& changedName
     CListCtrl list = GetListCtrl();
     CSelectionMove moving(m_nSelectionMoves);
     std::vector<CFileIdentity> lost;
-    CArray<int> rows = GetSelectedRows();
-    for (int k = 0; k < rows.GetSize(); k++) {
+    CArray<int> selected = GetSelectedRows();
+    std::vector<int> rows;
+    for (int k = 0; k < selected.GetSize(); k++) {
+        const CFolderEntry& e = model.GetAt(selected[k]);
+        if (e.identity.bKnown && (bAllSelected || changed.count(CNameIndex::Fold(e.strName)))) rows.push_back(selected[k]);
+    }
+    std::vector<CFileIdentity> now = IdentitiesOf(model, rows);
+    for (size_t k = 0; k < rows.size(); k++) {
         CFolderEntry& e = model.GetAt(rows[k]);
-        if (!e.identity.bKnown || (!bAllSelected && !changed.count(CNameIndex::Fold(e.strName)))) continue;
-        if (CFileIdentity::Of(model.GetPath(rows[k])) == e.identity) continue;
+        // A name gone or unreadable is left to the rows' own updates.
+        if (!now[k].bKnown || now[k] == e.identity) continue;
         lost.push_back(e.identity);
         e.identity = CFileIdentity();
         list.SetItemState(rows[k], 0, LVIS_SELECTED);
     }
     if (lost.empty()) return;
     // The file may have taken one of the changed names: its row takes the selection.
+    std::vector<int> candidates;
     for (const CString& name : changedNames) {
         int row = model.Find(name);
-        if (row < 0 || (list.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED)) continue;
-        CFileIdentity now = CFileIdentity::Of(model.GetPath(row));
+        if (row >= 0 && !(list.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED)) candidates.push_back(row);
+    }
+    std::vector<CFileIdentity> held = IdentitiesOf(model, candidates);
+    for (size_t c = 0; c < candidates.size() && !lost.empty(); c++) {
         for (size_t k = 0; k < lost.size(); k++) {
-            if (now != lost[k]) continue;
-            model.GetAt(row).identity = now;
-            list.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+            if (!held[c].bKnown || held[c] != lost[k]) continue;
+            model.GetAt(candidates[c]).identity = held[c];
+            list.SetItemState(candidates[c], LVIS_SELECTED, LVIS_SELECTED);
             lost.erase(lost.begin() + (ptrdiff_t)k);
             break;
         }
-        if (lost.empty()) break;
     }
 }
 
@@ -89,11 +134,13 @@ CArray<int> CBrindlexView::GetUnchangedSelectedRows(bool bFirstOnly)
     CFolderModel& model = GetModel();
     CArray<int> rows = GetSelectedRows(), kept;
     if (bFirstOnly && rows.GetSize() > 1) rows.SetSize(1);
+    std::vector<CFileIdentity> now = IdentitiesOf(model, RowsOf(rows));
     CString text;
     int changed = 0;
     for (int k = 0; k < rows.GetSize(); k++) {
         const CFolderEntry& e = model.GetAt(rows[k]);
-        if (!e.identity.bKnown || CFileIdentity::Of(model.GetPath(rows[k])) == e.identity) {
+        // A file gone meanwhile is no other file: the command finds it gone, as ever.
+        if (!e.identity.bKnown || !now[(size_t)k].bKnown || now[(size_t)k] == e.identity) {
             kept.Add(rows[k]);
             continue;
         }

@@ -6,7 +6,6 @@
 #include "explorer/CopyRename.h"
 #include "explorer/DeleteFolderTree.h"
 #include "explorer/NameDialog.h"
-#include "explorer/RenameEntry.h"
 #include "explorer/ShellFileOp.h"
 #include "fw/PathParts.h"
 #include "fw/WinApp.h"
