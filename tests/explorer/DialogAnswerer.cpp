@@ -23,7 +23,9 @@ CDialogAnswerer::CDialogAnswerer(int button, DWORD pid, int timeoutMs) : CDialog
 
 CDialogAnswerer::CDialogAnswerer(std::initializer_list<int> buttons, DWORD pid, int timeoutMs)
     : m_buttons(buttons),
-      m_watch([pid](HWND h) { return IsWindowOf(h, pid, "#32770") && !IsNameDialog(h); },
+      // Visible again after the look for the name field: a name dialog closing meanwhile has
+      // lost its field and is no other dialog.
+      m_watch([pid](HWND h) { return IsWindowOf(h, pid, "#32770") && !IsNameDialog(h) && ::IsWindowVisible(h); },
               [this](HWND h, size_t k) {
                   // A dialog found while the platform still makes it has neither its caption nor
                   // its buttons: a click then would be lost.
