@@ -85,6 +85,9 @@ public:
     // Selection changes made by the list itself move a selection with its entry: the file the
     // entry showed stays its own. Held while such changes are made.
     int m_nSelectionMoves = 0;
+    // Files whose rows lost the selection when their names went to other files: the changes
+    // that tell where they went may come in a later batch.
+    std::vector<CFileIdentity> m_lostSelections;
 
     // The view modes of the View menu, with the computed column widths.
     void ShowAsList();

@@ -30,6 +30,7 @@ void CBrindlexView::ShowFolder(const char* folder)
     m_nDropRow = -1;
     GetModel().Reset(folder);
     m_strFolder = GetModel().GetFolder();
+    m_lostSelections.clear();
 }
 
 bool CBrindlexView::ListFolder(const char* folder)
@@ -51,6 +52,7 @@ bool CBrindlexView::ListFolder(const char* folder)
     }
     list.DeleteAllItems();
     m_nDropRow = -1;
+    if (!same) m_lostSelections.clear();
     bool ok = model.Load(folder);
     m_strFolder = model.GetFolder();
     model.Sort(0, true);

@@ -45,6 +45,8 @@ std::vector<int> RowsOf(const CArray<int>& rows)
 void CBrindlexView::NoteSelection(int nFirst, int nLast, bool bSelected)
 {
     if (m_nSelectionMoves > 0) return;
+    // The user chose anew: what was lost before is no longer looked for.
+    m_lostSelections.clear();
     CFolderModel& model = GetModel();
     if (nFirst < 0) nFirst = 0;
     if (nLast >= model.GetCount()) nLast = model.GetCount() - 1;
@@ -89,6 +91,7 @@ void CBrindlexView::KeepSelectionOnFiles(const std::vector<CString>& changedName
     CListCtrl list = GetListCtrl();
     CSelectionMove moving(m_nSelectionMoves);
     std::vector<CFileIdentity> lost;
+    lost.swap(m_lostSelections);
     CArray<int> selected = GetSelectedRows();
     std::vector<int> rows;
     for (int k = 0; k < selected.GetSize(); k++) {
@@ -121,6 +124,9 @@ void CBrindlexView::KeepSelectionOnFiles(const std::vector<CString>& changedName
             break;
         }
     }
+    // The rest may still turn up under a name of a later batch; a few are enough to keep.
+    if (lost.size() > 64) lost.erase(lost.begin(), lost.end() - 64);
+    m_lostSelections.swap(lost);
 }
 
 int CBrindlexView::GetFirstUnchangedSelectedRow()
