@@ -22,6 +22,13 @@ CString CFolderEntry::CommandName() const
     }
 }
 
+bool CFolderEntry::Shows(const WIN32_FIND_DATAA& fd) const
+{
+    return strName == fd.cFileName && dwAttributes == fd.dwFileAttributes &&
+           nSize == (((ULONGLONG)fd.nFileSizeHigh << 32) | fd.nFileSizeLow) &&
+           !CompareFileTime(&ftCreated, &fd.ftCreationTime) && !CompareFileTime(&ftModified, &fd.ftLastWriteTime);
+}
+
 void CFolderModel::Reset(const char* folder)
 {
     m_strFolder = (folder && *folder) ? WithBackslash(folder) : CString();
@@ -166,6 +173,7 @@ void CFolderModel::Update(int i, const WIN32_FIND_DATAA& fd)
     CFolderEntry& e = m_entries[(size_t)i];
     CFolderEntry fresh = MakeEntry(fd);
     fresh.lParam = e.lParam;
+    fresh.identity = e.identity;
     if (fresh.dwAttributes == e.dwAttributes && CNameIndex::Compare(fresh.strName, e.strName) == 0) {
         fresh.nIcon = e.nIcon;
         fresh.bGhosted = e.bGhosted;

@@ -6,6 +6,7 @@
 #include "fw/afx.h"
 #include "fw/Array.h"
 #include "fw/FileFind.h"
+#include "fw/FileIdentity.h"
 #include "explorer/NameIndex.h"
 #include <vector>
 
@@ -23,6 +24,9 @@ struct CFolderEntry {
     // not the file's own), or not at all; such an entry is shown dimmed.
     BYTE nNameUse = FIND_NAME_OWN;
     char szShortName[14] = "";
+    // The file the row showed when it was selected, to tell it from another file that took
+    // its name since; unknown while the row is not selected.
+    CFileIdentity identity;
 
     bool IsFolder() const { return (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
     // Whether a command may act on the entry, and the name it uses: strName or the short
@@ -32,6 +36,8 @@ struct CFolderEntry {
     // The text of a list column: 0 name, 1 size (empty for a folder), 2 created, 3 modified
     // ("%m-%d-%Y", empty when unknown).
     CString Cell(int column) const;
+    // Whether the entry says what this directory data says: name, attributes, size and dates.
+    bool Shows(const WIN32_FIND_DATAA& fd) const;
 };
 
 class CFolderModel {

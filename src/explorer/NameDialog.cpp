@@ -1,4 +1,5 @@
 #include "explorer/NameDialog.h"
+#include "explorer/NameIndex.h"
 #include "fw/PathParts.h"
 #include "res/resource.h"
 
@@ -51,25 +52,30 @@ CString TrimEnteredName(const CString& strName)
     return CString(s, (int)(*last == '\\' ? last - s : strlen(s)));
 }
 
-bool IsValidEntryName(const char* name)
+CString NameRefusalText(const char* name)
 {
-    if (!name || !*name) return false;
+    if (!name || !*name) return "A file name cannot be empty.";
+    size_t n = strlen(name);
+    if (n >= 256) return "The name is too long.";
+    if (FindCharacterIn(name, "\\/:*?\"<>|")) return "A file name cannot contain any of the following characters: \\ / : * ? \" < > |";
     for (const unsigned char* p = (const unsigned char*)name; *p; p++)
-        if (*p < 0x20) return false;
-    if (FindCharacterIn(name, "\\/:*?\"<>|")) return false;
-    char last = name[strlen(name) - 1];
-    if (last == '.' || last == ' ') return false;
+        if (*p < 0x20) return "A file name cannot contain control characters.";
+    if (name[n - 1] == '.' || name[n - 1] == ' ') return "A file name cannot end with a dot or a space.";
     // Device names stay devices whatever extension follows.
     std::string stem(name, strcspn(name, "."));
     while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    bool device = false;
     static const char* const devices[] = {"con", "prn", "aux", "nul"};
     for (const char* d : devices)
-        if (!lstrcmpiA(stem.c_str(), d)) return false;
+        if (!lstrcmpiA(stem.c_str(), d)) device = true;
     if (stem.size() == 4 && (!_strnicmp(stem.c_str(), "com", 3) || !_strnicmp(stem.c_str(), "lpt", 3)) && stem[3] >= '1' &&
         stem[3] <= '9')
-        return false;
-    return true;
+        device = true;
+    if (device) return CString(name) + " is a reserved device name.";
+    return CString();
 }
+
+bool IsValidEntryName(const char* name) { return NameRefusalText(name).IsEmpty(); }
 
 const char* CannotCreateText(bool bFolder) { return bFolder ? "Could not create folder!" : "Could not create file!"; }
 
@@ -80,4 +86,19 @@ bool CanCopyOnto(const char* source, const char* destination)
     if (there & FILE_ATTRIBUTE_DIRECTORY) return false;
     DWORD from = ::GetFileAttributesA(source);
     return from == INVALID_FILE_ATTRIBUTES || !(from & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+CString NewNameRefusalText(const CString& folder, const char* oldName, const char* newName, bool bCopy)
+{
+    CString refusal = NameRefusalText(newName);
+    if (!refusal.IsEmpty()) return refusal;
+    CString destination = folder + newName;
+    if (destination.GetLength() >= MAX_PATH) return "The name is too long.";
+    if (bCopy) {
+        if (!CanCopyOnto(folder + oldName, destination)) return CString(newName) + " already exists.";
+        return CString();
+    }
+    if (!CNameIndex::Same(oldName, newName) && ::GetFileAttributesA(destination) != INVALID_FILE_ATTRIBUTES)
+        return CString(newName) + " already exists.";
+    return CString();
 }

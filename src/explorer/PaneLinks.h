@@ -34,6 +34,10 @@ public:
     virtual void ViewSelected() = 0;
     // The model's folder was renamed under the list: it takes the new path.
     virtual void FolderMoved() = 0;
+    // Rows of changedNames (every selected row when bAllSelected) may name other files now: a
+    // selected row whose file changed loses its selection, which goes to the row of
+    // changedNames now holding that file, if any.
+    virtual void KeepSelectionOnFiles(const std::vector<CString>& changedNames, bool bAllSelected) = 0;
 
 protected:
     ~IFileList() = default;

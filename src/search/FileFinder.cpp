@@ -1,5 +1,6 @@
 #include "fw/afx.h"
 #include "fw/FileFind.h"
+#include "fw/FileIdentity.h"
 #include "fw/Handle.h"
 #include "search/FileFinder.h"
 #include "search/TextScanner.h"
@@ -16,45 +17,31 @@ FILEFINDPARAMS::FILEFINDPARAMS()
 // always passes through a link, so only links are checked, by the platform's volume and
 // index numbers, asked for when first needed.
 struct CFileFinder::CFolderChain {
-    struct Id {
-        DWORD volume, high, low;
-        bool operator==(const Id& o) const { return volume == o.volume && high == o.high && low == o.low; }
-    };
     struct Level {
         CString folder;
         bool asked;
-        bool known;
-        Id id;
+        CFileIdentity id;
     };
     std::vector<Level> levels;
 
-    void Enter(const CString& folder) { levels.push_back(Level{folder, false, false, Id{0, 0, 0}}); }
+    void Enter(const CString& folder) { levels.push_back(Level{folder, false, CFileIdentity()}); }
     void Leave() { levels.pop_back(); }
 
     bool Reaches(const CString& linkFolder)
     {
-        Id id;
-        if (!Identify(linkFolder, id)) return false;
+        CFileIdentity id = Identify(linkFolder);
+        if (!id.bKnown) return false;
         for (Level& level : levels) {
             if (!level.asked) {
                 level.asked = true;
-                level.known = Identify(level.folder, level.id);
+                level.id = Identify(level.folder);
             }
-            if (level.known && level.id == id) return true;
+            if (level.id == id) return true;
         }
         return false;
     }
 
-    static bool Identify(const CString& folder, Id& id)
-    {
-        CFileHandle h(::CreateFileA(folder.IsEmpty() ? "." : folder.c_str(), 0,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-        BY_HANDLE_FILE_INFORMATION info;
-        if (!h.IsValid() || !::GetFileInformationByHandle(h, &info)) return false;
-        id = Id{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
-        return id.high != 0 || id.low != 0;
-    }
+    static CFileIdentity Identify(const CString& folder) { return CFileIdentity::Of(folder.IsEmpty() ? "." : folder.c_str()); }
 };
 
 FILEFINDINFO FindInfoOf(const WIN32_FIND_DATAA& fd)

@@ -1,4 +1,5 @@
 #include "DialogAnswerer.h"
+#include "support/Wait.h"
 #include "res/resource.h"
 
 bool IsNameDialog(HWND h)
@@ -22,8 +23,17 @@ CDialogAnswerer::CDialogAnswerer(int button, DWORD pid, int timeoutMs) : CDialog
 
 CDialogAnswerer::CDialogAnswerer(std::initializer_list<int> buttons, DWORD pid, int timeoutMs)
     : m_buttons(buttons),
-      m_watch([pid](HWND h) { return IsWindowOf(h, pid, "#32770") && !IsNameDialog(h); },
+      // Visible again after the look for the name field: a name dialog closing meanwhile has
+      // lost its field and is no other dialog.
+      m_watch([pid](HWND h) { return IsWindowOf(h, pid, "#32770") && !IsNameDialog(h) && ::IsWindowVisible(h); },
               [this](HWND h, size_t k) {
+                  // A dialog found while the platform still makes it has neither its caption nor
+                  // its buttons: a click then would be lost.
+                  WaitFor([&] {
+                      char title[8] = "";
+                      ::SendMessageA(h, WM_GETTEXT, sizeof title, (LPARAM)title);
+                      return !::IsWindow(h) || (*title && ::GetDlgItem(h, m_buttons[k]));
+                  }, 5000);
                   char caption[512] = "";
                   ::SendMessageA(h, WM_GETTEXT, sizeof caption, (LPARAM)caption);
                   m_captions.push_back(caption);

@@ -1,5 +1,6 @@
 // Clipboard and drag and drop of files in both panes, with the real clipboard, the real OLE
 // drag loop and real shell operations on a drive of the test's own. Every case checks the disk.
+#include "DialogAnswerer.h"
 #include "ExplorerFixture.h"
 #include "explorer/FileDrop.h"
 #include "explorer/ReadOnlyTree.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-bool Exists(const char* path) { return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 bool IsReadOnly(const char* path)
 {
     DWORD a = ::GetFileAttributesA(path);
@@ -333,6 +333,57 @@ TEST_F(DragDrop, PasteWithAFileRowSelectedGoesIntoTheFolderOnShowAndTheRowAppear
     EXPECT_TRUE(RowsFollow({"c.txt", "a.txt"}, {}));
 }
 
+// Paths the program cannot paste (260 characters or more: cut, they would name another file)
+// are left out with the reason, in the list and the tree; the rest is pasted, and the list
+// stays on the clipboard for a program that can paste it whole.
+TEST_F(DragDrop, APasteThatCannotBeDoneSaysWhyAndKeepsTheClipboard)
+{
+    std::string longPath = "T:\\Other\\" + std::string(300, 'x') + ".txt";
+    const char* partly = "1 of the paths on the Clipboard are too long (260 characters or more) or cannot be used in "
+                         "this code page, and were not pasted. The Clipboard keeps the list.";
+    struct {
+        std::vector<std::string> paths;
+        bool toTree;
+        const char* message;
+        const char* arrived;  // where c.txt lands, or none
+    } cases[] = {
+        {{longPath}, false, "A path on the Clipboard is too long (260 characters or more) or cannot be used in this "
+                            "code page. Nothing was pasted.", nullptr},
+        {{longPath}, true, "A path on the Clipboard is too long (260 characters or more) or cannot be used in this "
+                           "code page. Nothing was pasted.", nullptr},
+        {{"T:\\Other\\c.txt", longPath}, false, partly, "Src\\Dst\\c.txt"},
+        {{"T:\\Other\\c.txt", longPath}, true, partly, "Src\\Dir\\c.txt"},
+    };
+    for (auto& c : cases) {
+        CArray<CString> paths;
+        for (const std::string& p : c.paths) paths.Add(CString(p.c_str()));
+        CGlobalMemory block = MakeFileDropBlock(paths);
+        ASSERT_TRUE(PutOnClipboard(block));
+        std::string before = ClipboardBlock();
+        ASSERT_NE(before, "");
+        std::vector<std::string> src = Snapshot(drive.Path("Src"));
+        CDialogAnswerer box(IDOK);
+        if (c.toTree) {
+            Tree().SelectItem(host->Open("T:\\Src\\Dir"));
+            Command(Tree().m_hWnd, ID_EDIT_PASTE);
+        } else {
+            ShowFolder("T:\\Src");
+            Select({"Dst"});
+            Command(List().m_hWnd, ID_EDIT_PASTE);
+        }
+        ASSERT_TRUE(box.Stop()) << c.message;
+        EXPECT_EQ(box.Caption(), "File Error!");
+        EXPECT_EQ(box.Text(), c.message);
+        EXPECT_EQ(ClipboardBlock(), before);
+        if (c.arrived) {
+            EXPECT_EQ(ReadFileBytes(drive.Path(c.arrived)), "Other\\c.txt") << c.arrived;
+            src.push_back(std::string(c.arrived + 4));
+            std::sort(src.begin(), src.end());
+        }
+        EXPECT_EQ(Snapshot(drive.Path("Src")), src) << c.message;
+    }
+}
+
 TEST_F(DragDrop, WideBlockOfAnotherProgramIsPasted)
 {
     std::wstring paths = L"T:\\Other\\c.txt";
@@ -376,8 +427,16 @@ TEST_F(DragDrop, TooLongVanishedAndSelfContainingPathsAreSkippedAndTheRestGoesOn
     ASSERT_TRUE(PutOnClipboard(block));
     std::vector<std::string> before = Snapshot(drive.Path("Src"));
     Select({"Dst"});
-    Command(List().m_hWnd, ID_EDIT_PASTE);
-    // Only c.txt arrived: no cut path, no dialog for the vanished one, no folder into itself.
+    {
+        // The cut path is named as left out; no dialog for the vanished one.
+        CDialogAnswerer box(IDOK);
+        Command(List().m_hWnd, ID_EDIT_PASTE);
+        ASSERT_TRUE(box.Stop());
+        EXPECT_EQ(box.Text(), "1 of the paths on the Clipboard are too long (260 characters or more) or cannot be "
+                              "used in this code page, and were not pasted. The Clipboard keeps the list.");
+        EXPECT_EQ(box.Answered(), 1u);
+    }
+    // Only c.txt arrived: no cut path, no folder into itself.
     std::vector<std::string> after = Snapshot(drive.Path("Src"));
     before.push_back("Dst\\c.txt");
     std::sort(before.begin(), before.end());

@@ -149,15 +149,19 @@ TEST_F(FileGuardsE2E, RenameAndCopyRefuseNamesThatAreNoPlainName)
 {
     ASSERT_TRUE(app.SelectPath("S:\\Data"));
     ASSERT_TRUE(WaitFor([&] { return ShowsRow("a.txt"); }, 5000));
-    const char* names[] = {"d1\\moved.txt", "d1/moved.txt", "..\\up.txt", "..", "a:b", "\\", "x*y"};
+    const char* characters = "A file name cannot contain any of the following characters: \\ / : * ? \" < > |";
+    const std::pair<const char*, const char*> names[] = {
+        {"d1\\moved.txt", characters}, {"d1/moved.txt", characters}, {"..\\up.txt", characters},
+        {"..", "A file name cannot end with a dot or a space."}, {"a:b", characters},
+        {"\\", "A file name cannot be empty."}, {"x*y", characters}};
     for (UINT id : {ID_RENAME, ID_COPY_RENAME}) {
-        for (const char* name : names) {
+        for (const auto& name : names) {
             ASSERT_TRUE(app.SelectRows({"a.txt"}));
-            ExpectRefused(id, false, name, "Could not create file!");
-            EXPECT_EQ(ReadFileBytes(drive.Path("Data\\a.txt")), "alpha") << name;
+            ExpectRefused(id, false, name.first, name.second);
+            EXPECT_EQ(ReadFileBytes(drive.Path("Data\\a.txt")), "alpha") << name.first;
         }
         ASSERT_TRUE(app.SelectRows({"Sub"}));
-        ExpectRefused(id, false, "..\\Z3moved", "Could not create folder!");
+        ExpectRefused(id, false, "..\\Z3moved", characters);
     }
     EXPECT_FALSE(Exists(drive.Path("Data\\d1\\moved.txt")));
     EXPECT_FALSE(Exists(drive.Path("up.txt")));
@@ -168,7 +172,8 @@ TEST_F(FileGuardsE2E, RenameAndCopyRefuseNamesThatAreNoPlainName)
     // The tree's own commands on the selected folder.
     ASSERT_TRUE(app.SelectPath("S:\\Data\\Sub"));
     for (UINT id : {ID_RENAME, ID_COPY_RENAME})
-        for (const char* name : {"..\\Z3moved", "d1/Z3", ".."}) ExpectRefused(id, true, name, "Could not create folder!");
+        for (const auto& name : {std::make_pair("..\\Z3moved", characters), std::make_pair("d1/Z3", characters), names[3]})
+            ExpectRefused(id, true, name.first, name.second);
     EXPECT_EQ(ReadFileBytes(drive.Path("Data\\Sub\\inner.txt")), "inner");
     EXPECT_FALSE(Exists(drive.Path("Z3moved")));
     EXPECT_FALSE(Exists(drive.Path("Data\\d1\\Z3")));
@@ -184,8 +189,8 @@ TEST_F(FileGuardsE2E, CopyAndRenameOntoAnExistingFolderIsRefused)
     ASSERT_TRUE(drive.MakeDir("Data\\Z5"));
     ASSERT_TRUE(drive.MakeFile("Data\\Z5\\five.txt", "5"));
     ASSERT_TRUE(app.SelectPath("S:\\Data\\Z4"));
-    ExpectRefused(ID_COPY_RENAME, true, "Z5", "Could not create folder!");
-    ExpectRefused(ID_COPY_RENAME, true, "z5", "Could not create folder!");
+    ExpectRefused(ID_COPY_RENAME, true, "Z5", "Z5 already exists.");
+    ExpectRefused(ID_COPY_RENAME, true, "z5", "z5 already exists.");
     EXPECT_FALSE(Exists(drive.Path("Data\\Z5\\Z4")));
     EXPECT_FALSE(Exists(drive.Path("Data\\Z5\\four.txt")));
     std::vector<std::string> children = app.Children("S:\\Data");
@@ -195,10 +200,73 @@ TEST_F(FileGuardsE2E, CopyAndRenameOntoAnExistingFolderIsRefused)
     ASSERT_TRUE(app.SelectPath("S:\\Data"));
     ASSERT_TRUE(WaitFor([&] { return ShowsRow("Z4"); }, 5000));
     ASSERT_TRUE(app.SelectRows({"Z4"}));
-    ExpectRefused(ID_COPY_RENAME, false, "Z5", "Could not create folder!");
+    ExpectRefused(ID_COPY_RENAME, false, "Z5", "Z5 already exists.");
     ASSERT_TRUE(app.SelectRows({"a.txt"}));
-    ExpectRefused(ID_COPY_RENAME, false, "Z5", "Could not create file!");
+    ExpectRefused(ID_COPY_RENAME, false, "Z5", "Z5 already exists.");
     EXPECT_FALSE(Exists(drive.Path("Data\\Z5\\Z4")));
     EXPECT_FALSE(Exists(drive.Path("Data\\Z5\\a.txt")));
     EXPECT_EQ(ReadFileBytes(drive.Path("Data\\Z5\\five.txt")), "5");
+}
+
+// Rename of a folder link renames the link itself or, where the platform would rename what it
+// leads to, is refused; the folder it leads to and its files never move.
+TEST_F(FileGuardsE2E, RenameOfAFolderLinkNeverMovesWhereItLeads)
+{
+    ASSERT_TRUE(drive.MakeDir("Outside"));
+    ASSERT_TRUE(drive.MakeFile("Outside\\precious.txt", "keep me"));
+    ASSERT_TRUE(drive.MakeDir("rn"));
+    ASSERT_TRUE(LinkFromLinux("Outside", "rn\\lnk"));
+    if (!(::GetFileAttributesA(drive.Path("rn\\lnk")) & FILE_ATTRIBUTE_REPARSE_POINT))
+        GTEST_SKIP() << "folder links are not reparse points here";
+    auto isLink = [&](const char* rel) {
+        DWORD a = ::GetFileAttributesA(drive.Path(rel));
+        return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT);
+    };
+    // The link is where the command left it, and the folder it leads to is as it was.
+    auto linkAndTargetIntact = [&](const char* linkRel) {
+        EXPECT_TRUE(isLink(linkRel)) << linkRel;
+        EXPECT_EQ(ReadFileBytes(drive.Path((std::string(linkRel) + "\\precious.txt").c_str())), "keep me");
+        EXPECT_EQ(SortedNamesIn(drive.Path("Outside")), std::vector<std::string>{"precious.txt"});
+        EXPECT_EQ(ReadFileBytes(drive.Path("Outside\\precious.txt")), "keep me");
+        EXPECT_FALSE(isLink("Outside"));
+    };
+    auto renameLink = [&](bool toTree) -> std::string {
+        CNameAnswerer name("lnk-renamed", IDOK, app.ProcessId(), 60000);
+        CDialogAnswerer box(IDOK, app.ProcessId(), 60000);
+        EXPECT_TRUE(toTree ? TreeCommand(ID_RENAME) : ListCommand(ID_RENAME));
+        EXPECT_TRUE(name.Stop());
+        return box.Stop() ? box.Text() : std::string();
+    };
+    const std::string refused = "lnk is a link, and renaming it here would rename the folder it leads to instead.";
+
+    ASSERT_TRUE(app.SelectPath("S:\\rn"));
+    ASSERT_TRUE(WaitFor([&] { return ShowsRow("lnk"); }, 5000));
+    ASSERT_TRUE(app.SelectRows({"lnk"}));
+    std::string said = renameLink(false);
+    if (said.empty()) {
+        // The platform renamed the link itself.
+        linkAndTargetIntact("rn\\lnk-renamed");
+        EXPECT_FALSE(Exists(drive.Path("rn\\lnk")));
+        EXPECT_TRUE(WaitFor([&] { return ShowsRow("lnk-renamed") && !ShowsRow("lnk"); }, 5000));
+        ASSERT_TRUE(::MoveFileA(drive.Path("rn\\lnk-renamed"), drive.Path("rn\\lnk")));
+    } else {
+        EXPECT_EQ(said, refused);
+        linkAndTargetIntact("rn\\lnk");
+        EXPECT_EQ(SortedNamesIn(drive.Path("rn")), std::vector<std::string>{"lnk"});
+        EXPECT_TRUE(ShowsRow("lnk"));
+    }
+
+    // The tree, with the link's folder on show.
+    ASSERT_TRUE(app.SelectPath("S:\\rn\\lnk"));
+    said = renameLink(true);
+    if (said.empty()) {
+        linkAndTargetIntact("rn\\lnk-renamed");
+        EXPECT_FALSE(Exists(drive.Path("rn\\lnk")));
+        EXPECT_EQ(app.SelectedPath(), "S:\\rn\\lnk-renamed");
+    } else {
+        EXPECT_EQ(said, refused);
+        linkAndTargetIntact("rn\\lnk");
+        EXPECT_EQ(SortedNamesIn(drive.Path("rn")), std::vector<std::string>{"lnk"});
+        EXPECT_EQ(app.SelectedPath(), "S:\\rn\\lnk");
+    }
 }

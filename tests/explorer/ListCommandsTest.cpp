@@ -169,12 +169,12 @@ TEST_F(ListCommands, RenameOntoAnExistingNameKeepsBoth)
 {
     Select({"a.txt"});
     CNameAnswerer name("b.txt");
-    // The shell reports the clash itself.
-    CDialogAnswerer shell(IDOK);
+    CDialogAnswerer box(IDOK);
     Command(ID_RENAME);
     ASSERT_TRUE(name.Wait());
-    // Whatever the shell had to say it said before the command returned (Wine says nothing).
-    shell.Stop();
+    // Refused before the shell is asked, with the reason.
+    ASSERT_TRUE(box.Stop());
+    EXPECT_EQ(box.Text(), "b.txt already exists.");
     EXPECT_EQ(ReadFileBytes(drive.Path("Data\\a.txt")), "alpha");
     EXPECT_EQ(ReadFileBytes(drive.Path("Data\\b.txt")), "beta");
     EXPECT_TRUE(HasRow("a.txt"));

@@ -1,6 +1,8 @@
 // Tree and list following the disk: change notifications and the rebuild.
+#include "DialogAnswerer.h"
 #include "ExplorerDriver.h"
 #include "ExplorerFixture.h"
+#include "NameAnswerer.h"
 #include "watch/FileWatch.h"
 #include "res/resource.h"
 #include <algorithm>
@@ -349,4 +351,168 @@ TEST_F(Refresh, ABurstAtADriveRootOnShowCollapsesNoFolder)
     EXPECT_TRUE(Tree().GetItemState(data, TVIS_EXPANDED) & TVIS_EXPANDED);
     EXPECT_TRUE(Tree().GetItemState(sub, TVIS_EXPANDED) & TVIS_EXPANDED);
     EXPECT_EQ(host->Children(sub), (std::vector<std::string>{"Deep"}));
+}
+
+namespace {
+
+// The folder on show as another program changes it, faster than the changes are applied: the
+// test's thread handles no message until the program is done.
+class RefreshBehindTheDisk : public Refresh {
+protected:
+    // Runs a shell script in the folder Data of the drive and waits, without handling messages,
+    // until it is done (it leaves a mark beside the folder).
+    void RunInData(const std::string& script)
+    {
+        CString mark = drive.Path("done.mark");
+        ::DeleteFileA(mark);
+        std::vector<std::string> args = {"-c", "cd \"$0\" && " + script + " && : > ../done.mark",
+                                         drive.LinuxDir().str() + "/Data"};
+        ASSERT_TRUE(RunLinux("/bin/sh", args));
+        ASSERT_TRUE(WaitUnpumped([&] { return Exists(mark); }, 10000)) << script;
+    }
+    std::string CellOf(const char* name, int column)
+    {
+        int row = host->m_pList->FindRow(name);
+        return row < 0 ? std::string("(no row)") : host->List().GetItemText(row, column).str();
+    }
+    std::vector<std::string> Selected()
+    {
+        std::vector<std::string> names;
+        CArray<int> rows = host->m_pList->GetSelectedRows();
+        for (int k = 0; k < rows.GetSize(); k++) names.push_back(host->List().GetItemText(rows[k], 0).str());
+        return names;
+    }
+    void SelectOnly(const char* name)
+    {
+        host->List().SetItemState(-1, 0, LVIS_SELECTED);
+        int row = host->m_pList->FindRow(name);
+        ASSERT_GE(row, 0) << name;
+        host->List().SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+};
+
+const char SWAP[] = "mv file17.dat swap.tmp && mv file18.dat file17.dat && mv swap.tmp file18.dat";
+
+}  // namespace
+
+// A folder made anew, or swapped for another, is read again: rows whose names stay take their
+// sizes, dates and attributes from the new read, and later changes keep mending them.
+TEST_F(RefreshBehindTheDisk, AReReadGivesEveryRowWhatTheDiskSaysNow)
+{
+    ASSERT_TRUE(drive.MakeFile("Data\\Sub\\x.txt", "x"));
+    ASSERT_TRUE(drive.MakeFile("Data\\Sub\\y.txt", "yy"));
+    ASSERT_TRUE(Show("T:\\Data\\Sub"));
+    ASSERT_EQ(CellOf("x.txt", 1), "1");
+    ASSERT_EQ(CellOf("y.txt", 1), "2");
+
+    RunInData("rm -rf Sub && mkdir Sub && printf 12345 > Sub/x.txt && printf 1 > Sub/y.txt && chmod a-w Sub/y.txt && "
+              "touch -d 2001-02-03 Sub/y.txt");
+    EXPECT_TRUE(WaitFor([&] { return CellOf("x.txt", 1) == "5" && CellOf("y.txt", 1) == "1"; }, 10000))
+        << CellOf("x.txt", 1) << " " << CellOf("y.txt", 1);
+    EXPECT_EQ(CellOf("y.txt", 3), "02-03-2001");
+    int y = host->m_pList->FindRow("y.txt");
+    ASSERT_GE(y, 0);
+    EXPECT_TRUE(host->m_pList->GetModel().GetAt(y).dwAttributes & FILE_ATTRIBUTE_READONLY);
+
+    // Swapped for a folder of the same names.
+    RunInData("mkdir Sub2 && printf 1234567 > Sub2/x.txt && printf 123 > Sub2/y.txt && mv Sub Sub-old && mv Sub2 Sub");
+    EXPECT_TRUE(WaitFor([&] { return CellOf("x.txt", 1) == "7" && CellOf("y.txt", 1) == "3"; }, 10000))
+        << CellOf("x.txt", 1) << " " << CellOf("y.txt", 1);
+    y = host->m_pList->FindRow("y.txt");
+    ASSERT_GE(y, 0);
+    EXPECT_FALSE(host->m_pList->GetModel().GetAt(y).dwAttributes & FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(SelectedPath(), "T:\\Data\\Sub");
+
+    // Later changes mend them too.
+    ASSERT_TRUE(WriteFileBytes(drive.Path("Data\\Sub\\x.txt"), "ab"));
+    EXPECT_TRUE(WaitFor([&] { return CellOf("x.txt", 1) == "2"; }, 10000)) << CellOf("x.txt", 1);
+    EXPECT_EQ(host->Rows(), SortedNamesIn(drive.Path("Data\\Sub")));
+}
+
+// Two names swapped by another program through a passing name, within milliseconds: the
+// selection stays with the file the user picked, never with its old name.
+TEST_F(RefreshBehindTheDisk, ASelectionStaysWithItsFileWhenItsNameIsGivenToAnother)
+{
+    ASSERT_TRUE(drive.MakeFile("Data\\file17.dat", "seventeen"));
+    ASSERT_TRUE(drive.MakeFile("Data\\file18.dat", "eighteen"));
+    ASSERT_TRUE(Show("T:\\Data"));
+    SelectOnly("file17.dat");
+    RunInData(SWAP);
+    // The changes are applied: the rows show what the names hold now.
+    ASSERT_TRUE(WaitFor([&] { return CellOf("file17.dat", 1) == "8" && CellOf("file18.dat", 1) == "9"; }, 10000));
+    // The selection follows the file when the changes tell where it went (under load they may
+    // come in batches that do not), and never stays on the name.
+    WaitFor([&] { return Selected() == std::vector<std::string>{"file18.dat"}; }, 2000);
+    std::vector<std::string> selected = Selected();
+    EXPECT_TRUE(selected.empty() || selected == std::vector<std::string>{"file18.dat"})
+        << (selected.empty() ? "none" : selected[0]);
+
+    // A re-read of the whole folder keeps to the files as well.
+    SelectOnly("file17.dat");
+    RunInData(SWAP);
+    tree->RebuildTree();
+    EXPECT_EQ(Selected(), std::vector<std::string>());
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\file17.dat")), "seventeen");
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\file18.dat")), "eighteen");
+}
+
+// A command on a row whose name was given to another file since it was selected does nothing
+// to that file and says so.
+TEST_F(RefreshBehindTheDisk, ACommandNeverActsOnAFileThatTookTheSelectedName)
+{
+    ASSERT_TRUE(drive.MakeFile("Data\\file17.dat", "seventeen"));
+    ASSERT_TRUE(drive.MakeFile("Data\\file18.dat", "eighteen"));
+    ASSERT_TRUE(Show("T:\\Data"));
+    bool swapped = false;
+    for (UINT id : {ID_DELETE, ID_RECYCLE, ID_RENAME, ID_COPY_RENAME}) {
+        ASSERT_TRUE(WaitFor([&] { return host->m_pList->FindRow("file17.dat") >= 0; }, 5000));
+        SelectOnly("file17.dat");
+        RunInData(SWAP);
+        swapped = !swapped;
+        std::vector<std::string> disk = SortedNamesIn(drive.Path("Data"));
+        CNameAnswerer name("renamed.dat", IDOK);
+        CDialogAnswerer box(IDOK);
+        ::SendMessageA(host->m_pList->m_hWnd, WM_COMMAND, id, 0);
+        EXPECT_FALSE(name.Stop()) << id;
+        ASSERT_TRUE(box.Stop()) << id;
+        EXPECT_EQ(box.Text(), "file17.dat has changed since it was listed.") << id;
+        EXPECT_EQ(SortedNamesIn(drive.Path("Data")), disk) << id;
+        EXPECT_EQ(ReadFileBytes(drive.Path("Data\\file17.dat")), swapped ? "eighteen" : "seventeen") << id;
+        EXPECT_EQ(ReadFileBytes(drive.Path("Data\\file18.dat")), swapped ? "seventeen" : "eighteen") << id;
+    }
+    // A row still holding its file goes on as ever.
+    ASSERT_TRUE(WaitFor([&] { return CellOf("file18.dat", 1) == "8"; }, 5000));
+    SelectOnly("file18.dat");
+    {
+        CDialogAnswerer yes(IDYES);
+        ::SendMessageA(host->m_pList->m_hWnd, WM_COMMAND, ID_DELETE, 0);
+        EXPECT_TRUE(yes.Stop());
+    }
+    EXPECT_FALSE(Exists(drive.Path("Data\\file18.dat")));
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\file17.dat")), "seventeen");
+}
+
+// Many rows at once (their files known through one read of the folder): the row whose name
+// was given to another file is left out and named, the others go on.
+TEST_F(RefreshBehindTheDisk, ADeleteOfManyRowsLeavesOutTheOneWhoseNameChangedFiles)
+{
+    ASSERT_TRUE(drive.MakeFile("Data\\file17.dat", "seventeen"));
+    ASSERT_TRUE(drive.MakeFile("Data\\file18.dat", "eighteen"));
+    for (int i = 0; i < 30; i++) ASSERT_TRUE(drive.MakeFile(("Data\\fill" + std::to_string(i) + ".txt").c_str(), "f"));
+    ASSERT_TRUE(Show("T:\\Data"));
+    host->List().SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    host->List().SetItemState(host->m_pList->FindRow("file18.dat"), 0, LVIS_SELECTED);
+    for (const char* folder : {"A", "Sub"}) host->List().SetItemState(host->m_pList->FindRow(folder), 0, LVIS_SELECTED);
+    ASSERT_EQ(host->m_pList->GetSelectedRows().GetSize(), 33);  // the files but file18.dat
+    RunInData(SWAP);
+    {
+        CDialogAnswerer answers({IDOK, IDYES});
+        ::SendMessageA(host->m_pList->m_hWnd, WM_COMMAND, ID_DELETE, 0);
+        ASSERT_EQ(answers.Answered(), 2u);
+        EXPECT_EQ(answers.Text(0), "file17.dat has changed since it was listed.");
+        EXPECT_EQ(answers.Text(1), "Delete these 32 folders and files?");
+    }
+    EXPECT_EQ(SortedNamesIn(drive.Path("Data")), (std::vector<std::string>{"A", "Sub", "file17.dat", "file18.dat"}));
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\file17.dat")), "eighteen");
+    EXPECT_EQ(ReadFileBytes(drive.Path("Data\\file18.dat")), "seventeen");
 }

@@ -22,3 +22,15 @@ bool WaitFor(F cond, int timeoutMs = 20000)
     PumpMessages();
     return cond();
 }
+
+// Polls cond about every 10 ms without handling messages, until it holds or timeoutMs pass:
+// for when what another program does must be done before this thread's windows hear of it.
+template <class F>
+bool WaitUnpumped(F cond, int timeoutMs = 20000)
+{
+    for (DWORD start = ::GetTickCount(); !cond();) {
+        if ((int)(::GetTickCount() - start) >= timeoutMs) return cond();
+        ::Sleep(10);
+    }
+    return true;
+}

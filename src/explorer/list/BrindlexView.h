@@ -12,7 +12,19 @@
 
 class CBrindlexDoc;
 
-extern bool g_bDetailsShading;  // alternating row shading in Details
+extern bool g_bDetailsShading;
+
+// Holds a list's selection changes as moves of the selection with its entries.
+class CSelectionMove {
+public:
+    explicit CSelectionMove(int& nMoves) : m_nMoves(nMoves) { m_nMoves++; }
+    ~CSelectionMove() { m_nMoves--; }
+    CSelectionMove(const CSelectionMove&) = delete;
+    CSelectionMove& operator=(const CSelectionMove&) = delete;
+
+private:
+    int& m_nMoves;
+};  // alternating row shading in Details
 
 // Background of odd rows while shading is on.
 const COLORREF LIST_SHADE_COLOR = RGB(240, 240, 255);
@@ -47,6 +59,7 @@ public:
     // Starts this program in viewer mode for each selected file.
     void ViewSelected() override;
     void FolderMoved() override { m_strFolder = GetModel().GetFolder(); }
+    void KeepSelectionOnFiles(const std::vector<CString>& changedNames, bool bAllSelected) override;
 
     void DeleteAllEntries();
     // Appends a row for an entry just made by a command: name as given, no look for an
@@ -62,6 +75,19 @@ public:
     // The selected rows in row order, and their entries' full paths.
     CArray<int> GetSelectedRows() const;
     CArray<CString> GetSelectedPaths() const { return GetModel().GetPaths(GetSelectedRows()); }
+
+    // The selected rows (the first alone when bFirstOnly) that still name the files they
+    // showed when selected; each of the others is deselected, and the user is told "X has
+    // changed since it was listed.".
+    CArray<int> GetUnchangedSelectedRows(bool bFirstOnly = false);
+    // The first selected row when it still names its file, else -1 (told as above).
+    int GetFirstUnchangedSelectedRow();
+    // Selection changes made by the list itself move a selection with its entry: the file the
+    // entry showed stays its own. Held while such changes are made.
+    int m_nSelectionMoves = 0;
+    // Files whose rows lost the selection when their names went to other files: the changes
+    // that tell where they went may come in a later batch.
+    std::vector<CFileIdentity> m_lostSelections;
 
     // The view modes of the View menu, with the computed column widths.
     void ShowAsList();
@@ -131,6 +157,11 @@ protected:
     void OnOpenWith();
     void OnRecentProgram(UINT nID);
     void OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
+    // A row selected by the user keeps the identity of the file it shows; a row deselected
+    // forgets it.
+    void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnODStateChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    void NoteSelection(int nFirst, int nLast, bool bSelected);
     int GetFirstSelectedRow() const;
     // Delete of one row: a file through the shell, a folder after a question.
     void DeleteOneRow(int nRow);

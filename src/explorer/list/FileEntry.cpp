@@ -5,7 +5,7 @@
 #include "explorer/ShellIcons.h"
 #include "explorer/RowCells.h"
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 
 void CBrindlexView::HoldRowCount(bool bHold)
 {
@@ -30,6 +30,7 @@ void CBrindlexView::ShowFolder(const char* folder)
     m_nDropRow = -1;
     GetModel().Reset(folder);
     m_strFolder = GetModel().GetFolder();
+    m_lostSelections.clear();
 }
 
 bool CBrindlexView::ListFolder(const char* folder)
@@ -38,11 +39,12 @@ bool CBrindlexView::ListFolder(const char* folder)
     CListCtrl list = GetListCtrl();
     // The folder on show again (a refresh): its selection, focus and top row are kept by name.
     bool same = folder && *folder && !model.GetFolder().IsEmpty() && WithBackslash(folder).CompareNoCase(model.GetFolder()) == 0;
-    std::unordered_set<std::string> selected;
+    std::unordered_map<std::string, CFileIdentity> selected;
     std::string focused, top;
     if (same) {
         CArray<int> rows = GetSelectedRows();
-        for (int k = 0; k < rows.GetSize(); k++) selected.insert(CNameIndex::Fold(model.GetAt(rows[k]).strName));
+        for (int k = 0; k < rows.GetSize(); k++)
+            selected.emplace(CNameIndex::Fold(model.GetAt(rows[k]).strName), model.GetAt(rows[k]).identity);
         int f = list.GetNextItem(-1, LVNI_FOCUSED);
         if (f >= 0 && f < model.GetCount()) focused = CNameIndex::Fold(model.GetAt(f).strName);
         int t = (int)SendMessage(LVM_GETTOPINDEX);
@@ -50,15 +52,21 @@ bool CBrindlexView::ListFolder(const char* folder)
     }
     list.DeleteAllItems();
     m_nDropRow = -1;
+    if (!same) m_lostSelections.clear();
     bool ok = model.Load(folder);
     m_strFolder = model.GetFolder();
     model.Sort(0, true);
     SyncRowCount();
     if (selected.empty() && focused.empty() && top.empty()) return ok;
     int topRow = -1;
+    CSelectionMove moving(m_nSelectionMoves);
     for (int i = 0; i < model.GetCount(); i++) {
         std::string key = CNameIndex::Fold(model.GetAt(i).strName);
-        if (selected.count(key)) list.SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
+        auto it = selected.find(key);
+        if (it != selected.end()) {
+            model.GetAt(i).identity = it->second;
+            list.SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
+        }
         if (!focused.empty() && key == focused) list.SetItemState(i, LVIS_FOCUSED, LVIS_FOCUSED);
         if (!top.empty() && key == top) topRow = i;
     }
@@ -70,6 +78,8 @@ bool CBrindlexView::ListFolder(const char* folder)
         SendMessage(LVM_ENSUREVISIBLE, (WPARAM)last, FALSE);
         SendMessage(LVM_ENSUREVISIBLE, (WPARAM)topRow, FALSE);
     }
+    // A name kept is not yet the same file.
+    if (!selected.empty()) KeepSelectionOnFiles(std::vector<CString>(), true);
     return ok;
 }
 
@@ -238,6 +248,7 @@ void CBrindlexView::DeleteRows(const std::vector<int>& rows)
     int top = (int)SendMessage(LVM_GETTOPINDEX);
     std::vector<int> now = GetModel().RemoveRows(rows);
     int count = GetModel().GetCount();
+    CSelectionMove moving(m_nSelectionMoves);
     if (selected.GetSize() || focused >= 0) list.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     SyncRowCount();
     for (int k = 0; k < selected.GetSize(); k++) {

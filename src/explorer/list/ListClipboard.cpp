@@ -20,10 +20,16 @@ void CBrindlexView::OnEditPaste()
 {
     COleDataObject data;
     if (!data.AttachClipboard() || !data.IsDataAvailable(CF_HDROP)) return;
-    CWaitCursor wait;
-    // A selected folder row receives the files; a file row or no selection, the folder on show.
-    CArray<int> rows = GetSelectedRows();
-    DropFilesOnRow(&data, rows.IsEmpty() ? -1 : rows[0], DROPEFFECT_COPY);
+    int pastable = 0, unpastable = CountUnpastablePaths(&data, &pastable);
+    if (pastable > 0) {
+        CWaitCursor wait;
+        // A selected folder row receives the files; a file row or no selection, the folder on show.
+        CArray<int> rows = GetSelectedRows();
+        DropFilesOnRow(&data, rows.IsEmpty() ? -1 : rows[0], DROPEFFECT_COPY);
+    }
     data.Release();
-    EmptyClipboardAfterPaste(m_hWnd);
+    if (unpastable != 0 || pastable == 0)
+        TellUnpastedPaths(this, unpastable, pastable);
+    else
+        EmptyClipboardAfterPaste(m_hWnd);
 }

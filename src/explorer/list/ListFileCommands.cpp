@@ -64,31 +64,16 @@ int CBrindlexView::GetFirstSelectedRow() const
 void CBrindlexView::OnRename()
 {
     CNameRefusal refusal(m_hWnd);
-    int row = GetFirstSelectedRow();
-    if (!refusal.Allows(GetModel(), row)) return;
+    int row = GetFirstUnchangedSelectedRow();
+    if (row < 0 || !refusal.Allows(GetModel(), row)) return;
     CString oldName = GetModel().GetAt(row).strName;
     CString oldPath = GetEntryPath(row);
     bool folder = IsFolderRow(row);
     CString newName = RunNameDialog(NEWF_RENAME, oldName);
     if (newName.IsEmpty()) return;
     newName = TrimEnteredName(newName);
-    // A path in the name would move the entry to another folder.
-    if (!IsValidEntryName(newName)) {
-        MessageBox(CannotCreateText(folder), FILE_ERROR, MB_OK);
-        return;
-    }
-    CShellFileOp op;
-    op.SetParent(m_hWnd);
-    op.SetFlags(FOF_NOCONFIRMMKDIR);
-    op.SetProgressTitle("Renaming");
-    op.AddFile(0, oldPath);
-    op.AddFile(1, m_strFolder + newName);
-    int result;
-    {
-        CWaitCursor wait;
-        result = op.Rename();
-    }
-    if (result != 0 || op.GetOperation().fAnyOperationsAborted) return;
+    // The entry by the name that reaches it (its short name for one the code page lacks).
+    if (!RenameEntry(*this, m_strFolder, NameOfPath(oldPath), newName)) return;
     // The dialog ran modally: the rows may have changed meanwhile, so find the entry again.
     row = FindRow(oldName);
     if (row >= 0) RenameRow(row, newName);
@@ -100,23 +85,22 @@ void CBrindlexView::OnRename()
 void CBrindlexView::OnCopyRename()
 {
     CNameRefusal refusal(m_hWnd);
-    int row = GetFirstSelectedRow();
-    if (!refusal.Allows(GetModel(), row)) return;
+    int row = GetFirstUnchangedSelectedRow();
+    if (row < 0 || !refusal.Allows(GetModel(), row)) return;
     CString oldName = GetModel().GetAt(row).strName;
     CString oldPath = GetEntryPath(row);
-    bool folder = IsFolderRow(row);
     CString newName = RunNameDialog(NEWF_COPY_RENAME, oldName);
     if (newName.IsEmpty()) return;
     CWaitCursor wait;
     newName = TrimEnteredName(newName);
-    CopyUnderNewName(*this, oldPath, m_strFolder + newName, newName, folder);
+    CopyUnderNewName(*this, oldPath, m_strFolder + newName, newName);
 }
 
 void CBrindlexView::OnDelete()
 {
     CNameRefusal refusal(m_hWnd);
     CArray<int> refused;
-    CArray<int> rows = refusal.Filter(GetModel(), GetSelectedRows(), &refused);
+    CArray<int> rows = refusal.Filter(GetModel(), GetUnchangedSelectedRows(), &refused);
     int n = rows.GetSize();
     if (n == 0) return;
     CWaitCursor wait;
@@ -192,7 +176,7 @@ void CBrindlexView::DeleteOneRow(int row)
 void CBrindlexView::OnRecycle()
 {
     CNameRefusal refusal(m_hWnd);
-    CArray<int> rows = refusal.Filter(GetModel(), GetSelectedRows());
+    CArray<int> rows = refusal.Filter(GetModel(), GetUnchangedSelectedRows());
     int n = rows.GetSize();
     if (n == 0) return;
     CWaitCursor wait;

@@ -22,6 +22,7 @@ void CSortClass::Sort(bool bAscending)
     std::vector<int> now((size_t)n);
     for (int k = 0; k < n; k++) now[(size_t)order[(size_t)k]] = k;
     if (selected.GetSize() || focused >= 0) {
+        CSelectionMove moving(m_pList->m_nSelectionMoves);
         list.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
         for (int k = 0; k < selected.GetSize(); k++)
             list.SetItemState(now[(size_t)selected[k]], LVIS_SELECTED, LVIS_SELECTED);

@@ -19,8 +19,14 @@ void CLeftView::OnEditPaste()
 {
     COleDataObject data;
     if (!data.AttachClipboard() || !data.IsDataAvailable(CF_HDROP)) return;
-    CWaitCursor wait;
-    DropOnItem(&data, GetTreeCtrl().GetSelectedItem(), DROPEFFECT_COPY);
+    int pastable = 0, unpastable = CountUnpastablePaths(&data, &pastable);
+    if (pastable > 0) {
+        CWaitCursor wait;
+        DropOnItem(&data, GetTreeCtrl().GetSelectedItem(), DROPEFFECT_COPY);
+    }
     data.Release();
-    EmptyClipboardAfterPaste(m_hWnd);
+    if (unpastable != 0 || pastable == 0)
+        TellUnpastedPaths(this, unpastable, pastable);
+    else
+        EmptyClipboardAfterPaste(m_hWnd);
 }

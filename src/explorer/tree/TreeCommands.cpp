@@ -44,21 +44,10 @@ void CLeftView::OnRename()
     CString newName = RunNameDialog(NEWF_RENAME, tree.GetItemText(sel));
     if (newName.IsEmpty()) return;
     newName = TrimEnteredName(newName);
-    // A path in the name would move the folder elsewhere.
-    if (!IsValidEntryName(newName)) {
-        MessageBox(CannotCreateText(true), "File Error!", MB_OK);
-        return;
-    }
     // The selection may have moved while the dialog was open.
     if (tree.GetSelectedItem() != sel) return;
     CString source = GetItemPath(sel);
-    CShellFileOp op;
-    op.SetParent(m_hWnd);
-    op.SetFlags(FOF_NOCONFIRMMKDIR);
-    op.SetProgressTitle("Renaming");
-    op.AddFile(0, source);
-    op.AddFile(1, ParentOfPath(source) + newName);
-    if (op.Rename() != 0 || op.GetOperation().fAnyOperationsAborted) return;
+    if (!RenameEntry(*this, ParentOfPath(source), tree.GetItemText(sel), newName)) return;
     m_bSkipNextNotify = 1;
     tree.SetItemText(sel, newName);
     m_strCurrentPath = GetItemPath(sel);
@@ -86,7 +75,7 @@ void CLeftView::OnCopyRename()
     if (tree.GetSelectedItem() != sel) return;
     CString source = GetItemPath(sel);
     CString destination = ParentOfPath(source) + newName;
-    if (!CopyUnderNewName(*this, source, destination, newName, true)) return;
+    if (!CopyUnderNewName(*this, source, destination, newName)) return;
     InsertFolderItem(tree.GetParentItem(sel), newName, destination);
 }
 

@@ -151,8 +151,10 @@ void CLeftView::ApplyNames(const std::vector<FOLDERCHANGE>& changes, size_t firs
 
     std::vector<int> gone;
     std::unordered_set<std::string> seen;
+    std::vector<CString> names;
     for (size_t k = first; k < last; k++) {
         const FOLDERCHANGE& c = changes[k];
+        names.push_back(c.strName);
         // A rename within the folder: the row takes the new name in its place.
         if (c.dwAction == FILE_ACTION_RENAMED_OLD_NAME && k + 1 < last &&
             changes[k + 1].dwAction == FILE_ACTION_RENAMED_NEW_NAME) {
@@ -201,4 +203,6 @@ void CLeftView::ApplyNames(const std::vector<FOLDERCHANGE>& changes, size_t firs
         gone.erase(std::unique(gone.begin(), gone.end()), gone.end());
         list->DeleteRows(gone);
     }
+    // Names changed faster than they were applied may now belong to other files.
+    list->KeepSelectionOnFiles(names, false);
 }

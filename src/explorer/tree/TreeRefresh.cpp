@@ -8,6 +8,7 @@
 #include "fw/Redraw.h"
 #include "fw/FileFind.h"
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 // The item that follows hItem's subtree in next-visible order (hItem being visible).
@@ -16,6 +17,13 @@ static HTREEITEM NextAfterSubtree(const CTreeCtrl& tree, HTREEITEM hItem)
     for (HTREEITEM h = hItem; h; h = tree.GetParentItem(h))
         if (HTREEITEM next = tree.GetNextSiblingItem(h)) return next;
     return nullptr;
+}
+
+// The key of a row on a re-read: the name that reaches its file (a short name tells apart rows
+// that show alike), or the name it shows when none does.
+static std::string RowKey(const CString& usable, const CString& shown)
+{
+    return CNameIndex::Fold(usable.IsEmpty() ? shown : usable);
 }
 
 LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
@@ -91,6 +99,15 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
     CRedrawOff quiet(list ? list->GetListWindow() : nullptr);
     CRowCountHold hold(list);
     bool expanded = IsExpanded(target);
+    // The rows by folded name. The enumeration's own data fills them: a look-up per entry
+    // would cost a scan of the folder each.
+    std::unordered_map<std::string, int> rows;
+    std::vector<CString> changedNames;
+    if (list) {
+        rows.reserve((size_t)model->GetCount());
+        for (int i = 0; i < model->GetCount(); i++)
+            rows.emplace(RowKey(model->GetAt(i).CommandName(), model->GetAt(i).strName), i);
+    }
     CFileFind find;
     bool enumerated = find.FindFile(folder + "*.*") != FALSE;
     if (enumerated) {
@@ -107,6 +124,18 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
                 key = CNameIndex::Fold(treeName);
                 present.insert(key);
             }
+            if (list && !IsHiddenSystemFolder(fd.dwFileAttributes)) {
+                // A row of a name that stays takes what the disk says now: the folder may have
+                // been made anew, or the entry changed unseen.
+                auto row = rows.find(RowKey(CFileFind::UsableNameOf(fd), fd.cFileName));
+                if (row == rows.end()) {
+                    list->AddFileEntry(fd, targetPath);
+                    changedNames.push_back(fd.cFileName);
+                } else if (!model->GetAt(row->second).Shows(fd)) {
+                    list->UpdateRow(row->second, fd);
+                    changedNames.push_back(fd.cFileName);
+                }
+            }
             if (known.count(key)) continue;
             bool isDir = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
             if (isDir && treeName && (parentMode || expanded)) {
@@ -115,9 +144,6 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
                 // A folder that had no sub-folders gets its expand button with its first one.
                 AppendPlaceholder(target);
             }
-            if (!list || model->ContainsEntry(fd)) continue;
-            // The enumeration's own data: a look-up per entry would cost a scan of the folder each.
-            if (!IsHiddenSystemFolder(fd.dwFileAttributes)) list->AddFileEntry(fd, targetPath);
         }
         find.Close();
     }
@@ -136,6 +162,8 @@ LRESULT CLeftView::OnFileWatchNotify(WPARAM, const CString& notifiedPath)
             if (!stillThere(model->GetFolder(), model->GetAt(i).IsUsable() ? model->GetAt(i).CommandName() : model->GetAt(i).strName))
                 gone.push_back(i);
         list->DeleteRows(gone);
+        // Any name may have been given to another file meanwhile.
+        list->KeepSelectionOnFiles(changedNames, true);
     }
 
     // Vanished folders among the items from the top of the window down.
