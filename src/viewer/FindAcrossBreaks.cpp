@@ -11,25 +11,8 @@ bool SameText(const wchar_t* a, const wchar_t* b, int n, bool matchCase)
     return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, n, b, n) == CSTR_EQUAL;
 }
 
-std::wstring Widen(const char* s, int n)
-{
-    int wn = ::MultiByteToWideChar(CP_ACP, 0, s, n, nullptr, 0);
-    std::wstring w((size_t)(wn > 0 ? wn : 0), L'\0');
-    if (wn > 0) ::MultiByteToWideChar(CP_ACP, 0, s, n, &w[0], wn);
-    return w;
-}
-
-// The control's character at cp; 0 when there is none.
-wchar_t CharAt(HWND ctl, LONG cp)
-{
-    if (cp < 0) return 0;
-    char buf[4] = {};  // a double-byte character and its zero
-    TEXTRANGEA tr = {{cp, cp + 1}, buf};
-    LONG n = (LONG)::SendMessageA(ctl, EM_GETTEXTRANGE, 0, (LPARAM)&tr);
-    if (n <= 0 || n > 2) return 0;
-    std::wstring w = Widen(buf, n);
-    return w.empty() ? 0 : w[0];
-}
+// The character at cp of text; 0 when there is none.
+wchar_t CharAt(const std::wstring& text, LONG cp) { return cp >= 0 && cp < (LONG)text.size() ? text[(size_t)cp] : 0; }
 
 }  // namespace
 
@@ -55,12 +38,11 @@ LONG FindAcrossBreak(const std::wstring& text, LONG first, LONG brk, const std::
     return -1;
 }
 
-CHARRANGE FindAcrossBreaks(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, LONG before,
-                           WPARAM options)
+CHARRANGE FindAcrossBreaks(const std::wstring& text, const CAddedBreaks& breaks, const wchar_t* what, LONG start,
+                           LONG before, WPARAM options)
 {
     CHARRANGE none = {-1, -1};
-    std::wstring needle = Widen(what, -1);
-    if (!needle.empty() && needle.back() == L'\0') needle.pop_back();
+    std::wstring needle(what ? what : L"");
     LONG len = (LONG)needle.size();
     if (len < 2) return none;
     for (size_t i = breaks.FirstFrom(start); i < breaks.Count(); i++) {
@@ -68,35 +50,35 @@ CHARRANGE FindAcrossBreaks(HWND ctl, const CAddedBreaks& breaks, const char* wha
         if (before >= 0 && brk - len + 1 >= before) break;
         // A character each side besides the match, for whole words.
         LONG lo = brk - len > 0 ? brk - len : 0, hi = brk + len + 1;
-        std::vector<char> buf((size_t)(hi - lo) * 2 + 2);
-        TEXTRANGEA tr = {{lo, hi}, buf.data()};
-        LONG n = (LONG)::SendMessageA(ctl, EM_GETTEXTRANGE, 0, (LPARAM)&tr);
-        if (n <= 0) continue;
-        LONG at = FindAcrossBreak(Widen(buf.data(), n), lo, brk, needle, start, before, options);
+        if (lo >= (LONG)text.size()) break;
+        if (hi > (LONG)text.size()) hi = (LONG)text.size();
+        LONG at = FindAcrossBreak(text.substr((size_t)lo, (size_t)(hi - lo)), lo, brk, needle, start, before, options);
         if (at >= 0) return CHARRANGE{at, at + len + 1};
     }
     return none;
 }
 
-bool IsCutFromItsWord(HWND ctl, const CAddedBreaks& breaks, CHARRANGE cr)
+bool IsCutFromItsWord(const std::wstring& text, const CAddedBreaks& breaks, CHARRANGE cr)
 {
-    if (breaks.IsAdded(cr.cpMax) && IsWordChar(CharAt(ctl, cr.cpMax + 1))) return true;
-    return cr.cpMin > 0 && breaks.IsAdded(cr.cpMin - 1) && IsWordChar(CharAt(ctl, cr.cpMin - 2));
+    if (breaks.IsAdded(cr.cpMax) && IsWordChar(CharAt(text, cr.cpMax + 1))) return true;
+    return cr.cpMin > 0 && breaks.IsAdded(cr.cpMin - 1) && IsWordChar(CharAt(text, cr.cpMin - 2));
 }
 
-CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, WPARAM options)
+CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const wchar_t* what, LONG start, WPARAM options)
 {
-    FINDTEXTEXA ft = {};
+    // Only the breaks of our own need the text itself.
+    std::wstring text = breaks.Count() ? ControlText(ctl) : std::wstring();
+    FINDTEXTEXW ft = {};
     ft.chrg.cpMin = start;
     ft.chrg.cpMax = -1;
     ft.lpstrText = what;
     options |= FR_DOWN;  // forward from start
     LONG at;
     // The control takes an added break for the end of a word: such a match is passed over.
-    while ((at = (LONG)::SendMessageA(ctl, EM_FINDTEXTEX, options, (LPARAM)&ft)) >= 0 &&
-           (options & FR_WHOLEWORD) && IsCutFromItsWord(ctl, breaks, ft.chrgText))
+    while ((at = (LONG)::SendMessageA(ctl, EM_FINDTEXTEXW, options, (LPARAM)&ft)) >= 0 &&
+           (options & FR_WHOLEWORD) && IsCutFromItsWord(text, breaks, ft.chrgText))
         ft.chrg.cpMin = at + 1;
-    CHARRANGE across = FindAcrossBreaks(ctl, breaks, what, start, at, options);
+    CHARRANGE across = FindAcrossBreaks(text, breaks, what, start, at, options);
     if (across.cpMin >= 0) return across;
     if (at < 0) return CHARRANGE{-1, -1};
     return ft.chrgText;

@@ -79,7 +79,7 @@ protected:
         g_nSectionLeft = g_nSectionSize;
         EDITSTREAM es = {};
         es.pfnCallback = StreamSectionChunk;
-        ::SendMessageA(reference, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
+        ::SendMessageA(reference, EM_STREAMIN, SF_TEXT | SF_UNICODE, (LPARAM)&es);
         return reference;
     }
     struct Shown {
@@ -193,7 +193,8 @@ std::vector<std::string> TextChunks(const std::string& bytes, unsigned sectionSi
         StreamSectionChunk(0, buf, sizeof buf, &n);
         if (n <= 0) break;
         EXPECT_LE(n, (LONG)sizeof buf);
-        chunks.emplace_back((const char*)buf, (size_t)n);
+        EXPECT_EQ(n % 2, 0);
+        chunks.push_back(AnsiOf(std::wstring((const wchar_t*)buf, (size_t)n / 2)));
     }
     g_viewedFile.Close();
     g_nSectionSize = TEXT_SECTION_SIZE;
@@ -266,8 +267,9 @@ TEST(SectionChunks, NoChunkEndsBetweenCrAndLf)
     while (4095 - lines.size() > L + 2) lines += std::string(L, 'z') + "\r\n";
     lines += std::string(4095 - lines.size(), 'z');
     std::vector<std::string> cut = TextChunks(lines + "\r\nrest", 4096);
-    ASSERT_EQ(cut.size(), 1u);
-    EXPECT_EQ(cut[0], lines + "\r");
+    std::string section;
+    for (const std::string& c : cut) section += c;
+    EXPECT_EQ(section, lines + "\r");
 }
 
 TEST_F(SectionLoadTest, CrLfAcrossBufferBoundariesShowsNoExtraBlankLines)
@@ -346,13 +348,13 @@ TEST_F(SectionLoadTest, LongLinesShowWrappedAtTheBoundAndFindCopyAndPrintSeeTheF
     std::string shown = TextOf(g_richEdit);
     EXPECT_TRUE(shown == WithOurBreaks(bytes)) << "the control holds other text than the file with our breaks";
     ASSERT_GT(g_addedBreaks.Count(), 10u);
-    EXPECT_TRUE(SectionTextOf(g_richEdit, 0, -1, true) == bytes) << "without our breaks the text is the file's";
+    EXPECT_TRUE(AnsiOf(SectionTextOf(g_richEdit, 0, -1, true)) == bytes) << "without our breaks the text is the file's";
     LONG total = 0;
     EXPECT_EQ(OurBreakPositions(bytes, &total).size(), g_addedBreaks.Count());
-    CHARRANGE found = FindAcrossBreaks(g_richEdit, g_addedBreaks, "needle", 0, -1, 0);
+    CHARRANGE found = FindAcrossBreaks(ControlText(g_richEdit), g_addedBreaks, L"needle", 0, -1, 0);
     EXPECT_EQ(found.cpMin, (LONG)TEXT_LINE_BOUND - 3);
     EXPECT_EQ(found.cpMax, (LONG)TEXT_LINE_BOUND + 4);
-    EXPECT_EQ(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true), "NEEDLE");
+    EXPECT_TRUE(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true) == L"NEEDLE");
 }
 
 // The file's text with each of its line breaks as CR LF: a CR LF is one break, and so is
@@ -401,20 +403,21 @@ TEST_F(SectionLoadTest, EveryLineBreakOfTheFileShowsCopiesAndFindsAsOne)
                       (LRESULT)std::count(file.begin(), file.end(), '\n') + 1);
         }
         // Copy's text: the file's, each line break as CR LF.
-        EXPECT_TRUE(SectionTextOf(g_richEdit, 0, -1, true) == file) << SectionTextOf(g_richEdit, 0, -1, true).substr(0, 40);
+        EXPECT_TRUE(AnsiOf(SectionTextOf(g_richEdit, 0, -1, true)) == file)
+            << AnsiOf(SectionTextOf(g_richEdit, 0, -1, true)).substr(0, 40);
         // The viewer's breaks noted where the control holds them.
         LONG total = 0;
         std::vector<LONG> want = OurBreakPositions(file, &total), got;
         for (size_t k = 0; k < g_addedBreaks.Count(); k++) got.push_back(g_addedBreaks.At(k));
         EXPECT_EQ(got, want);
         // Find sees the file's text: no match runs over a line break, one over our break does.
-        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, "abc def", 0, 0).cpMin, -1);
-        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, "0  line 1", 0, 0).cpMin, -1);
+        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, L"abc def", 0, 0).cpMin, -1);
+        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, L"0  line 1", 0, 0).cpMin, -1);
         if (c.bytes == many) {
-            CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, "needle tail", 0, 0);
+            CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, L"needle tail", 0, 0);
             ASSERT_GE(found.cpMin, 0);
-            EXPECT_EQ(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true), "NEEDLE tail");
-            CHARRANGE line = FindInSection(g_richEdit, g_addedBreaks, "line 1 ", 0, FR_MATCHCASE);
+            EXPECT_TRUE(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true) == L"NEEDLE tail");
+            CHARRANGE line = FindInSection(g_richEdit, g_addedBreaks, L"line 1 ", 0, FR_MATCHCASE);
             ASSERT_GE(line.cpMin, 0);
             EXPECT_EQ(::SendMessageA(g_richEdit, EM_EXLINEFROMCHAR, 0, line.cpMin), 2);  // after CR CR LF: 2 breaks
         }
@@ -437,21 +440,21 @@ TEST_F(SectionLoadTest, WholeWordsCutByTheViewersBreakAreOneWord)
     ASSERT_EQ(g_addedBreaks.At(0), 1024);
     ASSERT_EQ(g_addedBreaks.At(1), 2052);
     struct Case {
-        const char* what;
+        const wchar_t* what;
         WPARAM options;
         LONG from, at, end;
     } cases[] = {
-        {"need", FR_WHOLEWORD, 0, 2063, 2067},
-        {"le", FR_WHOLEWORD, 0, 2076, 2078},
-        {"NEED", FR_WHOLEWORD | FR_MATCHCASE, 0, -1, -1},
-        {"needle", FR_WHOLEWORD, 0, 1020, 1027},  // across the break, the break included
-        {"side", FR_WHOLEWORD, 0, 2048, 2052},
-        {"need", 0, 0, 1020, 1024},               // not whole words: part of "needle" is fine
-        {"le", 0, 0, 1025, 1027},
-        {"ab", FR_WHOLEWORD, 3, 3, 5},
+        {L"need", FR_WHOLEWORD, 0, 2063, 2067},
+        {L"le", FR_WHOLEWORD, 0, 2076, 2078},
+        {L"NEED", FR_WHOLEWORD | FR_MATCHCASE, 0, -1, -1},
+        {L"needle", FR_WHOLEWORD, 0, 1020, 1027},  // across the break, the break included
+        {L"side", FR_WHOLEWORD, 0, 2048, 2052},
+        {L"need", 0, 0, 1020, 1024},               // not whole words: part of "needle" is fine
+        {L"le", 0, 0, 1025, 1027},
+        {L"ab", FR_WHOLEWORD, 3, 3, 5},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(AnsiOf(c.what));
         CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, c.what, c.from, c.options);
         EXPECT_EQ(found.cpMin, c.at);
         if (c.at >= 0) {
