@@ -66,20 +66,29 @@ bool IsCutFromItsWord(const std::wstring& text, const CAddedBreaks& breaks, CHAR
 
 CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const wchar_t* what, LONG start, WPARAM options)
 {
-    // Only the breaks of our own need the text itself.
-    std::wstring text = breaks.Count() ? ControlText(ctl) : std::wstring();
-    FINDTEXTEXW ft = {};
-    ft.chrg.cpMin = start;
-    ft.chrg.cpMax = -1;
-    ft.lpstrText = what;
-    options |= FR_DOWN;  // forward from start
-    LONG at;
-    // The control takes an added break for the end of a word: such a match is passed over.
-    while ((at = (LONG)::SendMessageA(ctl, EM_FINDTEXTEXW, options, (LPARAM)&ft)) >= 0 &&
-           (options & FR_WHOLEWORD) && IsCutFromItsWord(text, breaks, ft.chrgText))
-        ft.chrg.cpMin = at + 1;
+    CHARRANGE none = {-1, -1};
+    std::wstring needle(what ? what : L"");
+    if (needle.empty() || start < 0) return none;
+    std::wstring text = ControlText(ctl);
+    bool matchCase = (options & FR_MATCHCASE) != 0, wholeWord = (options & FR_WHOLEWORD) != 0;
+    // Letters of every script in either case (the control folds only some).
+    std::wstring hay = text;
+    if (!matchCase && !hay.empty()) {
+        ::CharUpperBuffW(&hay[0], (DWORD)hay.size());
+        ::CharUpperBuffW(&needle[0], (DWORD)needle.size());
+    }
+    LONG len = (LONG)needle.size(), at = -1;
+    for (size_t p = hay.find(needle, (size_t)start); p != std::wstring::npos; p = hay.find(needle, p + 1)) {
+        CHARRANGE cr = {(LONG)p, (LONG)p + len};
+        // A whole word ends where no letter goes on; a break of our own is no such end.
+        if (wholeWord && (IsWordChar(CharAt(text, cr.cpMin - 1)) || IsWordChar(CharAt(text, cr.cpMax)) ||
+                          IsCutFromItsWord(text, breaks, cr)))
+            continue;
+        at = cr.cpMin;
+        break;
+    }
     CHARRANGE across = FindAcrossBreaks(text, breaks, what, start, at, options);
     if (across.cpMin >= 0) return across;
-    if (at < 0) return CHARRANGE{-1, -1};
-    return ft.chrgText;
+    if (at < 0) return none;
+    return CHARRANGE{at, at + len};
 }

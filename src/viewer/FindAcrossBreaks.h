@@ -23,6 +23,6 @@ CHARRANGE FindAcrossBreaks(const std::wstring& text, const CAddedBreaks& breaks,
 bool IsCutFromItsWord(const std::wstring& text, const CAddedBreaks& breaks, CHARRANGE cr);
 
 // The first match of the characters what in the control from cp start on, as in the file's
-// text: the control's own search, without whole words only the added breaks made, and with
-// the matches across them. cpMin -1 when none.
+// text: without whole words only the added breaks made, and with the matches across them;
+// case ignored for the letters of every script unless FR_MATCHCASE. cpMin -1 when none.
 CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const wchar_t* what, LONG start, WPARAM options);

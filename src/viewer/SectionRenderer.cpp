@@ -2,6 +2,7 @@
 #include "viewer/AddedBreaks.h"
 #include "viewer/TextDecoder.h"
 #include "viewer/ViewerState.h"
+#include <vector>
 
 namespace {
 
@@ -53,12 +54,13 @@ void SkipToFirstCharacter()
         skip = ByteOrderMarkLength(g_decoder.Encoding(), ahead, got);
     } else {
         // Far enough back for a double-byte code page to find the last byte that cannot lead.
-        BYTE back[1024];
-        unsigned nBack = pos < sizeof back ? (unsigned)pos : (unsigned)sizeof back;
+        const unsigned kBack = 64 * 1024;
+        std::vector<BYTE> back(pos < kBack ? (size_t)pos : kBack);
+        unsigned nBack = (unsigned)back.size();
         g_viewedFile.Seek(pos - nBack);
-        unsigned got = g_viewedFile.Read(back, nBack);
+        unsigned got = g_viewedFile.Read(back.data(), nBack);
         unsigned nAhead = got == nBack ? g_viewedFile.Read(ahead, sizeof ahead) : 0;
-        skip = g_decoder.StraddlingBytes(back, got, ahead, nAhead);
+        skip = g_decoder.StraddlingBytes(back.data(), got, ahead, nAhead);
     }
     if (skip > g_nSectionLeft) skip = g_nSectionLeft;
     g_viewedFile.Seek(pos + skip);

@@ -6,6 +6,7 @@
 #include "viewer/AddedBreaks.h"
 #include "viewer/FindAcrossBreaks.h"
 #include "support/Wait.h"
+#include "viewer/TextDecoder.h"
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -37,6 +38,11 @@ protected:
         }
     }
     bool wholeSection = true;
+
+public:
+    void OpenForTest(const char* path) { Open(path); }
+
+protected:
     void Close()
     {
         if (reference) ::DestroyWindow(reference);
@@ -463,6 +469,129 @@ TEST_F(SectionLoadTest, WholeWordsCutByTheViewersBreakAreOneWord)
     }
 }
 
+// The characters the control holds, without the viewer's breaks, each line break as CR LF.
+std::wstring ShownChars() { return SectionTextOf(g_richEdit, 0, -1, true); }
+
+std::wstring ExpectedChars(const char* name, int section)
+{
+    CString path;
+    path.Format("encoded\\%s.%d.expect", name, section);
+    std::string bytes = ReadFileBytes(BesideTestProgram(path));
+    return std::wstring((const wchar_t*)bytes.data(), bytes.size() / 2);
+}
+
+// Each file shows, section by section, the characters Python's codecs make of it; Find takes
+// a word in other letters' case, Copy gives the characters.
+TEST_F(SectionLoadTest, EveryEncodingShowsTheCharactersOfAReferenceDecoding)
+{
+    struct Case {
+        const char* name;
+        UINT choose;  // 0: automatic
+        VIEWER_ENCODING detected;
+        int sections;
+    } cases[] = {
+        {"utf8_bom", 0, ENCODING_UTF8, 1},
+        {"utf8", 0, ENCODING_UTF8, 1},
+        {"utf16le", 0, ENCODING_UTF16LE, 1},
+        {"utf16be", 0, ENCODING_UTF16BE, 1},
+        {"invalid_utf8", ID_VIEWER_ENCODING_UTF8, ENCODING_ANSI, 1},
+        {"unpaired_utf16le", 0, ENCODING_UTF16LE, 1},
+        {"big_utf8", 0, ENCODING_UTF8, 2},  // an emoji across the boundary
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CString path = BesideTestProgram(CString("encoded\\") + c.name + ".txt");
+        ASSERT_NO_FATAL_FAILURE(Open(path));
+        EXPECT_EQ(g_nDetectedEncoding, c.detected);
+        if (c.choose) {
+            dlg->SendMessage(WM_COMMAND, c.choose);
+            Pump();
+            ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
+        }
+        for (int k = 0; k < c.sections; k++) {
+            if (k) {
+                dlg->SendMessage(WM_COMMAND, ID_VIEWER_NEXT);
+                Pump();
+                ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
+            }
+            std::wstring shown = ShownChars(), expect = ExpectedChars(c.name, k);
+            EXPECT_EQ(shown.size(), expect.size()) << "section " << k;
+            EXPECT_TRUE(shown == expect) << "section " << k;
+            CHARRANGE word = FindInSection(g_richEdit, g_addedBreaks, L"\u0436\u0418\u0412\u041E\u0419", 0, 0);
+            ASSERT_GE(word.cpMin, 0) << "section " << k;
+            EXPECT_TRUE(SectionTextOf(g_richEdit, word.cpMin, word.cpMax, true) == L"\u0416\u0438\u0432\u043E\u0439");
+        }
+        ClearClipboard();
+        ::SendMessageA(g_richEdit, EM_SETSEL, 0, -1);
+        dlg->SendMessage(WM_COMMAND, ID_VIEWER_COPY);
+        EXPECT_TRUE(ClipboardUnicodeText() == ExpectedChars(c.name, c.sections - 1));
+    }
+}
+
+// How today's viewer fed the control a file in the legacy code page: the bytes, control bytes
+// as dots and a CR before a CR as LF, as text of the process's code page.
+DWORD CALLBACK StreamLegacyBytes(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb)
+{
+    std::string* rest = (std::string*)cookie;
+    size_t n = rest->size() < (size_t)cb ? rest->size() : (size_t)cb;
+    memcpy(buf, rest->data(), n);
+    rest->erase(0, n);
+    *pcb = (LONG)n;
+    return 0;
+}
+
+std::wstring LegacyReference(HWND parent, const std::string& bytes)
+{
+    std::string fed = bytes;
+    for (size_t i = 0; i < fed.size(); i++) {
+        char& b = fed[i];
+        if ((unsigned char)b < 0x20 && b != '\t' && b != '\n' && b != '\r') b = '.';
+        if (b == '\r' && i + 1 < fed.size() && fed[i + 1] == '\r') b = '\n';
+    }
+    HWND ctl = ::CreateWindowExA(0, "RichEdit20A", "", VIEWER_TEXT_STYLE, 0, 0, 400, 300, parent,
+                                 (HMENU)(IDC_VIEWER_TEXT + 1), ::GetModuleHandleA(nullptr), nullptr);
+    EXPECT_NE(ctl, nullptr);
+    EDITSTREAM es = {};
+    es.dwCookie = (DWORD_PTR)&fed;
+    es.pfnCallback = StreamLegacyBytes;
+    ::SendMessageA(ctl, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
+    std::wstring text = ControlText(ctl);
+    ::DestroyWindow(ctl);
+    return text;
+}
+
+// Lines of every byte value but CR and LF, and of text in the code page.
+std::string EveryByteLines(const std::string& text)
+{
+    std::string bytes = text;
+    for (int b = 0; b < 256; b++) {
+        if (b != '\r' && b != '\n') bytes += (char)b;
+        if (b % 32 == 31) bytes += "\r\n";
+    }
+    return bytes + "\x01\r\r\nend";
+}
+
+// A file in the legacy code page shows exactly the characters today's viewer showed.
+void ExpectLegacyAsToday(SectionLoadTest& test, CBrindlexDlg*& dlg, const char* path, const std::string& bytes)
+{
+    ASSERT_TRUE(WriteFileBytes(path, bytes));
+    ASSERT_NO_FATAL_FAILURE(test.OpenForTest(path));
+    EXPECT_EQ(g_nDetectedEncoding, ENCODING_ANSI);
+    std::wstring ours = ControlText(g_richEdit), today = LegacyReference(dlg->m_hWnd, bytes);
+    EXPECT_EQ(ours.size(), today.size());
+    EXPECT_TRUE(ours == today);
+    // Copy gives the bytes as CF_TEXT, as ever.
+    ClearClipboard();
+    ::SendMessageA(g_richEdit, EM_SETSEL, 0, -1);
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_COPY);
+    EXPECT_EQ(ClipboardText(), AnsiOf(SectionTextOf(g_richEdit, 0, -1, true)));
+}
+
+TEST_F(SectionLoadTest, TheLegacyCodePageShowsWhatItAlwaysDid)
+{
+    ExpectLegacyAsToday(*this, dlg, dir.File("cp1252.txt"), EveryByteLines("caf\xE9 cr\xE8me \x80 \x9C\xFF\r\n"));
+}
+
 }  // namespace
 
 TEST_F(SectionLoadTest, PiecesComingInKeepWhatTheUserSeesAndSelected)
@@ -527,4 +656,16 @@ TEST_F(SectionLoadTest, ClosingTheFileOrEscDuringALoadLeavesNoHalfSection)
         Pump();  // no piece comes in later
         EXPECT_EQ(::GetWindowTextLengthA(g_richEdit), 0);
     }
+}
+
+// Code page 932 (these cases run in it): double-byte pairs, bytes that cannot pair, and every
+// byte value show exactly as today.
+class DoubleByteLegacyText : public SectionLoadTest {};
+
+TEST_F(DoubleByteLegacyText, ShowsWhatItAlwaysDid)
+{
+    ASSERT_EQ(SystemAnsiCodePage(), 932u);
+    // "Nihongo no bunshou", a half-width kana, a lead byte before a line end and one at the end.
+    std::string japanese = "\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x95\xB6\x8F\xCD \xB1 \x81\r\n";
+    ExpectLegacyAsToday(*this, dlg, dir.File("cp932.txt"), EveryByteLines(japanese) + "\x88");
 }
