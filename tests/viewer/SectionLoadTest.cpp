@@ -528,6 +528,68 @@ TEST_F(SectionLoadTest, EveryEncodingShowsTheCharactersOfAReferenceDecoding)
     }
 }
 
+// The View menu's Encoding submenu: its items, its check mark, the detected encoding named
+// beside Automatic; a choice shows the section on show again in it and holds until the next file.
+TEST_F(SectionLoadTest, TheEncodingSubmenuSwitchesTheSectionOnShow)
+{
+    ASSERT_NO_FATAL_FAILURE(Open(BesideTestProgram("encoded\\big_utf8.txt")));
+    auto load = [&](UINT id) {
+        dlg->SendMessage(WM_COMMAND, id);
+        Pump();
+        ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
+    };
+    ASSERT_NO_FATAL_FAILURE(load(ID_VIEWER_NEXT));
+    std::string caption = TextOf(dlg->m_hWnd);
+    HMENU view = ::GetSubMenu(::GetMenu(dlg->m_hWnd), 2);
+    char text[64] = "";
+    ::GetMenuStringA(view, 1, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "He&x       Ctrl+X");
+    ::GetMenuStringA(view, 2, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "&Encoding");
+    HMENU menu = ::GetSubMenu(view, 2);
+    ASSERT_NE(menu, nullptr);
+    // The texts of the submenu as the user sees it opened, the checked one marked with '*'.
+    auto items = [&] {
+        dlg->SendMessage(WM_INITMENUPOPUP, (WPARAM)menu, MAKELPARAM(2, FALSE));
+        std::vector<std::string> got;
+        for (int i = 0; i < ::GetMenuItemCount(menu); i++) {
+            char item[64] = "";
+            ::GetMenuStringA(menu, (UINT)i, item, sizeof item, MF_BYPOSITION);
+            got.push_back(std::string(::GetMenuState(menu, (UINT)i, MF_BYPOSITION) & MF_CHECKED ? "*" : "") + item);
+        }
+        return got;
+    };
+    std::vector<std::string> automatic = {"*&Automatic (UTF-8)", "A&NSI", "&OEM (DOS)", "UTF-&8", "UTF-16 &LE", "UTF-16 &BE"};
+    EXPECT_EQ(items(), automatic);
+    std::wstring utf8 = ExpectedChars("big_utf8", 1);
+    EXPECT_TRUE(ShownChars() == utf8);
+
+    ASSERT_NO_FATAL_FAILURE(load(ID_VIEWER_ENCODING_ANSI));
+    EXPECT_EQ(g_nSection, 1) << "the section stays";
+    std::string bytes = ReadFileBytes(BesideTestProgram("encoded\\big_utf8.txt")).substr(TEXT_SECTION_SIZE);
+    std::wstring ansi = WideOf(bytes, SystemAnsiCodePage());
+    std::wstring shown = ShownChars();
+    EXPECT_TRUE(shown == ansi) << "the section's bytes, one character each";
+    EXPECT_EQ(items(), std::vector<std::string>({"&Automatic (UTF-8)", "*A&NSI", "&OEM (DOS)", "UTF-&8", "UTF-16 &LE",
+                                                 "UTF-16 &BE"}));
+    ASSERT_NO_FATAL_FAILURE(load(ID_VIEWER_ENCODING_AUTOMATIC));
+    EXPECT_EQ(g_nSection, 1);
+    EXPECT_TRUE(ShownChars() == utf8);
+    EXPECT_EQ(items(), automatic);
+    ASSERT_NO_FATAL_FAILURE(load(ID_VIEWER_ENCODING_UTF16LE));
+    EXPECT_EQ(g_nSection, 1);
+    EXPECT_EQ(TextOf(dlg->m_hWnd), caption) << "the caption stays";
+    DWORD type = 0;
+    std::string data;
+    EXPECT_FALSE(ReadRegistryValue("settings", "encoding", &type, &data)) << "nothing stored";
+
+    // The next file is decided afresh.
+    ASSERT_NO_FATAL_FAILURE(Open(BesideTestProgram("encoded\\utf16be.txt")));
+    menu = ::GetSubMenu(::GetSubMenu(::GetMenu(dlg->m_hWnd), 2), 2);
+    EXPECT_EQ(items()[0], "*&Automatic (UTF-16 BE)");
+    EXPECT_TRUE(ShownChars() == ExpectedChars("utf16be", 0));
+}
+
 // How today's viewer fed the control a file in the legacy code page: the bytes, control bytes
 // as dots and a CR before a CR as LF, as text of the process's code page.
 DWORD CALLBACK StreamLegacyBytes(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb)
