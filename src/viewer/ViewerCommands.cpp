@@ -140,7 +140,11 @@ LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
     ::ShowCaret(g_richEdit);
 
     // As in the file's text: the breaks of our own are no line ends.
-    CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, fr->lpstrFindWhat, start, options);
+    // The characters as the box holds them: Wine's FindTextW hands its text over through the
+    // process's code page, which loses every character the code page lacks.
+    if (m_hFindDlg && ::GetDlgItemTextW(m_hFindDlg, edt1, g_szFindWhat, ARRAYSIZE(g_szFindWhat)) == 0)
+        g_szFindWhat[0] = L'\0';
+    CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, g_szFindWhat, start, options);
     LONG at = found.cpMin;
     if (at < 0) {
         // Placing the caret scrolled the control: the user keeps the place they were at.

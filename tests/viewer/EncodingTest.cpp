@@ -137,6 +137,30 @@ TEST(Encoding, ACharacterAcrossASectionBoundaryShowsWholeInTheFirst)
     }
 }
 
+// Hex lines are the same whatever the encoding: the character column in the ANSI code page.
+TEST(Encoding, HexColumnsShowTheBytesInTheAnsiCodePage)
+{
+    std::string bytes = "\xC3\xA9\xD0\x96\x41\x01\xE9\x80";
+    CTempDir dir;
+    ASSERT_TRUE(WriteFileBytes(dir.File("h.bin"), bytes));
+    for (VIEWER_ENCODING e : {ENCODING_ANSI, ENCODING_UTF8, ENCODING_UTF16LE}) {
+        ASSERT_TRUE(g_viewedFile.Open(dir.File("h.bin")));
+        g_nFileLength = g_viewedFile.GetLength();
+        g_bHexMode = 1;
+        g_nSectionSize = HEX_SECTION_SIZE;
+        g_nDetectedEncoding = e;
+        g_nSectionLeft = g_nSectionSize;
+        std::wstring shown = StreamWholeSectionChars();
+        g_viewedFile.Close();
+        std::wstring column = WideOf("\xC3\xA9\xD0\x96\x41.\xE9\x80", SystemAnsiCodePage());
+        EXPECT_TRUE(shown == WideOf("000000  C3 A9 D0 96 41 01 E9 80  " + std::string(24, ' ') + "\t") + column + L"\r\n")
+            << EncodingName(e);
+    }
+    g_bHexMode = 0;
+    g_nSectionSize = TEXT_SECTION_SIZE;
+    g_nDetectedEncoding = ENCODING_ANSI;
+}
+
 }  // namespace
 
 // Code page 932 (these cases run in it): a double-byte character across a section boundary
