@@ -54,15 +54,16 @@ TEST(Encoding, TheLegacyCodePageIsTheSystemLocales)
     EXPECT_EQ(CTextDecoder(ENCODING_AUTOMATIC).Encoding(), ENCODING_ANSI);
 }
 
-// The characters section `section` of a file of bytes shows in encoding, sections of size bytes.
+// The characters section `section` of a file of bytes shows in encoding, sections of size bytes
+// (hex lines with hex).
 std::wstring Shown(const std::string& bytes, VIEWER_ENCODING encoding, int section = 0,
-                   unsigned size = TEXT_SECTION_SIZE)
+                   unsigned size = TEXT_SECTION_SIZE, int hex = 0)
 {
     CTempDir dir;
     EXPECT_TRUE(WriteFileBytes(dir.File("f.txt"), bytes));
     EXPECT_TRUE(g_viewedFile.Open(dir.File("f.txt")));
     g_nFileLength = g_viewedFile.GetLength();
-    g_bHexMode = 0;
+    g_bHexMode = hex;
     g_nDetectedEncoding = encoding;
     g_nChosenEncoding = ENCODING_AUTOMATIC;
     g_nSectionSize = size;
@@ -70,6 +71,7 @@ std::wstring Shown(const std::string& bytes, VIEWER_ENCODING encoding, int secti
     g_nSectionLeft = size;
     std::wstring text = StreamWholeSectionChars();
     g_viewedFile.Close();
+    g_bHexMode = 0;
     g_nSectionSize = TEXT_SECTION_SIZE;
     g_nDetectedEncoding = ENCODING_ANSI;
     return text;
@@ -99,6 +101,11 @@ TEST(Encoding, EachEncodingShowsItsCharacters)
         {"UTF-16 CR CR LF", ENCODING_UTF16LE, Bytes({'a', 0, '\r', 0, '\r', 0, '\n', 0}), L"a\n\r\n"},
     };
     for (const Case& c : cases) EXPECT_TRUE(Shown(c.bytes, c.encoding) == c.expect) << c.name;
+    // OEM (DOS): the system's OEM code page, whatever the process's.
+    char digits[8] = "";
+    ASSERT_TRUE(::GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTCODEPAGE, digits, sizeof digits));
+    EXPECT_EQ(SystemOemCodePage(), (UINT)atoi(digits));
+    EXPECT_TRUE(Shown("\x82\xC9\xDB", ENCODING_OEM) == WideOf("\x82\xC9\xDB", SystemOemCodePage()));
 }
 
 // The characters a reference decoding gives for the whole file, and each section's share:
@@ -141,24 +148,10 @@ TEST(Encoding, ACharacterAcrossASectionBoundaryShowsWholeInTheFirst)
 TEST(Encoding, HexColumnsShowTheBytesInTheAnsiCodePage)
 {
     std::string bytes = "\xC3\xA9\xD0\x96\x41\x01\xE9\x80";
-    CTempDir dir;
-    ASSERT_TRUE(WriteFileBytes(dir.File("h.bin"), bytes));
-    for (VIEWER_ENCODING e : {ENCODING_ANSI, ENCODING_UTF8, ENCODING_UTF16LE}) {
-        ASSERT_TRUE(g_viewedFile.Open(dir.File("h.bin")));
-        g_nFileLength = g_viewedFile.GetLength();
-        g_bHexMode = 1;
-        g_nSectionSize = HEX_SECTION_SIZE;
-        g_nDetectedEncoding = e;
-        g_nSectionLeft = g_nSectionSize;
-        std::wstring shown = StreamWholeSectionChars();
-        g_viewedFile.Close();
-        std::wstring column = WideOf("\xC3\xA9\xD0\x96\x41.\xE9\x80", SystemAnsiCodePage());
-        EXPECT_TRUE(shown == WideOf("000000  C3 A9 D0 96 41 01 E9 80  " + std::string(24, ' ') + "\t") + column + L"\r\n")
-            << EncodingName(e);
-    }
-    g_bHexMode = 0;
-    g_nSectionSize = TEXT_SECTION_SIZE;
-    g_nDetectedEncoding = ENCODING_ANSI;
+    std::wstring column = WideOf("\xC3\xA9\xD0\x96\x41.\xE9\x80", SystemAnsiCodePage());
+    std::wstring line = WideOf("000000  C3 A9 D0 96 41 01 E9 80  " + std::string(24, ' ') + "\t") + column + L"\r\n";
+    for (VIEWER_ENCODING e : {ENCODING_ANSI, ENCODING_UTF8, ENCODING_UTF16LE})
+        EXPECT_TRUE(Shown(bytes, e, 0, HEX_SECTION_SIZE, 1) == line) << EncodingName(e);
 }
 
 }  // namespace
