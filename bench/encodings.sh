@@ -2,7 +2,8 @@
 # Text in its own characters: "brindlex.exe FILE" until the whole 3 MiB text section is in the
 # control, and the process's peak memory (bench_load_probe), taking turns:
 #   utf8   a UTF-8 file of mixed Latin, Cyrillic and CJK lines, beside
-#   ascii  an ASCII file of the same size (goal: utf8 within 1.15x of its time);
+#   ascii  an ASCII file of the same size and the same kind of lines (goal: utf8 within 1.15x
+#          of its time);
 #   ansi   a file in the legacy code page (text with bytes 0x80-0xFF), beside the same file in
 #          a reference build (REF_EXE: main before this change; goal: within 1.05x of its time),
 #   and every side's peak memory beside its reference (goal: within 1.1x).
@@ -20,22 +21,22 @@ exe=$(winepath -w "$BLX_BUILD/bin/brindlex.exe")
 work=$(mktemp -d /tmp/blx-enc.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 size=$((3 * 1024 * 1024))
-(base64 -w 76 /dev/urandom || true) | head -c $size > "$work/ascii.txt"
 python3 - "$work" "$size" <<'PY'
 import sys
 work, size = sys.argv[1], int(sys.argv[2])
-words = ['été', 'naïve', 'crème', 'Живой', 'мир', 'тест', '中文', '日本語', '文章', 'text', 'line']
-out, i = [], 0
-total = 0
-while total < size:
-    line = ' '.join(words[(i * 7 + k) % len(words)] for k in range(9)) + '\r\n'
-    out.append(line)
-    total += len(line.encode('utf-8'))
-    i += 1
-data = ''.join(out).encode('utf-8')[:size]
-while data[-1] & 0xC0 == 0x80 or data[-1] >= 0xC0:  # end on a whole character
-    data = data[:-1]
-open(work + '/utf8.txt', 'wb').write(data)
+def lines(words):
+    out, i, total = [], 0, 0
+    while total < size:
+        line = ' '.join(words[(i * 7 + k) % len(words)] for k in range(9)) + '\r\n'
+        out.append(line)
+        total += len(line.encode('utf-8'))
+        i += 1
+    data = ''.join(out).encode('utf-8')[:size]
+    while data[-1] & 0xC0 == 0x80 or data[-1] >= 0xC0:  # end on a whole character
+        data = data[:-1]
+    return data
+open(work + '/utf8.txt', 'wb').write(lines(['été', 'naïve', 'crème', 'Живой', 'мир', 'тест', '中文', '日本語', '文章', 'text', 'line']))
+open(work + '/ascii.txt', 'wb').write(lines(['ete', 'naive', 'creme', 'zhivoy', 'mir', 'test', 'zhongwen', 'nihongo', 'bunsho', 'text', 'line']))
 latin = ' '.join(['caf\xe9', 'na\xefve', 'cr\xe8me', 'd\xe9j\xe0', 'text', 'line', '\u20acuro', 'stra\xdfe']) + '\r\n'
 data = (latin * (size // len(latin) + 1)).encode('cp1252')[:size]
 open(work + '/ansi.txt', 'wb').write(data)
