@@ -65,6 +65,13 @@
 #define ID_VIEWER_PREVIOUS          32809
 #define ID_VIEWER_FIRST             32810
 #define ID_VIEWER_LAST              32811
+// View > Encoding: one a VIEWER_ENCODING, in its order.
+#define ID_VIEWER_ENCODING_AUTOMATIC 32816
+#define ID_VIEWER_ENCODING_ANSI     32817
+#define ID_VIEWER_ENCODING_OEM      32818
+#define ID_VIEWER_ENCODING_UTF8     32819
+#define ID_VIEWER_ENCODING_UTF16LE  32820
+#define ID_VIEWER_ENCODING_UTF16BE  32821
 #define ID_RECENT_FILE_FIRST        133    // the File menu's recent files 1 to 8
 #define ID_RECENT_FILE_LAST         140
 

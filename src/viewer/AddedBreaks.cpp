@@ -37,26 +37,27 @@ std::wstring CAddedBreaks::Strip(const std::wstring& text, LONG first, bool crlf
     return out;
 }
 
-std::string SectionTextOf(HWND ctl, LONG cpMin, LONG cpMax, bool crlf)
+std::wstring ControlText(HWND ctl)
 {
-    if (cpMax < 0) {
-        GETTEXTLENGTHEX gtl = {GTL_NUMCHARS | GTL_PRECISE, 1200};
-        cpMax = (LONG)::SendMessageA(ctl, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
-    }
-    if (cpMax <= cpMin) return std::string();
-    // Two bytes a character at most, as a double-byte code page needs.
-    std::vector<char> ansi((size_t)(cpMax - cpMin) * 2 + 2);
-    TEXTRANGEA tr = {{cpMin, cpMax}, ansi.data()};
-    LONG n = (LONG)::SendMessageA(ctl, EM_GETTEXTRANGE, 0, (LPARAM)&tr);
-    if (n <= 0) return std::string();
-    // One wide character a position (the control's own positions), so the breaks are found by place.
-    int wn = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), n, nullptr, 0);
-    std::wstring wide((size_t)(wn > 0 ? wn : 0), L'\0');
-    if (wn > 0) ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), n, &wide[0], wn);
-    std::wstring file = g_addedBreaks.Strip(wide, cpMin, crlf);
-    if (file.empty()) return std::string();
-    int an = ::WideCharToMultiByte(CP_ACP, 0, file.data(), (int)file.size(), nullptr, 0, nullptr, nullptr);
-    std::string out((size_t)(an > 0 ? an : 0), '\0');
-    if (an > 0) ::WideCharToMultiByte(CP_ACP, 0, file.data(), (int)file.size(), &out[0], an, nullptr, nullptr);
-    return out;
+    GETTEXTLENGTHEX gtl = {GTL_NUMCHARS | GTL_PRECISE, 1200};
+    LONG len = (LONG)::SendMessageA(ctl, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
+    if (len <= 0) return std::wstring();
+    // The control's own characters: its "A" text would pass through the process's code page.
+    std::wstring text((size_t)len + 1, L'\0');
+    GETTEXTEX gt = {};
+    gt.cb = (DWORD)(text.size() * sizeof(wchar_t));
+    gt.flags = GT_DEFAULT;
+    gt.codepage = 1200;
+    LONG n = (LONG)::SendMessageA(ctl, EM_GETTEXTEX, (WPARAM)&gt, (LPARAM)&text[0]);
+    text.resize(n > 0 && n <= len ? (size_t)n : 0);
+    return text;
+}
+
+std::wstring SectionTextOf(HWND ctl, LONG cpMin, LONG cpMax, bool crlf)
+{
+    std::wstring all = ControlText(ctl);
+    if (cpMax < 0 || cpMax > (LONG)all.size()) cpMax = (LONG)all.size();
+    if (cpMin < 0) cpMin = 0;
+    if (cpMax <= cpMin) return std::wstring();
+    return g_addedBreaks.Strip(all.substr((size_t)cpMin, (size_t)(cpMax - cpMin)), cpMin, crlf);
 }

@@ -25,6 +25,9 @@ private:
 
 extern CAddedBreaks g_addedBreaks;
 
+// The control's whole text as characters, one a position (a paragraph end as one CR).
+std::wstring ControlText(HWND ctl);
+
 // The control's text from cpMin to cpMax (-1: the end) as the file holds it: without the
-// added breaks, paragraph ends as CR LF when crlf, in the ANSI code page.
-std::string SectionTextOf(HWND ctl, LONG cpMin, LONG cpMax, bool crlf);
+// added breaks, paragraph ends as CR LF when crlf.
+std::wstring SectionTextOf(HWND ctl, LONG cpMin, LONG cpMax, bool crlf);

@@ -29,6 +29,8 @@ BEGIN_MESSAGE_MAP(CBrindlexDlg, CFrameWnd)
     ON_COMMAND(ID_VIEWER_HEX, OnHex)
     ON_UPDATE_COMMAND_UI(ID_VIEWER_TEXT, OnUpdateText)
     ON_UPDATE_COMMAND_UI(ID_VIEWER_HEX, OnUpdateHex)
+    ON_COMMAND_RANGE(ID_VIEWER_ENCODING_AUTOMATIC, ID_VIEWER_ENCODING_UTF16BE, OnEncoding)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEWER_ENCODING_AUTOMATIC, ID_VIEWER_ENCODING_UTF16BE, OnUpdateEncoding)
     ON_COMMAND(ID_VIEWER_SAVE_POSITION, OnSavePosition)
     ON_COMMAND_RANGE(ID_VIEWER_DEFAULT_WINDOW, ID_VIEWER_DEFAULT_WINDOW, OnPlacement)
     ON_COMMAND_RANGE(ID_VIEWER_UPPER_HALF, ID_VIEWER_LOWER_HALF, OnPlacement)
@@ -261,6 +263,24 @@ void CBrindlexDlg::OnText() { SwitchToText(); }
 void CBrindlexDlg::OnHex() { SwitchToHex(); }
 void CBrindlexDlg::OnUpdateText(CCmdUI* pCmdUI) { pCmdUI->SetCheck(g_bHexMode == 0); }
 void CBrindlexDlg::OnUpdateHex(CCmdUI* pCmdUI) { pCmdUI->SetCheck(g_bHexMode == 1); }
+void CBrindlexDlg::OnEncoding(UINT nID)
+{
+    FinishSectionLoad();
+    ChooseEncoding((VIEWER_ENCODING)(nID - ID_VIEWER_ENCODING_AUTOMATIC));
+}
+
+void CBrindlexDlg::OnUpdateEncoding(CCmdUI* pCmdUI)
+{
+    VIEWER_ENCODING e = (VIEWER_ENCODING)(pCmdUI->m_nID - ID_VIEWER_ENCODING_AUTOMATIC);
+    if (e == ENCODING_AUTOMATIC) {
+        // The detected encoding is named beside it while a file is open.
+        CString text("&Automatic");
+        if (g_bFileLoaded) text += CString(" (") + EncodingName(g_nDetectedEncoding) + ")";
+        pCmdUI->SetText(text);
+    }
+    pCmdUI->SetCheck(e == g_nChosenEncoding);
+}
+
 void CBrindlexDlg::OnNext() { ViewNextSection(); }
 void CBrindlexDlg::OnPrevious() { ViewPreviousSection(); }
 void CBrindlexDlg::OnFirst() { ViewFirstSection(); }

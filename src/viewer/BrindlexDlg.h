@@ -81,6 +81,8 @@ protected:
     void OnHex();
     void OnUpdateText(CCmdUI* pCmdUI);
     void OnUpdateHex(CCmdUI* pCmdUI);
+    void OnEncoding(UINT nID);
+    void OnUpdateEncoding(CCmdUI* pCmdUI);
     void OnSavePosition();
     void OnPlacement(UINT nID);
     void OnPrint();
@@ -95,7 +97,7 @@ protected:
     // Closes the file, deletes the temporary copy, the fonts and the control.
     void ReleaseViewer();
     HWND m_hFindDlg = nullptr;
-    FINDREPLACEA m_fr = {};
+    FINDREPLACEW m_fr = {};
     // While the file is copied for viewing a close waits for the copy to stop, then closes.
     bool m_bCopying = false;
     bool m_bCloseAfterCopy = false;

@@ -4,6 +4,7 @@
 #include "fw/PathParts.h"
 #include "fw/WinApp.h"
 #include "res/resource.h"
+#include <vector>
 
 static IViewerWindow* g_pViewerWindow = nullptr;
 
@@ -60,6 +61,15 @@ void PushRecent(const CString& previous, const char* newPath)
     }
 }
 
+// The encoding of the open copy, from its first bytes.
+VIEWER_ENCODING DetectFileEncoding()
+{
+    std::vector<BYTE> sample(ENCODING_SAMPLE_SIZE);
+    g_viewedFile.Seek(0);
+    unsigned got = g_viewedFile.Read(sample.data(), ENCODING_SAMPLE_SIZE);
+    return DetectEncoding(sample.data(), got);
+}
+
 }  // namespace
 
 BOOL MakeTempCopyName()
@@ -97,6 +107,8 @@ BOOL OpenViewedFile(const char* path)
     }
     g_nFileLength = g_viewedFile.GetLength();
     ::SetFileAttributesA(g_szTempCopy, FILE_ATTRIBUTE_TEMPORARY);
+    g_nDetectedEncoding = DetectFileEncoding();
+    g_nChosenEncoding = ENCODING_AUTOMATIC;
 
     Wnd().RecreateControl();
     g_bFileLoaded = 1;
@@ -192,6 +204,15 @@ void SwitchToText()
     Wnd().RecreateControl();
     if (g_nSection > 0) g_nSection /= 6;
     LoadSection();
+}
+
+void ChooseEncoding(VIEWER_ENCODING encoding)
+{
+    if (encoding < ENCODING_AUTOMATIC || encoding >= ENCODING_COUNT) return;
+    VIEWER_ENCODING before = EncodingInForce();
+    g_nChosenEncoding = encoding;
+    // Hex lines do not depend on it; the text on show does.
+    if (g_bFileLoaded && !g_bHexMode && EncodingInForce() != before) LoadSection();
 }
 
 CString RecentDisplayText(const char* path)

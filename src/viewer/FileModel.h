@@ -16,6 +16,9 @@ void ViewPreviousSection();
 void ViewLastSection();
 void SwitchToHex();
 void SwitchToText();
+// The user's choice of encoding for the file on show (automatic: the detected one); the
+// section on show is shown again in it.
+void ChooseEncoding(VIEWER_ENCODING encoding);
 
 // The menu text of a recent entry: the whole path, or only its last component.
 CString RecentDisplayText(const char* path);

@@ -11,25 +11,8 @@ bool SameText(const wchar_t* a, const wchar_t* b, int n, bool matchCase)
     return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, n, b, n) == CSTR_EQUAL;
 }
 
-std::wstring Widen(const char* s, int n)
-{
-    int wn = ::MultiByteToWideChar(CP_ACP, 0, s, n, nullptr, 0);
-    std::wstring w((size_t)(wn > 0 ? wn : 0), L'\0');
-    if (wn > 0) ::MultiByteToWideChar(CP_ACP, 0, s, n, &w[0], wn);
-    return w;
-}
-
-// The control's character at cp; 0 when there is none.
-wchar_t CharAt(HWND ctl, LONG cp)
-{
-    if (cp < 0) return 0;
-    char buf[4] = {};  // a double-byte character and its zero
-    TEXTRANGEA tr = {{cp, cp + 1}, buf};
-    LONG n = (LONG)::SendMessageA(ctl, EM_GETTEXTRANGE, 0, (LPARAM)&tr);
-    if (n <= 0 || n > 2) return 0;
-    std::wstring w = Widen(buf, n);
-    return w.empty() ? 0 : w[0];
-}
+// The character at cp of text; 0 when there is none.
+wchar_t CharAt(const std::wstring& text, LONG cp) { return cp >= 0 && cp < (LONG)text.size() ? text[(size_t)cp] : 0; }
 
 }  // namespace
 
@@ -55,12 +38,11 @@ LONG FindAcrossBreak(const std::wstring& text, LONG first, LONG brk, const std::
     return -1;
 }
 
-CHARRANGE FindAcrossBreaks(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, LONG before,
-                           WPARAM options)
+CHARRANGE FindAcrossBreaks(const std::wstring& text, const CAddedBreaks& breaks, const wchar_t* what, LONG start,
+                           LONG before, WPARAM options)
 {
     CHARRANGE none = {-1, -1};
-    std::wstring needle = Widen(what, -1);
-    if (!needle.empty() && needle.back() == L'\0') needle.pop_back();
+    std::wstring needle(what ? what : L"");
     LONG len = (LONG)needle.size();
     if (len < 2) return none;
     for (size_t i = breaks.FirstFrom(start); i < breaks.Count(); i++) {
@@ -68,39 +50,49 @@ CHARRANGE FindAcrossBreaks(HWND ctl, const CAddedBreaks& breaks, const char* wha
         if (before >= 0 && brk - len + 1 >= before) break;
         // A character each side besides the match, for whole words.
         LONG lo = brk - len > 0 ? brk - len : 0, hi = brk + len + 1;
-        std::vector<char> buf((size_t)(hi - lo) * 2 + 2);
-        TEXTRANGEA tr = {{lo, hi}, buf.data()};
-        LONG n = (LONG)::SendMessageA(ctl, EM_GETTEXTRANGE, 0, (LPARAM)&tr);
-        if (n <= 0) continue;
-        LONG at = FindAcrossBreak(Widen(buf.data(), n), lo, brk, needle, start, before, options);
+        if (lo >= (LONG)text.size()) break;
+        if (hi > (LONG)text.size()) hi = (LONG)text.size();
+        LONG at = FindAcrossBreak(text.substr((size_t)lo, (size_t)(hi - lo)), lo, brk, needle, start, before, options);
         if (at >= 0) return CHARRANGE{at, at + len + 1};
     }
     return none;
 }
 
-bool IsCutFromItsWord(HWND ctl, const CAddedBreaks& breaks, CHARRANGE cr)
+bool IsCutFromItsWord(const std::wstring& text, const CAddedBreaks& breaks, CHARRANGE cr)
 {
-    if (breaks.IsAdded(cr.cpMax) && IsWordChar(CharAt(ctl, cr.cpMax + 1))) return true;
-    return cr.cpMin > 0 && breaks.IsAdded(cr.cpMin - 1) && IsWordChar(CharAt(ctl, cr.cpMin - 2));
+    if (breaks.IsAdded(cr.cpMax) && IsWordChar(CharAt(text, cr.cpMax + 1))) return true;
+    return cr.cpMin > 0 && breaks.IsAdded(cr.cpMin - 1) && IsWordChar(CharAt(text, cr.cpMin - 2));
 }
 
-CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, LONG stop,
+CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const wchar_t* what, LONG start, LONG stop,
                         WPARAM options)
 {
-    const CHARRANGE none = {-1, -1};
-    if (stop >= 0 && start >= stop) return none;
-    FINDTEXTEXA ft = {};
-    ft.chrg.cpMin = start;
-    ft.chrg.cpMax = stop;
-    ft.lpstrText = what;
-    options |= FR_DOWN;  // forward from start
-    LONG at;
-    // The control takes an added break for the end of a word: such a match is passed over.
-    while ((at = (LONG)::SendMessageA(ctl, EM_FINDTEXTEX, options, (LPARAM)&ft)) >= 0 &&
-           (options & FR_WHOLEWORD) && IsCutFromItsWord(ctl, breaks, ft.chrgText))
-        ft.chrg.cpMin = at + 1;
-    CHARRANGE across = FindAcrossBreaks(ctl, breaks, what, start, at, options);
-    if (across.cpMin >= 0 && (stop < 0 || across.cpMax <= stop)) return across;
+    CHARRANGE none = {-1, -1};
+    std::wstring needle(what ? what : L"");
+    if (needle.empty() || start < 0) return none;
+    std::wstring text = ControlText(ctl);
+    // What follows stop (a note of the viewer's own) is no text of the file.
+    if (stop >= 0 && (size_t)stop < text.size()) text.resize((size_t)stop);
+    if ((size_t)start >= text.size()) return none;
+    bool matchCase = (options & FR_MATCHCASE) != 0, wholeWord = (options & FR_WHOLEWORD) != 0;
+    // Letters of every script in either case (the control folds only some).
+    std::wstring hay = text;
+    if (!matchCase && !hay.empty()) {
+        ::CharUpperBuffW(&hay[0], (DWORD)hay.size());
+        ::CharUpperBuffW(&needle[0], (DWORD)needle.size());
+    }
+    LONG len = (LONG)needle.size(), at = -1;
+    for (size_t p = hay.find(needle, (size_t)start); p != std::wstring::npos; p = hay.find(needle, p + 1)) {
+        CHARRANGE cr = {(LONG)p, (LONG)p + len};
+        // A whole word ends where no letter goes on; a break of our own is no such end.
+        if (wholeWord && (IsWordChar(CharAt(text, cr.cpMin - 1)) || IsWordChar(CharAt(text, cr.cpMax)) ||
+                          IsCutFromItsWord(text, breaks, cr)))
+            continue;
+        at = cr.cpMin;
+        break;
+    }
+    CHARRANGE across = FindAcrossBreaks(text, breaks, what, start, at, options);
+    if (across.cpMin >= 0) return across;
     if (at < 0) return none;
-    return ft.chrgText;
+    return CHARRANGE{at, at + len};
 }

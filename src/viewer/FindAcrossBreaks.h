@@ -14,15 +14,17 @@ LONG FindAcrossBreak(const std::wstring& text, LONG first, LONG brk, const std::
 
 // The first such match in the control from cp start on, beginning before cp before
 // (negative: anywhere): its range, the break included; cpMin -1 when none.
-CHARRANGE FindAcrossBreaks(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, LONG before,
-                           WPARAM options);
+// text: the control's whole text (ControlText).
+CHARRANGE FindAcrossBreaks(const std::wstring& text, const CAddedBreaks& breaks, const wchar_t* what, LONG start,
+                           LONG before, WPARAM options);
 
-// Whether the match cr the control found is cut from the rest of its word by an added break
-// (at either end): no whole word in the file's text.
-bool IsCutFromItsWord(HWND ctl, const CAddedBreaks& breaks, CHARRANGE cr);
+// Whether the match cr the control found in text is cut from the rest of its word by an added
+// break (at either end): no whole word in the file's text.
+bool IsCutFromItsWord(const std::wstring& text, const CAddedBreaks& breaks, CHARRANGE cr);
 
-// The first match in the control from cp start on, as in the file's text: the control's own
-// search, without whole words only the added breaks made, and with the matches across them;
-// a match ends at stop at the latest (negative: the end of the text). cpMin -1 when none.
-CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const char* what, LONG start, LONG stop,
+// The first match of the characters what in the control from cp start on, as in the file's
+// text: without whole words only the added breaks made, and with the matches across them;
+// case ignored for the letters of every script unless FR_MATCHCASE; a match ends at stop at
+// the latest (negative: the end of the text). cpMin -1 when none.
+CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const wchar_t* what, LONG start, LONG stop,
                         WPARAM options);

@@ -29,58 +29,58 @@ CPrintLayout::CPrintLayout(HDC hdc, const RECT& rcTwips, HFONT screenFont, bool 
     if (m_lineHeight <= 0) m_lineHeight = 1;
 }
 
-CString CPrintLayout::NextLine(const char* p, const char** next)
+std::wstring CPrintLayout::NextLine(const wchar_t* p, const wchar_t** next)
 {
     // The logical line up to CR, LF or CR LF, tabs expanded to columns of eight.
-    std::string line;
-    const char* q = p;
-    while (*q && *q != '\r' && *q != '\n') {
-        if (*q == '\t')
-            line.append(8 - line.size() % 8, ' ');
+    std::wstring line;
+    const wchar_t* q = p;
+    while (*q && *q != L'\r' && *q != L'\n') {
+        if (*q == L'\t')
+            line.append(8 - line.size() % 8, L' ');
         else
             line += *q;
         q++;
     }
-    const char* after = q;
-    if (*after == '\r') after++;
-    if (*after == '\n' && after > q && after[-1] == '\r') after++;
-    else if (*after == '\n' && after == q) after++;
+    const wchar_t* after = q;
+    if (*after == L'\r') after++;
+    if (*after == L'\n' && after > q && after[-1] == L'\r') after++;
+    else if (*after == L'\n' && after == q) after++;
 
     int width = m_rc.right - m_rc.left;
     int fit = (int)line.size();
     SIZE sz;
     if (width > 0 && !line.empty() &&
-        ::GetTextExtentExPointA(m_hdc, line.c_str(), (int)line.size(), width, &fit, nullptr, &sz) &&
+        ::GetTextExtentExPointW(m_hdc, line.c_str(), (int)line.size(), width, &fit, nullptr, &sz) &&
         fit < (int)line.size()) {
         if (fit < 1) fit = 1;
         if (!m_wrap) {
             *next = after;  // hex lines are never wrapped: the rest is clipped, as on screen
-            return CString(line.c_str(), fit);
+            return line.substr(0, (size_t)fit);
         }
         // Break after the last blank that fits, else inside the word. Map back to the source.
         int cut = fit;
         for (int i = fit; i > 0; i--)
-            if (line[(size_t)i - 1] == ' ') { cut = i; break; }
+            if (line[(size_t)i - 1] == L' ') { cut = i; break; }
         int col = 0;
-        const char* s = p;
+        const wchar_t* s = p;
         while (s < q && col < cut) {
-            col = *s == '\t' ? col + 8 - col % 8 : col + 1;
+            col = *s == L'\t' ? col + 8 - col % 8 : col + 1;
             s++;
         }
         *next = s;
-        return CString(line.c_str(), cut);
+        return line.substr(0, (size_t)cut);
     }
     *next = after;
-    return CString(line.c_str(), (int)line.size());
+    return line;
 }
 
-const char* CPrintLayout::DrawPage(const char* text)
+const wchar_t* CPrintLayout::DrawPage(const wchar_t* text)
 {
     int y = m_rc.top;
     while (*text && y + m_lineHeight <= m_rc.bottom) {
-        const char* next = text;
-        CString line = NextLine(text, &next);
-        ::TextOutA(m_hdc, m_rc.left, y, line, line.GetLength());
+        const wchar_t* next = text;
+        std::wstring line = NextLine(text, &next);
+        ::TextOutW(m_hdc, m_rc.left, y, line.c_str(), (int)line.size());
         y += m_lineHeight;
         if (next == text) break;  // no progress is impossible, but never loop on it
         text = next;

@@ -5,6 +5,7 @@
 #include "fw/afx.h"
 #include "fw/Handle.h"
 #include "fw/SelectObject.h"
+#include <string>
 
 class CPrintLayout {
 public:
@@ -14,12 +15,12 @@ public:
     CPrintLayout& operator=(const CPrintLayout&) = delete;
 
     // Draws as many lines from text as fit and returns where the next page starts.
-    const char* DrawPage(const char* text);
+    const wchar_t* DrawPage(const wchar_t* text);
     int LinesPerPage() const { return m_lineHeight > 0 ? (m_rc.bottom - m_rc.top) / m_lineHeight : 0; }
 
 private:
     // The next printed line starting at p (at most the width); *next = where the following one starts.
-    CString NextLine(const char* p, const char** next);
+    std::wstring NextLine(const wchar_t* p, const wchar_t** next);
 
     HDC m_hdc;
     RECT m_rc;          // device units

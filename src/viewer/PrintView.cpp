@@ -53,9 +53,13 @@ public:
     {
         if (m_progress) m_progress->ShowPage(page);
         ::StartPage(m_hdc);
-        CString header;
-        header.Format("%s  -  Page %d", g_szViewedPath, page);
-        ::TextOutA(m_hdc, 0, 0, header, header.GetLength());
+        // GDI's "A" text functions take the system's code page, whatever the process's own is.
+        wchar_t path[VIEWER_PATH_SIZE];
+        if (!::MultiByteToWideChar(CP_ACP, 0, g_szViewedPath, -1, path, VIEWER_PATH_SIZE)) path[0] = L'\0';
+        wchar_t header[VIEWER_PATH_SIZE + 32];
+        int n = _snwprintf(header, ARRAYSIZE(header), L"%ls  -  Page %d", path, page);
+        if (n < 0) n = 0;
+        ::TextOutW(m_hdc, 0, 0, header, n);
     }
 
     long FormatPage(long start, long total) override
@@ -83,11 +87,11 @@ public:
     int FinishWithoutControl(long start, long total, int page, int mode) override
     {
         ::SendMessageA(g_richEdit, EM_FORMATRANGE, FALSE, 0);
-        CString text = GetControlText(start, total);
+        std::wstring text = GetControlText(start, total);
         HFONT font = g_bHexMode ? g_hexFont.Get() : g_textFont.Get();  // the control's font
         CPrintLayout layout(m_hdc, m_rc, font, g_bHexMode == 0);
         int extra = 0;
-        const char* p = text.c_str();
+        const wchar_t* p = text.c_str();
         for (;;) {
             p = layout.DrawPage(p);
             if (!EndPage() || mode == 1 || !*p) break;
@@ -99,9 +103,9 @@ public:
 
 private:
     // The text as the file holds it: a long line prints as the page's width wraps it.
-    static CString GetControlText(long start, long total)
+    static std::wstring GetControlText(long start, long total)
     {
-        return CString(SectionTextOf(g_richEdit, start, total, false).c_str());
+        return SectionTextOf(g_richEdit, start, total, false);
     }
 
     HDC m_hdc;
@@ -137,7 +141,7 @@ void PrintView(int mode)
     di.lpszDocName = "Report";
     if (::StartDocA(dc, &di) <= 0) return;
 
-    GETTEXTLENGTHEX gtl = {GTL_NUMCHARS | GTL_PRECISE, CP_ACP};
+    GETTEXTLENGTHEX gtl = {GTL_NUMCHARS | GTL_PRECISE, 1200};
     long total = (long)::SendMessageA(g_richEdit, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
     long start = 0;
     if (mode == 1) {

@@ -4,16 +4,19 @@
 
 CSectionBudget g_sectionBudget;
 
-unsigned __int64 SectionCostOf(const BYTE* text, unsigned n)
+namespace {
+
+template <class Char>
+unsigned __int64 CostOf(const Char* text, unsigned n)
 {
     unsigned chars = 0, lines = 0, tabs = 0;
     for (unsigned i = 0; i < n; i++) {
-        BYTE b = text[i];
-        if (b == '\n') {
+        Char c = text[i];
+        if (c == '\n') {
             lines++;
-        } else if (b == '\r') {
+        } else if (c == '\r') {
             if (i + 1 == n || text[i + 1] != '\n') lines++;  // a CR LF is one break
-        } else if (b == '\t') {
+        } else if (c == '\t') {
             tabs++;
         } else {
             chars++;
@@ -22,6 +25,12 @@ unsigned __int64 SectionCostOf(const BYTE* text, unsigned n)
     return (unsigned __int64)chars * SECTION_COST_PER_CHAR + (unsigned __int64)lines * SECTION_COST_PER_LINE +
            (unsigned __int64)tabs * SECTION_COST_PER_TAB;
 }
+
+}  // namespace
+
+unsigned __int64 SectionCostOf(const BYTE* text, unsigned n) { return CostOf(text, n); }
+
+unsigned __int64 SectionCostOf(const wchar_t* text, unsigned n) { return CostOf(text, n); }
 
 unsigned __int64 ProcessCommittedBytes()
 {
@@ -64,6 +73,11 @@ bool CSectionBudget::Admits(unsigned cb)
 }
 
 void CSectionBudget::Took(const BYTE* text, unsigned n)
+{
+    if (m_bArmed) m_taken += SectionCostOf(text, n);
+}
+
+void CSectionBudget::Took(const wchar_t* text, unsigned n)
 {
     if (m_bArmed) m_taken += SectionCostOf(text, n);
 }

@@ -22,8 +22,9 @@ const unsigned SECTION_COST_PER_TAB = 800;
 // of code or data (about 1.35 GB) and every hex section (at most about 750 MB) fit whole.
 const unsigned __int64 SECTION_BUDGET_BYTES = 1536ull << 20;
 
-// The memory the control takes for text (rendered, as it goes to the control).
+// The memory the control takes for text (rendered, as it goes to the control): n characters.
 unsigned __int64 SectionCostOf(const BYTE* text, unsigned n);
+unsigned __int64 SectionCostOf(const wchar_t* text, unsigned n);
 
 // The process's committed (private) memory now; 0 when the platform does not say.
 unsigned __int64 ProcessCommittedBytes();
@@ -38,11 +39,12 @@ public:
     // estimates go on adding up); the budget holds from here until Stop.
     void BeginPiece(unsigned __int64 committed);
     void Stop() { m_bArmed = false; }
-    // Whether a chunk of up to cb bytes of any text still fits (always, when not begun);
+    // Whether a chunk of up to cb characters of any text still fits (always, when not begun);
     // false marks the section cut.
     bool Admits(unsigned cb);
-    // A chunk went to the control.
+    // A chunk of n characters went to the control.
     void Took(const BYTE* text, unsigned n);
+    void Took(const wchar_t* text, unsigned n);
     // The section stopped at the budget.
     bool IsCut() const { return m_bCut; }
     // Where the viewer's note after a cut section begins in the control; -1: no note.

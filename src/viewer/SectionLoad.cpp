@@ -53,7 +53,7 @@ bool StreamPieceAtEnd(HWND ctl)
     g_sectionBudget.BeginPiece(ProcessCommittedBytes());
     EDITSTREAM es = {};
     es.pfnCallback = StreamSectionChunk;
-    ::SendMessageA(ctl, EM_STREAMIN, SF_TEXT | SFF_SELECTION, (LPARAM)&es);
+    ::SendMessageA(ctl, EM_STREAMIN, SF_TEXT | SF_UNICODE | SFF_SELECTION, (LPARAM)&es);
     // A piece that took less than it could ended the section (or the file ended early).
     bool more = g_nSectionLeft > 0 && g_nStreamPieceLeft == 0;
     g_nStreamPieceLeft = -1;
@@ -178,7 +178,7 @@ void CBrindlexDlg::StreamSection()
     g_nStreamPieceLeft = kFirstPieceBytes;
     g_sectionBudget.BeginSection();
     g_sectionBudget.BeginPiece(ProcessCommittedBytes());
-    ::SendMessageA(g_richEdit, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
+    ::SendMessageA(g_richEdit, EM_STREAMIN, SF_TEXT | SF_UNICODE, (LPARAM)&es);
     bool more = g_nSectionLeft > 0 && g_nStreamPieceLeft == 0;
     g_nStreamPieceLeft = -1;
     if (!more) {

@@ -1,15 +1,16 @@
 #include "viewer/SectionRenderer.h"
 #include "viewer/AddedBreaks.h"
 #include "viewer/SectionBudget.h"
+#include "viewer/TextDecoder.h"
 #include "viewer/ViewerState.h"
-#include <emmintrin.h>
+#include <vector>
 
 namespace {
 
 const char kHex[] = "0123456789ABCDEF";
 
 // "%06X": at least six upper-case digits; larger offsets simply take more.
-char* PutOffset(char* p, unsigned __int64 v)
+wchar_t* PutOffset(wchar_t* p, unsigned __int64 v)
 {
     char tmp[16];
     int n = 0;
@@ -22,147 +23,118 @@ char* PutOffset(char* p, unsigned __int64 v)
     return p;
 }
 
-// What each byte shows as in text mode: control bytes but TAB, LF and CR become dots.
-struct CTextBytes {
-    BYTE show[256];
-};
-constexpr CTextBytes MakeTextBytes()
-{
-    CTextBytes t{};
-    for (int b = 0; b < 256; b++)
-        t.show[b] = (BYTE)(b < 0x20 && b != 0x09 && b != 0x0A && b != 0x0D ? '.' : b);
-    return t;
-}
-constexpr CTextBytes g_textBytes = MakeTextBytes();
-
-void DotControlBytesPlain(BYTE* buf, unsigned n)
-{
-    for (unsigned i = 0; i < n; i++) buf[i] = g_textBytes.show[buf[i]];
-}
-
-// Sixteen bytes a step. The stack is realigned on entry because the text control may call
-// the stream callback with a stack aligned to four bytes only.
-__attribute__((target("sse2"), force_align_arg_pointer))
-void DotControlBytesSse2(BYTE* buf, unsigned n)
-{
-    const __m128i top = _mm_set1_epi8(0x1F);
-    const __m128i tab = _mm_set1_epi8(0x09);
-    const __m128i lf = _mm_set1_epi8(0x0A);
-    const __m128i cr = _mm_set1_epi8(0x0D);
-    const __m128i dot = _mm_set1_epi8('.');
-    unsigned i = 0;
-    for (; i + 16 <= n; i += 16) {
-        __m128i v = _mm_loadu_si128((const __m128i*)(buf + i));
-        __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, top), v);  // v <= 0x1F
-        if (!_mm_movemask_epi8(control)) continue;
-        __m128i kept = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, tab), _mm_cmpeq_epi8(v, lf)),
-                                    _mm_cmpeq_epi8(v, cr));
-        control = _mm_andnot_si128(kept, control);
-        v = _mm_or_si128(_mm_andnot_si128(control, v), _mm_and_si128(control, dot));
-        _mm_storeu_si128((__m128i*)(buf + i), v);
-    }
-    DotControlBytesPlain(buf + i, n - i);
-}
-
-const bool g_bSse2 = ::IsProcessorFeaturePresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE) != 0;
-
-void DotControlBytes(BYTE* buf, unsigned n)
-{
-    if (g_bSse2)
-        DotControlBytesSse2(buf, n);
-    else
-        DotControlBytesPlain(buf, n);
-}
-
-// The bytes of a chunk that go out now: up to its last LF, so that no CR LF pair is split
-// between two calls (the control takes a CR at the end of one and an LF at the start of the
-// next for two line breaks). A chunk without an LF keeps back only a CR at its end.
-unsigned LineAlignedCount(const BYTE* buf, unsigned got)
-{
-    for (unsigned i = got; i > 0; i--)
-        if (buf[i - 1] == '\n') return i;
-    return got > 1 && buf[got - 1] == '\r' ? got - 1 : got;
-}
-
-// Bytes of the current line handed out so far, and whether the last one was a lead byte.
+// Bytes of the current line handed out so far.
 unsigned g_nLineBytes = 0;
-bool g_bAfterLead = false;
 
-bool IsLineEnd(BYTE b) { return b == '\r' || b == '\n'; }
+// The decoder of the section on show, made for the encoding in force when the section starts.
+CTextDecoder g_decoder;
 
-// Where a break of the viewer's own goes in buf[0..n) (n when none), with the line state
-// carried on to the end of what goes out.
-unsigned TakeLineRun(const BYTE* buf, unsigned n)
+// The bytes of one call: the 4096-byte transfer buffer holds at most 2,048 characters.
+const unsigned kRawBytes = 2048;
+// A character that starts in the section is shown whole: up to 3 of its bytes lie past the end.
+const unsigned kCharTail = 3;
+
+// The characters the control makes of n units: a CR LF becomes one.
+LONG ControlChars(const wchar_t* p, unsigned n)
 {
-    for (unsigned i = 0; i < n; i++) {
-        BYTE b = buf[i];
-        if (g_bAfterLead) {  // a trail byte: never split from its lead
-            g_bAfterLead = false;
-            g_nLineBytes++;
-            continue;
-        }
-        if (IsLineEnd(b)) {
-            g_nLineBytes = 0;
-            continue;
-        }
-        bool lead = ::IsDBCSLeadByte(b) != 0;
-        // A double-byte character that would pass the bound starts the next run instead.
-        if (g_nLineBytes + (lead ? 2 : 1) > TEXT_LINE_BOUND && g_nLineBytes > 0) return i;
-        g_nLineBytes++;
-        g_bAfterLead = lead;
-    }
-    return n;
-}
-
-// The control takes CR CR LF for one soft break (shown as a blank), where the file holds two
-// line breaks: a CR followed by another CR goes to the control as LF, the one break it is.
-// Then no CR CR LF reaches the control, and each CR and LF stands for the break it is in the
-// file. got bytes are in buf; the first n go out.
-void SeparateCrCrLf(BYTE* buf, unsigned n, unsigned got)
-{
-    for (unsigned i = 0; i < n && i + 1 < got; i++)
-        if (buf[i] == '\r' && buf[i + 1] == '\r') buf[i] = '\n';
-}
-
-// The characters the control makes of n bytes: a CR LF becomes one, as does a double-byte
-// character.
-LONG ControlChars(const BYTE* p, unsigned n)
-{
-    LONG chars = 0;
-    for (unsigned i = 0; i < n; chars++) {
-        if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
-            i += 2;
-        else if (i + 1 < n && ::IsDBCSLeadByte(p[i]))
-            i += 2;
-        else
-            i++;
-    }
+    LONG chars = (LONG)n;
+    for (unsigned i = 0; i + 1 < n; i++)
+        if (p[i] == L'\r' && p[i + 1] == L'\n') chars--;
     return chars;
 }
 
-LONG StreamText(LPBYTE buf, LONG cb, unsigned n)
+// A section begins at its first character boundary (and after a byte-order mark): a
+// character begun in the section before was shown whole there.
+void SkipToFirstCharacter()
 {
+    unsigned __int64 pos = g_viewedFile.GetPosition();
+    BYTE ahead[4] = {};
+    unsigned skip = 0;
+    if (pos == 0) {
+        unsigned got = g_viewedFile.Read(ahead, 3);
+        skip = ByteOrderMarkLength(g_decoder.Encoding(), ahead, got);
+    } else {
+        // Far enough back for a double-byte code page to find the last byte that cannot lead.
+        const unsigned kBack = 64 * 1024;
+        std::vector<BYTE> back(pos < kBack ? (size_t)pos : kBack);
+        unsigned nBack = (unsigned)back.size();
+        g_viewedFile.Seek(pos - nBack);
+        unsigned got = g_viewedFile.Read(back.data(), nBack);
+        unsigned nAhead = got == nBack ? g_viewedFile.Read(ahead, sizeof ahead) : 0;
+        skip = g_decoder.StraddlingBytes(back.data(), got, ahead, nAhead);
+    }
+    if (skip > g_nSectionLeft) skip = g_nSectionLeft;
+    g_viewedFile.Seek(pos + skip);
+    g_nSectionLeft -= skip;
+}
+
+LONG StreamText(LPBYTE buf, LONG cb)
+{
+    // Room for a break of our own behind the characters.
+    unsigned room = (unsigned)cb / sizeof(wchar_t);
+    if (room < 16) return 0;
+    room -= 2;
+    unsigned want = room < kRawBytes ? room : kRawBytes;
+    if (g_nSectionLeft + kCharTail < want) want = g_nSectionLeft + kCharTail;
+    BYTE raw[kRawBytes];
     unsigned __int64 start = g_viewedFile.GetPosition();
-    unsigned got = g_viewedFile.Read(buf, n);
-    unsigned keep = got;
-    // Only a full chunk can have more of its line to come; what is kept back starts the next.
-    if (got == n && got < g_nSectionLeft) keep = LineAlignedCount(buf, got);
-    // A line past the bound: the chunk ends there with a break of our own, when it has room.
-    unsigned run = TakeLineRun(buf, keep);
-    bool addBreak = run < keep && run + 2 <= (unsigned)cb;
-    keep = run;
+    unsigned got = g_viewedFile.Read(raw, want);
+    bool fileEnds = got < want;
+    // Characters start before the section's end; only a full read inside it has more of its line to come.
+    unsigned limit = got < g_nSectionLeft ? got : g_nSectionLeft;
+    bool lineGoesOn = !fileEnds && got < g_nSectionLeft;
+
+    unsigned i = 0, afterLf = 0, lastStart = 0, lineBytes = g_nLineBytes;
+    bool lastIsCr = false, addBreak = false;
+    while (i < limit) {
+        unsigned len = g_decoder.CharLength(raw + i, got - i);
+        if (len == 0) {
+            if (!fileEnds) break;  // its last bytes come with the next call
+            len = got - i;         // cut by the file's end
+        }
+        wchar_t end = g_decoder.LineEndAt(raw + i, len);
+        if (end) {
+            lineBytes = 0;
+            if (end == L'\n') afterLf = i + len;
+        } else if (lineBytes + len > TEXT_LINE_BOUND && lineBytes > 0) {
+            // A line past the bound: the call ends here with a break of our own, before the
+            // character that would pass it.
+            addBreak = true;
+            break;
+        } else {
+            lineBytes += len;
+        }
+        lastIsCr = end == L'\r';
+        lastStart = i;
+        i += len;
+    }
+    unsigned keep = i;
+    // No CR LF pair is split between two calls (the control would take a CR at the end of one
+    // and an LF at the start of the next for two line breaks): a call ends at its last LF, or
+    // without an LF keeps back only a CR at its end.
+    if (!addBreak && lineGoesOn) {
+        if (afterLf) {
+            keep = afterLf;
+            lineBytes = 0;
+        } else if (lastIsCr && lastStart > 0) {
+            keep = lastStart;
+        }
+    }
     if (keep < got) g_viewedFile.Seek(start + keep);
-    g_nSectionLeft -= keep;
-    DotControlBytes(buf, keep);
-    SeparateCrCrLf(buf, keep, got);
-    g_nStreamChars += ControlChars(buf, keep);
-    if (!addBreak) return (LONG)keep;
-    buf[keep] = '\r';
-    buf[keep + 1] = '\n';
-    g_addedBreaks.Add(g_nStreamChars);
-    g_nStreamChars++;
-    g_nLineBytes = 0;
-    return (LONG)keep + 2;
+    g_nSectionLeft -= keep < g_nSectionLeft ? keep : g_nSectionLeft;
+    g_nLineBytes = addBreak ? 0 : lineBytes;
+
+    wchar_t text[kRawBytes + 2];
+    unsigned units = g_decoder.Decode(raw, keep, got - keep, text);
+    g_nStreamChars += ControlChars(text, units);
+    if (addBreak) {
+        text[units++] = L'\r';
+        text[units++] = L'\n';
+        g_addedBreaks.Add(g_nStreamChars);
+        g_nStreamChars++;
+    }
+    memcpy(buf, text, units * sizeof(wchar_t));
+    return (LONG)(units * sizeof(wchar_t));
 }
 
 LONG StreamHex(LPBYTE buf, LONG cb, unsigned n)
@@ -175,11 +147,15 @@ LONG StreamHex(LPBYTE buf, LONG cb, unsigned n)
     if (m64 < m) m = (unsigned)m64;
     if (m > HEX_CHUNK_LIMIT) m = HEX_CHUNK_LIMIT;
 
-    char* p = (char*)buf;
+    // A line needs at most 16 + 2 + 48 + 1 + 1 + 16 + 2 characters; stop short rather than overflow.
+    const unsigned kLineMax = 96;
+    wchar_t text[HEX_CHUNK_LIMIT / 16 * kLineMax];
+    unsigned capacity = (unsigned)cb / sizeof(wchar_t);
+    if (capacity > sizeof text / sizeof text[0]) capacity = sizeof text / sizeof text[0];
+    wchar_t* p = text;
     for (unsigned done = 0; done < m;) {
         unsigned c = m - done < 16 ? m - done : 16;
-        // A line needs at most 16 + 2 + 48 + 1 + 1 + 16 + 2 characters; stop short rather than overflow.
-        if ((char*)buf + cb - p < 96) break;
+        if ((unsigned)(p - text) + kLineMax > capacity) break;
         p = PutOffset(p, g_viewedFile.GetPosition());
         *p++ = ' ';
         *p++ = ' ';
@@ -201,14 +177,16 @@ LONG StreamHex(LPBYTE buf, LONG cb, unsigned n)
             *p++ = ' ';
         }
         *p++ = '\t';
-        memcpy(p, chars, k);
-        p += k;
+        // The bytes as characters of the system's legacy code page, whatever the file's encoding.
+        int units = k ? ::MultiByteToWideChar(SystemAnsiCodePage(), 0, chars, (int)k, p, 16) : 0;
+        p += units > 0 ? units : 0;
         *p++ = '\r';
         *p++ = '\n';
         if (k < c) break;
         done += c;
     }
-    return (LONG)(p - (char*)buf);
+    memcpy(buf, text, (size_t)(p - text) * sizeof(wchar_t));
+    return (LONG)((size_t)(p - text) * sizeof(wchar_t));
 }
 
 }  // namespace
@@ -222,23 +200,25 @@ DWORD CALLBACK StreamSectionChunk(DWORD_PTR, LPBYTE buf, LONG cb, LONG* pcb)
     // A section's first call starts on a fresh line, with no breaks of our own yet.
     if (g_nSectionLeft == g_nSectionSize) {
         g_nLineBytes = 0;
-        g_bAfterLead = false;
         g_nStreamChars = 0;
         g_addedBreaks.Clear();
+        g_decoder = CTextDecoder(EncodingInForce());
+        if (!g_bHexMode) SkipToFirstCharacter();
     }
     if (cb <= 0 || g_nStreamPieceLeft == 0) return 0;
     unsigned n = g_nSectionLeft < (unsigned)cb ? g_nSectionLeft : (unsigned)cb;
     if (n == 0) return 0;
     // A chunk goes to the control only while the process can afford it.
-    if (!g_sectionBudget.Admits((unsigned)cb)) return 0;
+    if (!g_sectionBudget.Admits((unsigned)cb / sizeof(wchar_t))) return 0;
     // The control calls this: nothing may be thrown through its frames. A failure ends the stream.
     try {
-        *pcb = g_bHexMode ? StreamHex(buf, cb, n) : StreamText(buf, cb, n);
+        *pcb = g_bHexMode ? StreamHex(buf, cb, n) : StreamText(buf, cb);
     } catch (...) {
         *pcb = 0;
         return 1;
     }
-    g_sectionBudget.Took(buf, (unsigned)*pcb);
-    if (g_nStreamPieceLeft > 0) g_nStreamPieceLeft = *pcb < g_nStreamPieceLeft ? g_nStreamPieceLeft - *pcb : 0;
+    LONG chars = *pcb / (LONG)sizeof(wchar_t);
+    g_sectionBudget.Took((const wchar_t*)buf, (unsigned)chars);
+    if (g_nStreamPieceLeft > 0) g_nStreamPieceLeft = chars < g_nStreamPieceLeft ? g_nStreamPieceLeft - chars : 0;
     return 0;
 }

@@ -37,6 +37,22 @@ void CBrindlexDlg::OnOpenDefault()
     ::ShellExecuteA(m_hWnd, nullptr, g_szViewedPath, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+namespace {
+
+// Movable, shareable global memory holding the n bytes at data and a zero of width zero.
+HGLOBAL GlobalCopy(const void* data, size_t n, size_t zero)
+{
+    HGLOBAL mem = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, n + zero);
+    if (!mem) return nullptr;
+    if (void* p = ::GlobalLock(mem)) {
+        memcpy(p, data, n);
+        ::GlobalUnlock(mem);
+    }
+    return mem;
+}
+
+}  // namespace
+
 void CBrindlexDlg::OnCopy()
 {
     if (!g_richEdit) return;
@@ -46,14 +62,20 @@ void CBrindlexDlg::OnCopy()
     cr.cpMax = g_sectionBudget.ShownEnd(cr.cpMax);  // the file's text: the viewer's note stays out
     if (cr.cpMax <= cr.cpMin) return;
     // The file's text: line ends as CR LF (the control keeps a bare CR), no breaks of our own.
-    std::string text = SectionTextOf(g_richEdit, cr.cpMin, cr.cpMax, true);
+    std::wstring text = SectionTextOf(g_richEdit, cr.cpMin, cr.cpMax, true);
     if (text.empty()) return;
 
-    CGlobalMemory mem(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, text.size() + 1));
-    if (!mem.IsValid()) return;
-    if (char* p = (char*)::GlobalLock(mem)) {
-        memcpy(p, text.data(), text.size());
-        ::GlobalUnlock(mem);
+    // The characters, for every program; the clipboard's own conversion would go through the
+    // user's locale. A file in the legacy code page gives its bytes as CF_TEXT too, as ever.
+    CGlobalMemory wide(GlobalCopy(text.data(), text.size() * sizeof(wchar_t), sizeof(wchar_t)));
+    if (!wide.IsValid()) return;
+    CGlobalMemory ansi;
+    if (!g_bHexMode && EncodingInForce() == ENCODING_ANSI) {
+        UINT cp = SystemAnsiCodePage();
+        int n = ::WideCharToMultiByte(cp, 0, text.data(), (int)text.size(), nullptr, 0, nullptr, nullptr);
+        std::string bytes((size_t)(n > 0 ? n : 0), '\0');
+        if (n > 0) ::WideCharToMultiByte(cp, 0, text.data(), (int)text.size(), &bytes[0], n, nullptr, nullptr);
+        ansi.Attach(GlobalCopy(bytes.data(), bytes.size(), 1));
     }
     CClipboard clipboard;
     if (!clipboard.Open(m_hWnd)) {
@@ -61,7 +83,8 @@ void CBrindlexDlg::OnCopy()
         return;
     }
     clipboard.Empty();
-    clipboard.SetData(CF_TEXT, mem);
+    clipboard.SetData(CF_UNICODETEXT, wide);
+    if (ansi.IsValid()) clipboard.SetData(CF_TEXT, ansi);
 }
 
 void CBrindlexDlg::OnFind()
@@ -71,13 +94,14 @@ void CBrindlexDlg::OnFind()
     m_fr.lStructSize = sizeof m_fr;
     m_fr.hwndOwner = m_hWnd;
     m_fr.lpstrFindWhat = g_szFindWhat;
-    m_fr.wFindWhatLen = sizeof g_szFindWhat;
+    m_fr.wFindWhatLen = sizeof g_szFindWhat;  // in bytes
     m_fr.Flags = FR_HIDEUPDOWN | FR_DOWN;
-    m_hFindDlg = ::FindTextA(&m_fr);
+    // The text the user types, as characters: the "A" dialog would pass it through the code page.
+    m_hFindDlg = ::FindTextW(&m_fr);
     if (!m_hFindDlg) return;
     // The box may take no more than the buffer holds besides its zero: a longer text would be
     // cut short without a word and the search would look for something else.
-    ::SendDlgItemMessageA(m_hFindDlg, edt1, EM_LIMITTEXT, sizeof g_szFindWhat - 1, 0);
+    ::SendDlgItemMessageW(m_hFindDlg, edt1, EM_LIMITTEXT, ARRAYSIZE(g_szFindWhat) - 1, 0);
     AfxAddModeless(m_hFindDlg);
     m_bFindOpen = 1;
 }
@@ -93,7 +117,7 @@ static void ScrollToFirstVisibleLine(LONG line)
 
 LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
 {
-    FINDREPLACEA* fr = (FINDREPLACEA*)lp;
+    FINDREPLACEW* fr = (FINDREPLACEW*)lp;
     if (fr->Flags & FR_DIALOGTERM) {
         AfxRemoveModeless(m_hFindDlg);
         m_hFindDlg = nullptr;
@@ -119,8 +143,12 @@ LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
 
     // As in the file's text: the breaks of our own are no line ends, and a section shown in
     // part ends in a note of the viewer's own that is no text of the file.
+    // The characters as the box holds them: Wine's FindTextW hands its text over through the
+    // process's code page, which loses every character the code page lacks.
+    if (m_hFindDlg && ::GetDlgItemTextW(m_hFindDlg, edt1, g_szFindWhat, ARRAYSIZE(g_szFindWhat)) == 0)
+        g_szFindWhat[0] = L'\0';
     CHARRANGE found =
-        FindInSection(g_richEdit, g_addedBreaks, fr->lpstrFindWhat, start, g_sectionBudget.NoteAt(), options);
+        FindInSection(g_richEdit, g_addedBreaks, g_szFindWhat, start, g_sectionBudget.NoteAt(), options);
     LONG at = found.cpMin;
     if (at < 0) {
         // Placing the caret scrolled the control: the user keeps the place they were at.

@@ -10,8 +10,10 @@ int g_nSection = 0;
 unsigned g_nSectionLeft = 0;
 int g_bFileLoaded = 0;
 int g_bFullPathInRecent = 0;
+VIEWER_ENCODING g_nDetectedEncoding = ENCODING_ANSI;
+VIEWER_ENCODING g_nChosenEncoding = ENCODING_AUTOMATIC;
 
 CRichEditCtrl g_richEdit;
 RECT g_rcClient;
 int g_bViewerMaximized = 0;
-char g_szFindWhat[80];
+wchar_t g_szFindWhat[80];

@@ -4,10 +4,12 @@
 #include "fw/afx.h"
 #include "fw/File.h"
 #include "fw/RichEditCtrl.h"
+#include "viewer/TextEncoding.h"
 
 const unsigned TEXT_SECTION_SIZE = 0x300000;  // 3 MiB
 const unsigned HEX_SECTION_SIZE = 0x80000;    // 512 KiB: six hex sections to a text section
-const unsigned HEX_CHUNK_LIMIT = 768;         // bytes per stream call in hex mode (48 lines)
+// Bytes per stream call in hex mode (24 lines): their UTF-16 text fits the 4096-byte buffer.
+const unsigned HEX_CHUNK_LIMIT = 384;
 const int VIEWER_PATH_SIZE = MAX_PATH;  // every path the platform accepts
 
 extern char g_szTempCopy[VIEWER_PATH_SIZE];
@@ -21,9 +23,17 @@ extern int g_nSection;
 extern unsigned g_nSectionLeft;
 extern int g_bFileLoaded;
 extern int g_bFullPathInRecent;
+// The encoding found when the file was opened, and the user's choice for it (automatic: that
+// one); the choice holds until another file is opened.
+extern VIEWER_ENCODING g_nDetectedEncoding;
+extern VIEWER_ENCODING g_nChosenEncoding;
+inline VIEWER_ENCODING EncodingInForce()
+{
+    return g_nChosenEncoding != ENCODING_AUTOMATIC ? g_nChosenEncoding : g_nDetectedEncoding;
+}
 
 // The viewer window's own.
 extern CRichEditCtrl g_richEdit;  // the text control, child 1000 of the frame
 extern RECT g_rcClient;           // the control's rectangle as last computed
 extern int g_bViewerMaximized;    // setting "max" read at start-up
-extern char g_szFindWhat[80];     // the find text, kept between openings of the find dialog
+extern wchar_t g_szFindWhat[80];  // the find text, kept between openings of the find dialog

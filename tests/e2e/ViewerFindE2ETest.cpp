@@ -166,3 +166,27 @@ TEST_F(ViewerFindE2E, EveryCrAndLfOfTheFileIsALineBreak)
 }
 
 }  // namespace
+
+// A word typed in another script and case is found in a file of every encoding, and Copy
+// gives its characters.
+TEST_F(ViewerFindE2E, AWordOfAnotherScriptIsFoundInEveryEncoding)
+{
+    for (const char* name : {"utf8_bom", "utf8", "utf16le", "utf16be"}) {
+        SCOPED_TRACE(name);
+        CBrindlex v;
+        HWND find = OpenWithFind(v, ReadFileBytes(BesideTestProgram(CString("encoded\\") + name + ".txt")));
+        ASSERT_TRUE(find);
+        ::SendMessageA(v.Control(), EM_SETSEL, 0, 0);
+        ::SendMessageW(::FindWindowExA(find, nullptr, "Edit", nullptr), WM_SETTEXT, 0,
+                       (LPARAM)L"\u0436\u0418\u0412\u041E\u0419");  // the file holds it as "Живой"
+        PressFindNext(v, find);
+        if (FindTopWindow(v.Pid(), "Brindlex", "#32770")) FAIL() << v.AnswerMessageBox();  // no match
+        DWORD s = 0, e = 0;
+        ::SendMessageA(v.Control(), EM_GETSEL, (WPARAM)&s, (LPARAM)&e);
+        EXPECT_EQ(e - s, 5u);
+        ClearClipboard();
+        v.Command(ID_VIEWER_COPY);
+        EXPECT_TRUE(ClipboardUnicodeText() == L"\u0416\u0438\u0432\u043E\u0439");
+        ::SendMessageA(find, WM_CLOSE, 0, 0);
+    }
+}

@@ -167,6 +167,36 @@ std::string ClipboardText()
     return got;
 }
 
+std::wstring ClipboardUnicodeText()
+{
+    std::wstring got;
+    CClipboard clipboard;
+    if (!clipboard.Open(nullptr)) return got;
+    if (HANDLE h = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const wchar_t* p = (const wchar_t*)::GlobalLock(h)) got = p;
+        ::GlobalUnlock(h);
+    }
+    return got;
+}
+
+std::string AnsiOf(const std::wstring& text)
+{
+    if (text.empty()) return std::string();
+    int n = ::WideCharToMultiByte(CP_ACP, 0, text.data(), (int)text.size(), nullptr, 0, nullptr, nullptr);
+    std::string out((size_t)(n > 0 ? n : 0), '\0');
+    if (n > 0) ::WideCharToMultiByte(CP_ACP, 0, text.data(), (int)text.size(), &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+std::wstring WideOf(const std::string& text, UINT cp)
+{
+    if (text.empty()) return std::wstring();
+    int n = ::MultiByteToWideChar(cp, 0, text.data(), (int)text.size(), nullptr, 0);
+    std::wstring out((size_t)(n > 0 ? n : 0), L'\0');
+    if (n > 0) ::MultiByteToWideChar(cp, 0, text.data(), (int)text.size(), &out[0], n);
+    return out;
+}
+
 void ClearClipboard()
 {
     CClipboard clipboard;

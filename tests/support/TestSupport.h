@@ -45,6 +45,11 @@ std::vector<std::string> SortedNamesIn(const char* folder);
 FILETIME LocalFileTime(int year, int month, int day, int hour = 12);
 // The text on the clipboard ("" when none), and an empty clipboard.
 std::string ClipboardText();
+// The clipboard's CF_UNICODETEXT.
+std::wstring ClipboardUnicodeText();
+// Text between characters and the process's ANSI code page.
+std::string AnsiOf(const std::wstring& text);
+std::wstring WideOf(const std::string& text, UINT cp = CP_ACP);
 void ClearClipboard();
 // A file in the folder of the running test program (programs and fixtures are built there).
 CString BesideTestProgram(const char* name);

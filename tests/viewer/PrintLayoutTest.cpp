@@ -17,8 +17,8 @@ TEST(PrintLayout, GivesTheDeviceItsFontBack)
         EXPECT_NE(drawing, before);
         EXPECT_NE(drawing, (HGDIOBJ)screen.Get());  // a copy scaled to the device
         EXPECT_GT(layout.LinesPerPage(), 0);
-        const char* text = "one\r\ntwo\r\n";
-        EXPECT_EQ(*layout.DrawPage(text), '\0');
+        const wchar_t* text = L"one\r\ntwo\r\n";
+        EXPECT_EQ(*layout.DrawPage(text), L'\0');
     }
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), before);
 }

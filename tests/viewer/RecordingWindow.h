@@ -8,20 +8,25 @@
 #include <string>
 #include <vector>
 
-// Streams the current section with a 4096-byte transfer buffer until the renderer returns 0.
-inline std::string StreamWholeSection()
+// Streams the current section with a 4096-byte transfer buffer until the renderer returns 0:
+// the characters it hands over.
+inline std::wstring StreamWholeSectionChars()
 {
-    std::string text;
+    std::wstring text;
     BYTE buf[4096];
     for (int guard = 0; guard < 1000000; guard++) {
         LONG n = -1;
         EXPECT_EQ(StreamSectionChunk(0, buf, sizeof buf, &n), 0u);
         if (n <= 0) break;
         EXPECT_LE(n, (LONG)sizeof buf);
-        text.append((const char*)buf, (size_t)n);
+        EXPECT_EQ(n % 2, 0);
+        text.append((const wchar_t*)buf, (size_t)n / 2);
     }
     return text;
 }
+
+// The same in the process's ANSI code page.
+inline std::string StreamWholeSection() { return AnsiOf(StreamWholeSectionChars()); }
 
 class CRecordingWindow : public IViewerWindow {
 public:

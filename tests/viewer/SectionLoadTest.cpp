@@ -6,6 +6,7 @@
 #include "viewer/AddedBreaks.h"
 #include "viewer/FindAcrossBreaks.h"
 #include "support/Wait.h"
+#include "viewer/TextDecoder.h"
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -37,6 +38,11 @@ protected:
         }
     }
     bool wholeSection = true;
+
+public:
+    void OpenForTest(const char* path) { Open(path); }
+
+protected:
     void Close()
     {
         if (reference) ::DestroyWindow(reference);
@@ -79,7 +85,7 @@ protected:
         g_nSectionLeft = g_nSectionSize;
         EDITSTREAM es = {};
         es.pfnCallback = StreamSectionChunk;
-        ::SendMessageA(reference, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
+        ::SendMessageA(reference, EM_STREAMIN, SF_TEXT | SF_UNICODE, (LPARAM)&es);
         return reference;
     }
     struct Shown {
@@ -193,7 +199,8 @@ std::vector<std::string> TextChunks(const std::string& bytes, unsigned sectionSi
         StreamSectionChunk(0, buf, sizeof buf, &n);
         if (n <= 0) break;
         EXPECT_LE(n, (LONG)sizeof buf);
-        chunks.emplace_back((const char*)buf, (size_t)n);
+        EXPECT_EQ(n % 2, 0);
+        chunks.push_back(AnsiOf(std::wstring((const wchar_t*)buf, (size_t)n / 2)));
     }
     g_viewedFile.Close();
     g_nSectionSize = TEXT_SECTION_SIZE;
@@ -266,8 +273,9 @@ TEST(SectionChunks, NoChunkEndsBetweenCrAndLf)
     while (4095 - lines.size() > L + 2) lines += std::string(L, 'z') + "\r\n";
     lines += std::string(4095 - lines.size(), 'z');
     std::vector<std::string> cut = TextChunks(lines + "\r\nrest", 4096);
-    ASSERT_EQ(cut.size(), 1u);
-    EXPECT_EQ(cut[0], lines + "\r");
+    std::string section;
+    for (const std::string& c : cut) section += c;
+    EXPECT_EQ(section, lines + "\r");
 }
 
 TEST_F(SectionLoadTest, CrLfAcrossBufferBoundariesShowsNoExtraBlankLines)
@@ -346,13 +354,13 @@ TEST_F(SectionLoadTest, LongLinesShowWrappedAtTheBoundAndFindCopyAndPrintSeeTheF
     std::string shown = TextOf(g_richEdit);
     EXPECT_TRUE(shown == WithOurBreaks(bytes)) << "the control holds other text than the file with our breaks";
     ASSERT_GT(g_addedBreaks.Count(), 10u);
-    EXPECT_TRUE(SectionTextOf(g_richEdit, 0, -1, true) == bytes) << "without our breaks the text is the file's";
+    EXPECT_TRUE(AnsiOf(SectionTextOf(g_richEdit, 0, -1, true)) == bytes) << "without our breaks the text is the file's";
     LONG total = 0;
     EXPECT_EQ(OurBreakPositions(bytes, &total).size(), g_addedBreaks.Count());
-    CHARRANGE found = FindAcrossBreaks(g_richEdit, g_addedBreaks, "needle", 0, -1, 0);
+    CHARRANGE found = FindAcrossBreaks(ControlText(g_richEdit), g_addedBreaks, L"needle", 0, -1, 0);
     EXPECT_EQ(found.cpMin, (LONG)TEXT_LINE_BOUND - 3);
     EXPECT_EQ(found.cpMax, (LONG)TEXT_LINE_BOUND + 4);
-    EXPECT_EQ(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true), "NEEDLE");
+    EXPECT_TRUE(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true) == L"NEEDLE");
 }
 
 // The file's text with each of its line breaks as CR LF: a CR LF is one break, and so is
@@ -401,20 +409,21 @@ TEST_F(SectionLoadTest, EveryLineBreakOfTheFileShowsCopiesAndFindsAsOne)
                       (LRESULT)std::count(file.begin(), file.end(), '\n') + 1);
         }
         // Copy's text: the file's, each line break as CR LF.
-        EXPECT_TRUE(SectionTextOf(g_richEdit, 0, -1, true) == file) << SectionTextOf(g_richEdit, 0, -1, true).substr(0, 40);
+        EXPECT_TRUE(AnsiOf(SectionTextOf(g_richEdit, 0, -1, true)) == file)
+            << AnsiOf(SectionTextOf(g_richEdit, 0, -1, true)).substr(0, 40);
         // The viewer's breaks noted where the control holds them.
         LONG total = 0;
         std::vector<LONG> want = OurBreakPositions(file, &total), got;
         for (size_t k = 0; k < g_addedBreaks.Count(); k++) got.push_back(g_addedBreaks.At(k));
         EXPECT_EQ(got, want);
         // Find sees the file's text: no match runs over a line break, one over our break does.
-        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, "abc def", 0, -1, 0).cpMin, -1);
-        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, "0  line 1", 0, -1, 0).cpMin, -1);
+        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, L"abc def", 0, -1, 0).cpMin, -1);
+        EXPECT_EQ(FindInSection(g_richEdit, g_addedBreaks, L"0  line 1", 0, -1, 0).cpMin, -1);
         if (c.bytes == many) {
-            CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, "needle tail", 0, -1, 0);
+            CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, L"needle tail", 0, -1, 0);
             ASSERT_GE(found.cpMin, 0);
-            EXPECT_EQ(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true), "NEEDLE tail");
-            CHARRANGE line = FindInSection(g_richEdit, g_addedBreaks, "line 1 ", 0, -1, FR_MATCHCASE);
+            EXPECT_TRUE(SectionTextOf(g_richEdit, found.cpMin, found.cpMax, true) == L"NEEDLE tail");
+            CHARRANGE line = FindInSection(g_richEdit, g_addedBreaks, L"line 1 ", 0, -1, FR_MATCHCASE);
             ASSERT_GE(line.cpMin, 0);
             EXPECT_EQ(::SendMessageA(g_richEdit, EM_EXLINEFROMCHAR, 0, line.cpMin), 2);  // after CR CR LF: 2 breaks
         }
@@ -437,27 +446,212 @@ TEST_F(SectionLoadTest, WholeWordsCutByTheViewersBreakAreOneWord)
     ASSERT_EQ(g_addedBreaks.At(0), 1024);
     ASSERT_EQ(g_addedBreaks.At(1), 2052);
     struct Case {
-        const char* what;
+        const wchar_t* what;
         WPARAM options;
         LONG from, at, end;
     } cases[] = {
-        {"need", FR_WHOLEWORD, 0, 2063, 2067},
-        {"le", FR_WHOLEWORD, 0, 2076, 2078},
-        {"NEED", FR_WHOLEWORD | FR_MATCHCASE, 0, -1, -1},
-        {"needle", FR_WHOLEWORD, 0, 1020, 1027},  // across the break, the break included
-        {"side", FR_WHOLEWORD, 0, 2048, 2052},
-        {"need", 0, 0, 1020, 1024},               // not whole words: part of "needle" is fine
-        {"le", 0, 0, 1025, 1027},
-        {"ab", FR_WHOLEWORD, 3, 3, 5},
+        {L"need", FR_WHOLEWORD, 0, 2063, 2067},
+        {L"le", FR_WHOLEWORD, 0, 2076, 2078},
+        {L"NEED", FR_WHOLEWORD | FR_MATCHCASE, 0, -1, -1},
+        {L"needle", FR_WHOLEWORD, 0, 1020, 1027},  // across the break, the break included
+        {L"side", FR_WHOLEWORD, 0, 2048, 2052},
+        {L"need", 0, 0, 1020, 1024},               // not whole words: part of "needle" is fine
+        {L"le", 0, 0, 1025, 1027},
+        {L"ab", FR_WHOLEWORD, 3, 3, 5},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(AnsiOf(c.what));
         CHARRANGE found = FindInSection(g_richEdit, g_addedBreaks, c.what, c.from, -1, c.options);
         EXPECT_EQ(found.cpMin, c.at);
         if (c.at >= 0) {
             EXPECT_EQ(found.cpMax, c.end);
         }
     }
+}
+
+// The characters the control holds, without the viewer's breaks, each line break as CR LF.
+std::wstring ShownChars() { return SectionTextOf(g_richEdit, 0, -1, true); }
+
+std::wstring ExpectedChars(const char* name, int section)
+{
+    CString path;
+    path.Format("encoded\\%s.%d.expect", name, section);
+    std::string bytes = ReadFileBytes(BesideTestProgram(path));
+    return std::wstring((const wchar_t*)bytes.data(), bytes.size() / 2);
+}
+
+// Each file shows, section by section, the characters Python's codecs make of it; Find takes
+// a word in other letters' case, Copy gives the characters.
+TEST_F(SectionLoadTest, EveryEncodingShowsTheCharactersOfAReferenceDecoding)
+{
+    struct Case {
+        const char* name;
+        UINT choose;  // 0: automatic
+        VIEWER_ENCODING detected;
+        int sections;
+    } cases[] = {
+        {"utf8_bom", 0, ENCODING_UTF8, 1},
+        {"utf8", 0, ENCODING_UTF8, 1},
+        {"utf16le", 0, ENCODING_UTF16LE, 1},
+        {"utf16be", 0, ENCODING_UTF16BE, 1},
+        {"invalid_utf8", ID_VIEWER_ENCODING_UTF8, ENCODING_ANSI, 1},
+        {"unpaired_utf16le", 0, ENCODING_UTF16LE, 1},
+        {"big_utf8", 0, ENCODING_UTF8, 2},  // an emoji across the boundary
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CString path = BesideTestProgram(CString("encoded\\") + c.name + ".txt");
+        ASSERT_NO_FATAL_FAILURE(Open(path));
+        EXPECT_EQ(g_nDetectedEncoding, c.detected);
+        if (c.choose) {
+            dlg->SendMessage(WM_COMMAND, c.choose);
+            Pump();
+            ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
+        }
+        for (int k = 0; k < c.sections; k++) {
+            if (k) {
+                dlg->SendMessage(WM_COMMAND, ID_VIEWER_NEXT);
+                Pump();
+                ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
+            }
+            std::wstring shown = ShownChars(), expect = ExpectedChars(c.name, k);
+            EXPECT_EQ(shown.size(), expect.size()) << "section " << k;
+            EXPECT_TRUE(shown == expect) << "section " << k;
+            CHARRANGE word = FindInSection(g_richEdit, g_addedBreaks, L"\u0436\u0418\u0412\u041E\u0419", 0, -1, 0);
+            ASSERT_GE(word.cpMin, 0) << "section " << k;
+            EXPECT_TRUE(SectionTextOf(g_richEdit, word.cpMin, word.cpMax, true) == L"\u0416\u0438\u0432\u043E\u0439");
+        }
+        ClearClipboard();
+        ::SendMessageA(g_richEdit, EM_SETSEL, 0, -1);
+        dlg->SendMessage(WM_COMMAND, ID_VIEWER_COPY);
+        EXPECT_TRUE(ClipboardUnicodeText() == ExpectedChars(c.name, c.sections - 1));
+    }
+}
+
+// The View menu's Encoding submenu: its items, its check mark, the detected encoding named
+// beside Automatic; a choice shows the section on show again in it and holds until the next file.
+TEST_F(SectionLoadTest, TheEncodingSubmenuSwitchesTheSectionOnShow)
+{
+    ASSERT_NO_FATAL_FAILURE(Open(BesideTestProgram("encoded\\big_utf8.txt")));
+    auto load = [&](UINT id) {
+        dlg->SendMessage(WM_COMMAND, id);
+        Pump();
+        ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
+    };
+    ASSERT_NO_FATAL_FAILURE(load(ID_VIEWER_NEXT));
+    std::string caption = TextOf(dlg->m_hWnd);
+    HMENU view = ::GetSubMenu(::GetMenu(dlg->m_hWnd), 2);
+    char text[64] = "";
+    ::GetMenuStringA(view, 1, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "He&x       Ctrl+X");
+    ::GetMenuStringA(view, 2, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "&Encoding");
+    HMENU menu = ::GetSubMenu(view, 2);
+    ASSERT_NE(menu, nullptr);
+    // The texts of the submenu as the user sees it opened, the checked one marked with '*'.
+    auto items = [&] {
+        dlg->SendMessage(WM_INITMENUPOPUP, (WPARAM)menu, MAKELPARAM(2, FALSE));
+        std::vector<std::string> got;
+        for (int i = 0; i < ::GetMenuItemCount(menu); i++) {
+            char item[64] = "";
+            ::GetMenuStringA(menu, (UINT)i, item, sizeof item, MF_BYPOSITION);
+            got.push_back(std::string(::GetMenuState(menu, (UINT)i, MF_BYPOSITION) & MF_CHECKED ? "*" : "") + item);
+        }
+        return got;
+    };
+    std::vector<std::string> automatic = {"*&Automatic (UTF-8)", "A&NSI", "&OEM (DOS)", "UTF-&8", "UTF-16 &LE", "UTF-16 &BE"};
+    EXPECT_EQ(items(), automatic);
+    std::wstring utf8 = ExpectedChars("big_utf8", 1);
+    EXPECT_TRUE(ShownChars() == utf8);
+
+    ASSERT_NO_FATAL_FAILURE(load(ID_VIEWER_ENCODING_ANSI));
+    EXPECT_EQ(g_nSection, 1) << "the section stays";
+    std::string bytes = ReadFileBytes(BesideTestProgram("encoded\\big_utf8.txt")).substr(TEXT_SECTION_SIZE);
+    std::wstring ansi = WideOf(bytes, SystemAnsiCodePage());
+    std::wstring shown = ShownChars();
+    EXPECT_TRUE(shown == ansi) << "the section's bytes, one character each";
+    EXPECT_EQ(items(), std::vector<std::string>({"&Automatic (UTF-8)", "*A&NSI", "&OEM (DOS)", "UTF-&8", "UTF-16 &LE",
+                                                 "UTF-16 &BE"}));
+    ASSERT_NO_FATAL_FAILURE(load(ID_VIEWER_ENCODING_AUTOMATIC));
+    EXPECT_EQ(g_nSection, 1);
+    EXPECT_TRUE(ShownChars() == utf8);
+    EXPECT_EQ(items(), automatic);
+    ASSERT_NO_FATAL_FAILURE(load(ID_VIEWER_ENCODING_UTF16LE));
+    EXPECT_EQ(g_nSection, 1);
+    EXPECT_EQ(TextOf(dlg->m_hWnd), caption) << "the caption stays";
+    DWORD type = 0;
+    std::string data;
+    EXPECT_FALSE(ReadRegistryValue("settings", "encoding", &type, &data)) << "nothing stored";
+
+    // The next file is decided afresh.
+    ASSERT_NO_FATAL_FAILURE(Open(BesideTestProgram("encoded\\utf16be.txt")));
+    menu = ::GetSubMenu(::GetSubMenu(::GetMenu(dlg->m_hWnd), 2), 2);
+    EXPECT_EQ(items()[0], "*&Automatic (UTF-16 BE)");
+    EXPECT_TRUE(ShownChars() == ExpectedChars("utf16be", 0));
+}
+
+// How today's viewer fed the control a file in the legacy code page: the bytes, control bytes
+// as dots and a CR before a CR as LF, as text of the process's code page.
+DWORD CALLBACK StreamLegacyBytes(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb)
+{
+    std::string* rest = (std::string*)cookie;
+    size_t n = rest->size() < (size_t)cb ? rest->size() : (size_t)cb;
+    memcpy(buf, rest->data(), n);
+    rest->erase(0, n);
+    *pcb = (LONG)n;
+    return 0;
+}
+
+std::wstring LegacyReference(HWND parent, const std::string& bytes)
+{
+    std::string fed = bytes;
+    for (size_t i = 0; i < fed.size(); i++) {
+        char& b = fed[i];
+        if ((unsigned char)b < 0x20 && b != '\t' && b != '\n' && b != '\r') b = '.';
+        if (b == '\r' && i + 1 < fed.size() && fed[i + 1] == '\r') b = '\n';
+    }
+    HWND ctl = ::CreateWindowExA(0, "RichEdit20A", "", VIEWER_TEXT_STYLE, 0, 0, 400, 300, parent,
+                                 (HMENU)(IDC_VIEWER_TEXT + 1), ::GetModuleHandleA(nullptr), nullptr);
+    EXPECT_NE(ctl, nullptr);
+    EDITSTREAM es = {};
+    es.dwCookie = (DWORD_PTR)&fed;
+    es.pfnCallback = StreamLegacyBytes;
+    ::SendMessageA(ctl, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
+    std::wstring text = ControlText(ctl);
+    ::DestroyWindow(ctl);
+    return text;
+}
+
+// Lines of every byte value but CR and LF, and of text in the code page.
+std::string EveryByteLines(const std::string& text)
+{
+    std::string bytes = text;
+    for (int b = 0; b < 256; b++) {
+        if (b != '\r' && b != '\n') bytes += (char)b;
+        if (b % 32 == 31) bytes += "\r\n";
+    }
+    return bytes + "\x01\r\r\nend";
+}
+
+// A file in the legacy code page shows exactly the characters today's viewer showed.
+void ExpectLegacyAsToday(SectionLoadTest& test, CBrindlexDlg*& dlg, const char* path, const std::string& bytes)
+{
+    ASSERT_TRUE(WriteFileBytes(path, bytes));
+    ASSERT_NO_FATAL_FAILURE(test.OpenForTest(path));
+    EXPECT_EQ(g_nDetectedEncoding, ENCODING_ANSI);
+    std::wstring ours = ControlText(g_richEdit), today = LegacyReference(dlg->m_hWnd, bytes);
+    EXPECT_EQ(ours.size(), today.size());
+    EXPECT_TRUE(ours == today);
+    // Copy gives the bytes as CF_TEXT, as ever.
+    ClearClipboard();
+    ::SendMessageA(g_richEdit, EM_SETSEL, 0, -1);
+    dlg->SendMessage(WM_COMMAND, ID_VIEWER_COPY);
+    EXPECT_EQ(ClipboardText(), AnsiOf(SectionTextOf(g_richEdit, 0, -1, true)));
+}
+
+TEST_F(SectionLoadTest, TheLegacyCodePageShowsWhatItAlwaysDid)
+{
+    ExpectLegacyAsToday(*this, dlg, dir.File("cp1252.txt"), EveryByteLines("caf\xE9 cr\xE8me \x80 \x9C\xFF\r\n"));
 }
 
 }  // namespace
@@ -524,4 +718,16 @@ TEST_F(SectionLoadTest, ClosingTheFileOrEscDuringALoadLeavesNoHalfSection)
         Pump();  // no piece comes in later
         EXPECT_EQ(::GetWindowTextLengthA(g_richEdit), 0);
     }
+}
+
+// Code page 932 (these cases run in it): double-byte pairs, bytes that cannot pair, and every
+// byte value show exactly as today.
+class DoubleByteLegacyText : public SectionLoadTest {};
+
+TEST_F(DoubleByteLegacyText, ShowsWhatItAlwaysDid)
+{
+    ASSERT_EQ(SystemAnsiCodePage(), 932u);
+    // "Nihongo no bunshou", a half-width kana, a lead byte before a line end and one at the end.
+    std::string japanese = "\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x95\xB6\x8F\xCD \xB1 \x81\r\n";
+    ExpectLegacyAsToday(*this, dlg, dir.File("cp932.txt"), EveryByteLines(japanese) + "\x88");
 }
