@@ -13,6 +13,7 @@ PKGS=(
   fp-utils-3.2.2
   xxd zip unzip
   inotify-tools
+  python3
 )
 
 missing=()
