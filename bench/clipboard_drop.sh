@@ -1,18 +1,11 @@
 #!/usr/bin/env bash
 # bench/clipboard_drop.sh BUILD_DIR: Copy of 5,000 selected rows onto the clipboard and the
 # drop of that block into another folder, beside cp of the same files in the same run.
-set -euo pipefail
-build=$(cd "$1" && pwd)
-here=$(dirname "$0")
-source "$here/common.sh"
-source "$here/../tools/wine-env.sh" "$build"
-wine_up
-work=$(mktemp -d /tmp/blxbench-drop.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/common.sh" "$1" || exit
 mkdir "$work/src" "$work/dst" "$work/bare" "$work/cp"
 (cd "$work/src" && seq -f "file-%05g.txt" 1 5000 | while read -r f; do printf '%s\n' "$f" > "$f"; done)
 win=$(winepath -w "$work")
-out=$(wine "$build/bin/bench_clipboard_drop.exe" "$win\\src" "$win\\dst" "$win\\bare")
+out=$(wine "$BLX_BUILD/bin/bench_clipboard_drop.exe" "$win\\src" "$win\\dst" "$win\\bare")
 echo "$out"
 t_cp=$(seconds cp "$work"/src/* "$work/cp/")
 t_drop=$(echo "$out" | awk '/^drop s/ { print $3 }')

@@ -1,4 +1,17 @@
-# Sourced by the benchmark scripts: timing and arithmetic with awk only.
+# Sourced first by every benchmark script, with the build folder:
+#   source "$(dirname "$0")/common.sh" "$1" || exit
+# Strict mode; the build's Wine environment up (tools/wine-env.sh: BLX_BUILD, WINEPREFIX);
+# root, the checkout; work, an empty folder /tmp/blx-<script>.XXXXXX removed on exit
+# (at_exit CMD adds a command to that exit, for what a script makes outside work).
+# Then timing and arithmetic with awk only.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/tools/wine-env.sh" "${1:?usage: $0 BUILD_DIR ...}"
+wine_up
+work=$(mktemp -d "/tmp/blx-$(basename "$0" .sh).XXXXXX")
+_bench_at_exit=""
+at_exit() { _bench_at_exit+="$1"$'\n'; }
+trap 'rm -rf "$work"; eval "$_bench_at_exit"' EXIT
 
 # Wall-clock seconds of one run of a command (its output discarded).
 seconds() {

@@ -2,16 +2,10 @@
 # Content scan: the file search's text test over a 256 MiB file whose only match is at its
 # end, beside grep -F -i -c on the same file. Goal: at least half of grep's throughput.
 # Usage: bench/content_scan.sh BUILD_DIR [SIZE_MIB]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 mib=${2:-256}
 rounds=3
 
-work=$(mktemp -d /tmp/blx-scan.XXXXXX)
-trap 'rm -rf "$work"' EXIT
 file="$work/haystack.txt"
 needle="Brindlex Haystack NEEDLE 42"
 query="brindlex haystack needle 42"

@@ -2,16 +2,10 @@
 # DeleteFolderTree on 10,000 files in 100 folders, beside a bare enumerate-and-delete walk
 # (goal: within 1.3 times of it) and beside rm -rf of a copy of the same tree.
 # Usage: bench/delete_tree.sh BUILD_DIR
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 rounds=${ROUNDS:-3}
 
-work=$(mktemp -d /tmp/blx-deltree.XXXXXX)
-trap 'rm -rf "$work"' EXIT
-make_tree() {
+make_flat_tree() {
   mkdir -p "$1"
   for a in $(seq -w 0 99); do
     mkdir "$1/d$a"
@@ -20,7 +14,7 @@ make_tree() {
 }
 tree_s=(); bare_s=(); rm_s=()
 for r in $(seq 1 "$rounds"); do
-  make_tree "$work/a"; make_tree "$work/b"; make_tree "$work/c"
+  make_flat_tree "$work/a"; make_flat_tree "$work/b"; make_flat_tree "$work/c"
   sync
   out=$(wine "$BLX_BUILD/bin/bench_delete_tree.exe" "$(winepath -w "$work/a")" tree | tr -d '\r')
   [ -e "$work/a" ] && { echo "DeleteFolderTree left the tree behind: $out"; exit 1; }

@@ -8,18 +8,12 @@
 #          a reference build (REF_EXE: main before this change; goal: within 1.05x of its time),
 #   and every side's peak memory beside its reference (goal: within 1.1x).
 # Usage: bench/encodings.sh BUILD_DIR REF_EXE [ROUNDS]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 ref_exe=$(winepath -w "$2")
 rounds=${3:-3}
 probe="$BLX_BUILD/bin/bench_load_probe.exe"
 exe=$(winepath -w "$BLX_BUILD/bin/brindlex.exe")
 
-work=$(mktemp -d /tmp/blx-enc.XXXXXX)
-trap 'rm -rf "$work"' EXIT
 size=$((3 * 1024 * 1024))
 python3 - "$work" "$size" <<'PY'
 import sys

@@ -6,16 +6,10 @@
 # the time. Then the longest gap between two message-pump runs while a 1 GiB file is
 # scanned for text (goal: under 50 ms).
 # Usage: bench/find_files.sh BUILD_DIR
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 rounds=${ROUNDS:-2}
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) (the window's path waits on the display and the server; a loaded machine stretches it)"
 
-work=$(mktemp -d /tmp/blx-findfiles.XXXXXX)
-trap 'rm -rf "$work"' EXIT
 tree="$work/tree"
 make_tree "$tree"
 truncate -s 1G "$work/big.bin"

@@ -2,12 +2,7 @@
 # bench/listing.sh BUILD_DIR: FillFolder of folders with 20,000 and 100,000 files beside a
 # bare enumeration of the same folders, the sorts of the 100,000 rows beside std::stable_sort
 # of the same keys, the memory per row, and the change-to-screen time, in one run.
-set -euo pipefail
-build=$(cd "$1" && pwd)
-source "$(dirname "$0")/../tools/wine-env.sh" "$build"
-wine_up
-work=$(mktemp -d /tmp/blxbench-listing.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/common.sh" "$1" || exit
 mkdir "$work/small"
 for n in 20000 100000; do
   mkdir "$work/n$n"
@@ -17,4 +12,4 @@ for n in 20000 100000; do
 done
 touch "$work/small/a.txt" "$work/small/b.txt"
 win=$(winepath -w "$work")
-wine "$build/bin/bench_listing.exe" "$win\\n20000" "$win\\n100000" "$win\\small"
+wine "$BLX_BUILD/bin/bench_listing.exe" "$win\\n20000" "$win\\n100000" "$win\\small"

@@ -3,15 +3,11 @@
 # another program: bursts of N files (default 3,000) created and deleted in the folder on show
 # and at a drive root with folders expanded, single changes in a 20,000-file folder and in a
 # small one; each beside a bare enumeration of the same folder, in one run.
-set -euo pipefail
-build=$(cd "$1" && pwd)
+source "$(dirname "$0")/common.sh" "$1" || exit
 n=${2:-3000}
-source "$(dirname "$0")/../tools/wine-env.sh" "$build"
-wine_up
-work=$(mktemp -d /tmp/blxbench-live.XXXXXX)
 letter=k
 link="$WINEPREFIX/dosdevices/$letter:"
-trap 'rm -f "$link"; rm -rf "$work"' EXIT
+at_exit 'rm -f "$link"'
 mkdir "$work/burst" "$work/small" "$work/big" "$work/root"
 (cd "$work/big" && seq -f "file-%06g.txt" 1 20000 | xargs touch && seq -f "dir-%03g" 1 20 | xargs mkdir)
 touch "$work/small/a.txt" "$work/small/b.txt"
@@ -19,4 +15,4 @@ touch "$work/small/a.txt" "$work/small/b.txt"
 (cd "$work/root" && mkdir -p one/a one/b two/c three && touch f1.txt f2.txt one/x.txt)
 ln -sfn "$work/root" "$link"
 win=$(winepath -w "$work")
-wine "$build/bin/bench_live_refresh.exe" "$win\\burst" "$win\\big" "$win\\small" "${letter^^}:" "$win\\root" "$n" | tr -d '\r'
+wine "$BLX_BUILD/bin/bench_live_refresh.exe" "$win\\burst" "$win\\big" "$win\\small" "${letter^^}:" "$win\\root" "$n" | tr -d '\r'

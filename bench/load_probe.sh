@@ -6,18 +6,12 @@
 # both run in turns in the same run, and the time to the whole section is given as a ratio
 # (goal: at most 1.2x).
 # Usage: bench/load_probe.sh BUILD_DIR [REFERENCE_EXE] [ROUNDS]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 ref=${2:-}
 rounds=${3:-3}
 probe="$BLX_BUILD/bin/bench_load_probe.exe"
 exe="$BLX_BUILD/bin/brindlex.exe"
 
-work=$(mktemp -d /tmp/blx-probe.XXXXXX)
-trap 'rm -rf "$work"' EXIT
 (base64 -w 76 /dev/urandom || true) | head -c $((3 * 1024 * 1024)) > "$work/text.txt"
 head -c $((512 * 1024)) "$exe" > "$work/binary.bin"
 [ -n "$ref" ] && cp "$ref" "$work/reference.exe"

@@ -4,17 +4,11 @@
 # 5,000-20,000 characters, beside a file of ordinary 76-character lines in the same run
 # (goal: within 1.5x of its time and of its memory).
 # Usage: bench/long_lines.sh BUILD_DIR [ROUNDS]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 rounds=${2:-3}
 bench="$BLX_BUILD/bin/bench_viewer_open.exe"
 exe="$BLX_BUILD/bin/brindlex.exe"
 
-work=$(mktemp -d /tmp/blx-long.XXXXXX)
-trap 'rm -rf "$work"' EXIT
 size=$((3 * 1024 * 1024))
 (base64 -w 76 /dev/urandom || true) | head -c $size > "$work/ordinary.txt"
 (base64 -w 0 /dev/urandom || true) | head -c $size > "$work/single.txt"

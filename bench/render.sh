@@ -1,16 +1,10 @@
 #!/usr/bin/env bash
 # Viewer rendering: StreamSectionChunk over a 64 MiB file, hex beside xxd, text beside cat.
 # Usage: bench/render.sh BUILD_DIR [SIZE_MIB]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 mib=${2:-64}
 rounds=3
 
-work=$(mktemp -d /tmp/blx-render.XXXXXX)
-trap 'rm -rf "$work"' EXIT
 file="$work/input.bin"
 # Random bytes: every byte value, control bytes included, in no predictable order.
 head -c $((mib * 1024 * 1024)) /dev/urandom > "$file"

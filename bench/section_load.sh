@@ -4,16 +4,10 @@
 # the same control fed the same text from one memory buffer, and that control as sections were
 # loaded before its scroll bar was shown first ("plain"); then 10 Nexts in a row per mode.
 # Usage: bench/section_load.sh BUILD_DIR [ROUNDS]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 rounds=${2:-3}
 exe="$BLX_BUILD/bin/bench_section_load.exe"
 
-work=$(mktemp -d /tmp/blx-sections.XXXXXX)
-trap 'rm -rf "$work"' EXIT
 # 12 sections each: random bytes for hex, 76-character text lines (like a log) for text.
 head -c $((6 * 1024 * 1024)) /dev/urandom > "$work/hex.bin"
 (base64 -w 76 /dev/urandom || true) | head -c $((34 * 1024 * 1024)) > "$work/text.txt"

@@ -7,11 +7,7 @@
 # the same run. Every section must stay under the viewer's budget of committed memory and the
 # process must live on.
 # Usage: bench/section_memory.sh BUILD_DIR [ROUNDS]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 rounds=${2:-1}
 probe="$BLX_BUILD/bin/bench_section_memory.exe"
 exe="$BLX_BUILD/bin/brindlex.exe"
@@ -19,8 +15,6 @@ exe="$BLX_BUILD/bin/brindlex.exe"
 budget=$(sed -n 's/.*SECTION_BUDGET_BYTES = \([0-9]*\)ull << \([0-9]*\);.*/\1 \2/p' "$root/src/viewer/SectionBudget.h" |
   awk '{ print $1 * 2 ^ ($2 - 20) }')
 
-work=$(mktemp -d /tmp/blx-secmem.XXXXXX)
-trap 'rm -rf "$work"' EXIT
 size=$((3 * 1024 * 1024))
 hsize=$((512 * 1024))
 lines() { local n=$1; { head -c $((n - 1)) /dev/zero | tr '\0' 'a'; printf '\n'; } > "$work/one"

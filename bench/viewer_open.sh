@@ -2,20 +2,15 @@
 # Opening a 200 MiB file in the viewer: the temporary copy and the first section, beside cp of
 # the same file into the same folder (Wine's temporary folder, where the viewer's copy goes).
 # Usage: bench/viewer_open.sh BUILD_DIR [SIZE_MIB] [OPEN_ROUNDS] [COPY_ROUNDS]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 mib=${2:-200}
 rounds=${3:-3}
 copy_rounds=${4:-9}
 exe="$BLX_BUILD/bin/bench_viewer_open.exe"
 
-work=$(mktemp -d /tmp/blx-open.XXXXXX)
 temp=$(ls -d "$WINEPREFIX"/drive_c/users/*/Temp | head -n 1)
 cp_target="$temp/blx-bench-cp.tmp"
-trap 'rm -rf "$work"; rm -f "$cp_target"' EXIT
+at_exit 'rm -f "$cp_target"'
 file="$work/big.txt"
 # Text of 76-character lines, like a large log: the viewer opens it in text mode.
 (base64 -w 76 /dev/urandom || true) | head -c $((mib * 1024 * 1024)) > "$file"

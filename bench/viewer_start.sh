@@ -6,17 +6,11 @@
 # now. With OTHER_EXE, another build of the program (say the one before a change) takes turns
 # with this one on the same files.
 # Usage: bench/viewer_start.sh BUILD_DIR [ROUNDS] [OTHER_EXE]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 rounds=${2:-3}
 other=${3:-}
 bench="$BLX_BUILD/bin/bench_viewer_open.exe"
 
-work=$(mktemp -d /tmp/blx-start.XXXXXX)
-trap 'rm -rf "$work"' EXIT
 head -c 100 /dev/urandom | base64 -w 76 | head -c 100 > "$work/small.txt"
 # A little more than one section each, so that the first section is a full one.
 (base64 -w 76 /dev/urandom || true) | head -c $((3 * 1024 * 1024 + 4096)) > "$work/text.txt"

@@ -2,15 +2,9 @@
 # Walk: the file search with mask "*.*" and sub-folders over 100,000 files in 1,000
 # folders, beside find on the same tree. Goal: within 3 times find's time.
 # Usage: bench/walk.sh BUILD_DIR
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 rounds=3
 
-work=$(mktemp -d /tmp/blx-walk.XXXXXX)
-trap 'rm -rf "$work"' EXIT
 tree="$work/tree"
 make_tree "$tree"
 files=$(find "$tree" -type f | wc -l)

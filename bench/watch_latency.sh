@@ -2,16 +2,11 @@
 # Directory watcher latency: a file created in a watched folder until the message arrives,
 # median of COUNT, beside inotifywait reporting the same event for the same folder.
 # Usage: bench/watch_latency.sh BUILD_DIR [COUNT]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/tools/wine-env.sh" "$1"
-source "$root/bench/common.sh"
-wine_up
+source "$(dirname "$0")/common.sh" "$1" || exit
 count=${2:-50}
 command -v inotifywait > /dev/null || { echo "inotifywait missing (tools/setup.sh installs inotify-tools)" >&2; exit 1; }
 
-work=$(mktemp -d /tmp/blx-watch.XXXXXX)
-trap 'rm -rf "$work"; [ -n "${INW_PID:-}" ] && kill "$INW_PID" 2>/dev/null || true' EXIT
+at_exit '[ -n "${INW_PID:-}" ] && kill "$INW_PID" 2>/dev/null || true'
 
 # inotifywait: this shell creates each file (no fork: ': >') and reads the event line back.
 mkdir "$work/inotify"

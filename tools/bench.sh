@@ -8,7 +8,8 @@ tb=$("$root/tools/test-build.sh" "$root/build") || exit 1
 source "$root/tools/wine-env.sh" "$tb"
 wine_up
 names=("$@")
-[ ${#names[@]} -eq 0 ] && names=($(cd "$root/bench" && ls *.sh 2>/dev/null | sed 's/\.sh$//'))
+# common.sh is what the scripts source, not a benchmark.
+[ ${#names[@]} -eq 0 ] && names=($(cd "$root/bench" && ls *.sh 2>/dev/null | grep -vx common.sh | sed 's/\.sh$//'))
 for n in "${names[@]}"; do
   echo "== $n"
   bash "$root/bench/$n.sh" "$tb"
