@@ -610,16 +610,13 @@ std::wstring LegacyReference(HWND parent, const std::string& bytes)
         if ((unsigned char)b < 0x20 && b != '\t' && b != '\n' && b != '\r') b = '.';
         if (b == '\r' && i + 1 < fed.size() && fed[i + 1] == '\r') b = '\n';
     }
-    HWND ctl = ::CreateWindowExA(0, "RichEdit20A", "", VIEWER_TEXT_STYLE, 0, 0, 400, 300, parent,
-                                 (HMENU)(IDC_VIEWER_TEXT + 1), ::GetModuleHandleA(nullptr), nullptr);
-    EXPECT_NE(ctl, nullptr);
+    CRichEditCtrl ctl;
+    EXPECT_TRUE(ctl.Create(VIEWER_TEXT_STYLE, RECT{0, 0, 400, 300}, parent, IDC_VIEWER_TEXT + 1));
     EDITSTREAM es = {};
     es.dwCookie = (DWORD_PTR)&fed;
     es.pfnCallback = StreamLegacyBytes;
-    ::SendMessageA(ctl, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
-    std::wstring text = ControlText(ctl);
-    ::DestroyWindow(ctl);
-    return text;
+    ctl.StreamIn(SF_TEXT, es);
+    return ControlText(ctl);
 }
 
 // Lines of every byte value but CR and LF, and of text in the code page.
