@@ -1,18 +1,7 @@
 #include "support/TestSupport.h"
-#include "fw/RichEditCtrl.h"
-#include <string>
+#include "support/StreamBytes.h"
 
 namespace {
-
-DWORD CALLBACK StreamString(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb)
-{
-    std::string* rest = (std::string*)cookie;
-    size_t n = rest->size() < (size_t)cb ? rest->size() : (size_t)cb;
-    memcpy(buf, rest->data(), n);
-    rest->erase(0, n);
-    *pcb = (LONG)n;
-    return 0;
-}
 
 // A rich edit control of its own, 300 by 100 pixels, holding text streamed in as bytes.
 class RichEditCtrlTest : public ::testing::Test {
@@ -22,13 +11,7 @@ protected:
         ASSERT_NE(::LoadLibraryA("riched20.dll"), (HMODULE) nullptr);
         ASSERT_TRUE(m_ctl.Create(WS_POPUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY, RECT{0, 0, 300, 100}, nullptr, 0));
     }
-    LONG Stream(std::string text, UINT format = SF_TEXT)
-    {
-        EDITSTREAM es = {};
-        es.dwCookie = (DWORD_PTR)&text;
-        es.pfnCallback = StreamString;
-        return m_ctl.StreamIn(format, es);
-    }
+    LONG Stream(const std::string& text, UINT format = SF_TEXT) { return StreamBytes(m_ctl, text, format); }
     std::wstring Text()
     {
         std::wstring text(64, L'\0');

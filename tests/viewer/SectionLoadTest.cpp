@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "viewer/AddedBreaks.h"
 #include "viewer/FindAcrossBreaks.h"
+#include "support/StreamBytes.h"
 #include "support/Wait.h"
 #include "viewer/TextDecoder.h"
 #include <algorithm>
@@ -592,16 +593,6 @@ TEST_F(SectionLoadTest, TheEncodingSubmenuSwitchesTheSectionOnShow)
 
 // How today's viewer fed the control a file in the legacy code page: the bytes, control bytes
 // as dots and a CR before a CR as LF, as text of the process's code page.
-DWORD CALLBACK StreamLegacyBytes(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb)
-{
-    std::string* rest = (std::string*)cookie;
-    size_t n = rest->size() < (size_t)cb ? rest->size() : (size_t)cb;
-    memcpy(buf, rest->data(), n);
-    rest->erase(0, n);
-    *pcb = (LONG)n;
-    return 0;
-}
-
 std::wstring LegacyReference(HWND parent, const std::string& bytes)
 {
     std::string fed = bytes;
@@ -612,10 +603,7 @@ std::wstring LegacyReference(HWND parent, const std::string& bytes)
     }
     CRichEditCtrl ctl;
     EXPECT_TRUE(ctl.Create(VIEWER_TEXT_STYLE, RECT{0, 0, 400, 300}, parent, IDC_VIEWER_TEXT + 1));
-    EDITSTREAM es = {};
-    es.dwCookie = (DWORD_PTR)&fed;
-    es.pfnCallback = StreamLegacyBytes;
-    ctl.StreamIn(SF_TEXT, es);
+    StreamBytes(ctl, fed, SF_TEXT);
     return ControlText(ctl);
 }
 
