@@ -47,7 +47,10 @@ public:
     }
     void SetSel(CHARRANGE cr) { SendMessage(EM_EXSETSEL, 0, (LPARAM)&cr); }
     void SetSel(LONG start, LONG end) { SendMessage(EM_SETSEL, (WPARAM)start, (LPARAM)end); }
-    BOOL SetCharFormat(DWORD flags, CHARFORMAT2A& cf) { return (BOOL)SendMessage(EM_SETCHARFORMAT, flags, (LPARAM)&cf); }
+    BOOL SetCharFormat(DWORD flags, CHARFORMAT2A& cf)
+    {
+        return (BOOL)SendMessage(EM_SETCHARFORMAT, flags, (LPARAM)&cf);
+    }
 
     LONG GetFirstVisibleLine() const { return (LONG)SendMessage(EM_GETFIRSTVISIBLELINE); }
     LONG GetLineCount() const { return (LONG)SendMessage(EM_GETLINECOUNT); }
