@@ -1,5 +1,5 @@
 #include "viewer/AddedBreaks.h"
-#include <richedit.h>
+#include "fw/RichEditCtrl.h"
 #include <algorithm>
 
 CAddedBreaks g_addedBreaks;
@@ -37,23 +37,18 @@ std::wstring CAddedBreaks::Strip(const std::wstring& text, LONG first, bool crlf
     return out;
 }
 
-std::wstring ControlText(HWND ctl)
+std::wstring ControlText(const CRichEditCtrl& ctl)
 {
-    GETTEXTLENGTHEX gtl = {GTL_NUMCHARS | GTL_PRECISE, 1200};
-    LONG len = (LONG)::SendMessageA(ctl, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
+    LONG len = ctl.GetCharCount();
     if (len <= 0) return std::wstring();
     // The control's own characters: its "A" text would pass through the process's code page.
     std::wstring text((size_t)len + 1, L'\0');
-    GETTEXTEX gt = {};
-    gt.cb = (DWORD)(text.size() * sizeof(wchar_t));
-    gt.flags = GT_DEFAULT;
-    gt.codepage = 1200;
-    LONG n = (LONG)::SendMessageA(ctl, EM_GETTEXTEX, (WPARAM)&gt, (LPARAM)&text[0]);
+    LONG n = ctl.GetTextEx(&text[0], (DWORD)text.size());
     text.resize(n > 0 && n <= len ? (size_t)n : 0);
     return text;
 }
 
-std::wstring SectionTextOf(HWND ctl, LONG cpMin, LONG cpMax, bool crlf)
+std::wstring SectionTextOf(const CRichEditCtrl& ctl, LONG cpMin, LONG cpMax, bool crlf)
 {
     std::wstring all = ControlText(ctl);
     if (cpMax < 0 || cpMax > (LONG)all.size()) cpMax = (LONG)all.size();

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class CRichEditCtrl;
+
 class CAddedBreaks {
 public:
     void Clear() { m_at.clear(); }
@@ -26,8 +28,8 @@ private:
 extern CAddedBreaks g_addedBreaks;
 
 // The control's whole text as characters, one a position (a paragraph end as one CR).
-std::wstring ControlText(HWND ctl);
+std::wstring ControlText(const CRichEditCtrl& ctl);
 
 // The control's text from cpMin to cpMax (-1: the end) as the file holds it: without the
 // added breaks, paragraph ends as CR LF when crlf.
-std::wstring SectionTextOf(HWND ctl, LONG cpMin, LONG cpMax, bool crlf);
+std::wstring SectionTextOf(const CRichEditCtrl& ctl, LONG cpMin, LONG cpMax, bool crlf);

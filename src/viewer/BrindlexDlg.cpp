@@ -142,9 +142,9 @@ void CBrindlexDlg::RecreateControl()
     AbandonSectionLoad();  // the pieces still to come belong to the old control
     if (!m_hWnd) return;   // closed meanwhile (during the copy): no control without a frame
     if (g_richEdit.Create(g_bHexMode ? VIEWER_HEX_STYLE : VIEWER_TEXT_STYLE, g_rcClient, m_hWnd, IDC_VIEWER_TEXT))
-        g_richEdit.SendMessage(EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+        g_richEdit.LimitText(0x7FFFFFFE);
     // Read-only: nothing to undo, and the control's undo records cost a sixth of a section of short lines.
-    if (g_richEdit) g_richEdit.SendMessage(EM_SETUNDOLIMIT, 0, 0);
+    if (g_richEdit) g_richEdit.SetUndoLimit(0);
 }
 
 void CBrindlexDlg::SetTitle(const char* title) { SetWindowText(title); }
@@ -183,7 +183,7 @@ void CBrindlexDlg::RedrawMenuBar() { DrawMenuBar(); }
 void CBrindlexDlg::CaretHomeAndFocus()
 {
     if (!g_richEdit) return;
-    ::SendMessageA(g_richEdit, EM_SETSEL, 0, 0);
+    g_richEdit.SetSel(0, 0);
     ::ShowCaret(g_richEdit);
     ::SetFocus(g_richEdit);
 }

@@ -64,8 +64,8 @@ bool IsCutFromItsWord(const std::wstring& text, const CAddedBreaks& breaks, CHAR
     return cr.cpMin > 0 && breaks.IsAdded(cr.cpMin - 1) && IsWordChar(CharAt(text, cr.cpMin - 2));
 }
 
-CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const wchar_t* what, LONG start, LONG stop,
-                        WPARAM options)
+CHARRANGE FindInSection(const CRichEditCtrl& ctl, const CAddedBreaks& breaks, const wchar_t* what, LONG start,
+                        LONG stop, WPARAM options)
 {
     CHARRANGE none = {-1, -1};
     std::wstring needle(what ? what : L"");

@@ -26,5 +26,5 @@ bool IsCutFromItsWord(const std::wstring& text, const CAddedBreaks& breaks, CHAR
 // text: without whole words only the added breaks made, and with the matches across them;
 // case ignored for the letters of every script unless FR_MATCHCASE; a match ends at stop at
 // the latest (negative: the end of the text). cpMin -1 when none.
-CHARRANGE FindInSection(HWND ctl, const CAddedBreaks& breaks, const wchar_t* what, LONG start, LONG stop,
-                        WPARAM options);
+CHARRANGE FindInSection(const CRichEditCtrl& ctl, const CAddedBreaks& breaks, const wchar_t* what, LONG start,
+                        LONG stop, WPARAM options);

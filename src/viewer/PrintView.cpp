@@ -70,15 +70,15 @@ public:
         ::GetClientRect(g_richEdit, &fr.rcPage);
         fr.chrg.cpMin = start;
         fr.chrg.cpMax = total;
-        long next = (long)::SendMessageA(g_richEdit, EM_FORMATRANGE, TRUE, (LPARAM)&fr);
-        ::SendMessageA(g_richEdit, EM_DISPLAYBAND, 0, (LPARAM)&fr.rc);
+        long next = g_richEdit.FormatRange(&fr, TRUE);
+        g_richEdit.DisplayBand(fr.rc);
         return next;
     }
 
     bool EndPage() override
     {
         if (::EndPage(m_hdc) <= 0) m_bStopped = true;
-        if (g_richEdit) ::SendMessageA(g_richEdit, EM_FORMATRANGE, FALSE, 0);
+        if (g_richEdit) g_richEdit.FormatRange(nullptr, FALSE);
         // The window answers, and the user may cancel, while the pages go to the printer.
         if (m_progress && !m_progress->Pump()) m_bStopped = true;
         return !m_bStopped;
@@ -86,7 +86,7 @@ public:
 
     int FinishWithoutControl(long start, long total, int page, int mode) override
     {
-        ::SendMessageA(g_richEdit, EM_FORMATRANGE, FALSE, 0);
+        g_richEdit.FormatRange(nullptr, FALSE);
         std::wstring text = GetControlText(start, total);
         HFONT font = g_bHexMode ? g_hexFont.Get() : g_textFont.Get();  // the control's font
         CPrintLayout layout(m_hdc, m_rc, font, g_bHexMode == 0);
@@ -141,12 +141,10 @@ void PrintView(int mode)
     di.lpszDocName = "Report";
     if (::StartDocA(dc, &di) <= 0) return;
 
-    GETTEXTLENGTHEX gtl = {GTL_NUMCHARS | GTL_PRECISE, 1200};
-    long total = (long)::SendMessageA(g_richEdit, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
+    long total = g_richEdit.GetCharCount();
     long start = 0;
     if (mode == 1) {
-        long first = (long)::SendMessageA(g_richEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
-        start = (long)::SendMessageA(g_richEdit, EM_LINEINDEX, first, 0);
+        start = g_richEdit.LineIndex(g_richEdit.GetFirstVisibleLine());
         if (start < 0) start = 0;
     }
     // A print of the whole section may run to many pages: its progress shows, with Cancel.

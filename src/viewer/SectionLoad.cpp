@@ -17,35 +17,26 @@ const LONG kFirstPieceBytes = 16 * 1024;
 const LONG kLaterPieceBytes = 48 * 1024;
 
 // True when the control's last line ends inside its client area, seen from the top.
-bool TextFitsControl(HWND ctl)
+bool TextFitsControl(const CRichEditCtrl& ctl)
 {
-    if (::SendMessageA(ctl, EM_GETFIRSTVISIBLELINE, 0, 0) != 0) return false;
-    LONG lines = (LONG)::SendMessageA(ctl, EM_GETLINECOUNT, 0, 0);
+    if (ctl.GetFirstVisibleLine() != 0) return false;
+    LONG lines = ctl.GetLineCount();
     if (lines <= 1) return true;
-    POINTL first = {}, second = {}, last = {};
-    ::SendMessageA(ctl, EM_POSFROMCHAR, (WPARAM)&first, ::SendMessageA(ctl, EM_LINEINDEX, 0, 0));
-    ::SendMessageA(ctl, EM_POSFROMCHAR, (WPARAM)&second, ::SendMessageA(ctl, EM_LINEINDEX, 1, 0));
-    ::SendMessageA(ctl, EM_POSFROMCHAR, (WPARAM)&last, ::SendMessageA(ctl, EM_LINEINDEX, lines - 1, 0));
+    POINTL first = ctl.PosFromChar(ctl.LineIndex(0));
+    POINTL second = ctl.PosFromChar(ctl.LineIndex(1));
+    POINTL last = ctl.PosFromChar(ctl.LineIndex(lines - 1));
     RECT rc;
-    ::GetClientRect(ctl, &rc);
+    ctl.GetClientRect(&rc);
     return last.y + (second.y - first.y) <= rc.bottom;
-}
-
-// The position just past the control's last character.
-LONG TextEnd(HWND ctl)
-{
-    GETTEXTLENGTHEX gtl = {GTL_NUMCHARS | GTL_PRECISE, 1200};
-    return (LONG)::SendMessageA(ctl, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0);
 }
 
 // Streams the next piece of the section in at the end of the control's text; false when
 // the section is whole.
-bool StreamPieceAtEnd(HWND ctl)
+bool StreamPieceAtEnd(CRichEditCtrl& ctl)
 {
     // Past the end: every control puts the caret at the end of the text.
-    LONG end = TextEnd(ctl);
-    CHARRANGE at = {end, end};
-    ::SendMessageA(ctl, EM_EXSETSEL, 0, (LPARAM)&at);
+    LONG end = ctl.GetCharCount();
+    ctl.SetSel(CHARRANGE{end, end});
     // The breaks of our own are counted from where this piece really starts.
     g_nStreamChars = end;
     g_nStreamPieceLeft = kLaterPieceBytes;
@@ -53,7 +44,7 @@ bool StreamPieceAtEnd(HWND ctl)
     g_sectionBudget.BeginPiece(ProcessCommittedBytes());
     EDITSTREAM es = {};
     es.pfnCallback = StreamSectionChunk;
-    ::SendMessageA(ctl, EM_STREAMIN, SF_TEXT | SF_UNICODE | SFF_SELECTION, (LPARAM)&es);
+    ctl.StreamIn(SF_TEXT | SF_UNICODE | SFF_SELECTION, es);
     // A piece that took less than it could ended the section (or the file ended early).
     bool more = g_nSectionLeft > 0 && g_nStreamPieceLeft == 0;
     g_nStreamPieceLeft = -1;
@@ -66,23 +57,22 @@ bool StreamPieceAtEnd(HWND ctl)
 // long); the scroll bar is brought up to date now and then, and at the end.
 class CKeptView {
 public:
-    explicit CKeptView(HWND ctl) : m_ctl(ctl)
+    explicit CKeptView(CRichEditCtrl& ctl) : m_ctl(ctl)
     {
-        ::SendMessageA(ctl, EM_EXGETSEL, 0, (LPARAM)&m_sel);
-        m_first = (LONG)::SendMessageA(ctl, EM_GETFIRSTVISIBLELINE, 0, 0);
-        POINTL end = {};
-        ::SendMessageA(ctl, EM_POSFROMCHAR, (WPARAM)&end, TextEnd(ctl));
+        m_sel = ctl.GetSel();
+        m_first = ctl.GetFirstVisibleLine();
+        POINTL end = ctl.PosFromChar(ctl.GetCharCount());
         RECT rc;
-        ::GetClientRect(ctl, &rc);
+        ctl.GetClientRect(&rc);
         m_endShown = end.y < rc.bottom;
         m_hadUpdate = ::GetUpdateRect(ctl, nullptr, FALSE) != FALSE;
         ::SendMessageA(ctl, WM_SETREDRAW, FALSE, 0);
     }
     ~CKeptView()
     {
-        ::SendMessageA(m_ctl, EM_EXSETSEL, 0, (LPARAM)&m_sel);
-        LONG now = (LONG)::SendMessageA(m_ctl, EM_GETFIRSTVISIBLELINE, 0, 0);
-        if (now != m_first) ::SendMessageA(m_ctl, EM_LINESCROLL, 0, m_first - now);
+        m_ctl.SetSel(m_sel);
+        LONG now = m_ctl.GetFirstVisibleLine();
+        if (now != m_first) m_ctl.LineScroll(m_first - now);
         ::SendMessageA(m_ctl, WM_SETREDRAW, TRUE, 0);
         if (m_endShown || now != m_first)
             ::InvalidateRect(m_ctl, nullptr, FALSE);
@@ -100,7 +90,7 @@ public:
 private:
     static const DWORD kBarEveryMs = 250;
     static DWORD s_barDrawn;
-    HWND m_ctl;
+    CRichEditCtrl& m_ctl;
     CHARRANGE m_sel = {0, 0};
     LONG m_first = 0;
     bool m_endShown = false;
@@ -126,33 +116,30 @@ DWORD CALLBACK StreamNote(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb)
 
 // The section stopped at the budget: a line of the viewer's own after the last one shown says
 // how much of it that is, set apart in italics.
-void AppendCutNote(HWND ctl)
+void AppendCutNote(CRichEditCtrl& ctl)
 {
     unsigned shown = g_nSectionSize - g_nSectionLeft;
     unsigned __int64 start = (unsigned __int64)(unsigned)g_nSection * g_nSectionSize;
     unsigned __int64 rest = g_nFileLength > start ? g_nFileLength - start : 0;
     unsigned total = rest < g_nSectionSize ? (unsigned)rest : g_nSectionSize;
-    LONG end = TextEnd(ctl);
+    LONG end = ctl.GetCharCount();
     char last[4] = {};
-    TEXTRANGEA tr = {{end - 1, end}, last};
-    bool lineEnded = end == 0 || (::SendMessageA(ctl, EM_GETTEXTRANGE, 0, (LPARAM)&tr) == 1 && last[0] == '\r');
+    bool lineEnded = end == 0 || (ctl.GetTextRange(CHARRANGE{end - 1, end}, last) == 1 && last[0] == '\r');
     std::string text = (lineEnded ? "" : "\r\n") + SectionCutNote(shown, total, g_bHexMode != 0);
 
     CKeptView kept(ctl);
-    CHARRANGE at = {end, end};
-    ::SendMessageA(ctl, EM_EXSETSEL, 0, (LPARAM)&at);
+    ctl.SetSel(CHARRANGE{end, end});
     CNoteStream note = {text.data(), (LONG)text.size()};
     EDITSTREAM es = {};
     es.dwCookie = (DWORD_PTR)&note;
     es.pfnCallback = StreamNote;
-    ::SendMessageA(ctl, EM_STREAMIN, SF_TEXT | SFF_SELECTION, (LPARAM)&es);
-    CHARRANGE noteRange = {end, TextEnd(ctl)};
-    ::SendMessageA(ctl, EM_EXSETSEL, 0, (LPARAM)&noteRange);
+    ctl.StreamIn(SF_TEXT | SFF_SELECTION, es);
+    ctl.SetSel(CHARRANGE{end, ctl.GetCharCount()});
     CHARFORMAT2A cf = {};
     cf.cbSize = sizeof cf;
     cf.dwMask = CFM_ITALIC;
     cf.dwEffects = CFE_ITALIC;
-    ::SendMessageA(ctl, EM_SETCHARFORMAT, SCF_SELECTION, (LPARAM)&cf);
+    ctl.SetCharFormat(SCF_SELECTION, cf);
     g_sectionBudget.SetNoteAt(end);
 }
 
@@ -178,7 +165,7 @@ void CBrindlexDlg::StreamSection()
     g_nStreamPieceLeft = kFirstPieceBytes;
     g_sectionBudget.BeginSection();
     g_sectionBudget.BeginPiece(ProcessCommittedBytes());
-    ::SendMessageA(g_richEdit, EM_STREAMIN, SF_TEXT | SF_UNICODE, (LPARAM)&es);
+    g_richEdit.StreamIn(SF_TEXT | SF_UNICODE, es);
     bool more = g_nSectionLeft > 0 && g_nStreamPieceLeft == 0;
     g_nStreamPieceLeft = -1;
     if (!more) {
@@ -221,7 +208,7 @@ void CBrindlexDlg::EndSectionLoad()
     if (!g_richEdit) return;
     if (g_sectionBudget.IsCut() && g_sectionBudget.NoteAt() < 0) AppendCutNote(g_richEdit);
     // As after one stream: nothing to undo.
-    ::SendMessageA(g_richEdit, EM_EMPTYUNDOBUFFER, 0, 0);
+    g_richEdit.EmptyUndoBuffer();
     if (TextFitsControl(g_richEdit))
         ::ShowScrollBar(g_richEdit, SB_VERT, FALSE);
     else

@@ -57,8 +57,7 @@ void CBrindlexDlg::OnCopy()
 {
     if (!g_richEdit) return;
     FinishSectionLoad();  // a selection may run on into what is still coming
-    CHARRANGE cr = {0, 0};
-    ::SendMessageA(g_richEdit, EM_EXGETSEL, 0, (LPARAM)&cr);
+    CHARRANGE cr = g_richEdit.GetSel();
     cr.cpMax = g_sectionBudget.ShownEnd(cr.cpMax);  // the file's text: the viewer's note stays out
     if (cr.cpMax <= cr.cpMin) return;
     // The file's text: line ends as CR LF (the control keeps a bare CR), no breaks of our own.
@@ -111,8 +110,8 @@ void CBrindlexDlg::OnFind()
 // measured from where it really is now.
 static void ScrollToFirstVisibleLine(LONG line)
 {
-    LONG now = (LONG)::SendMessageA(g_richEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
-    if (line != now) ::SendMessageA(g_richEdit, EM_LINESCROLL, 0, line - now);
+    LONG now = g_richEdit.GetFirstVisibleLine();
+    if (line != now) g_richEdit.LineScroll(line - now);
 }
 
 LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
@@ -131,14 +130,13 @@ LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
     if (fr->Flags & FR_MATCHCASE) options |= FR_MATCHCASE;
     if (fr->Flags & FR_WHOLEWORD) options |= FR_WHOLEWORD;
 
-    CHARRANGE sel = {0, 0};
-    ::SendMessageA(g_richEdit, EM_EXGETSEL, 0, (LPARAM)&sel);
-    LONG first = (LONG)::SendMessageA(g_richEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
+    CHARRANGE sel = g_richEdit.GetSel();
+    LONG first = g_richEdit.GetFirstVisibleLine();
     LONG start = sel.cpMax;
-    if (sel.cpMin == sel.cpMax) start = (LONG)::SendMessageA(g_richEdit, EM_LINEINDEX, first + 1, 0);
+    if (sel.cpMin == sel.cpMax) start = g_richEdit.LineIndex(first + 1);
     if (start < 0) start = (LONG)::GetWindowTextLengthA(g_richEdit);
 
-    ::SendMessageA(g_richEdit, EM_SETSEL, 0, 0);
+    g_richEdit.SetSel(0, 0);
     ::ShowCaret(g_richEdit);
 
     // As in the file's text: the breaks of our own are no line ends, and a section shown in
@@ -156,8 +154,8 @@ LRESULT CBrindlexDlg::OnFindReplace(WPARAM, LPARAM lp)
         MessageBox("No match was found!", nullptr, MB_OK);
         return 0;
     }
-    LONG line = (LONG)::SendMessageA(g_richEdit, EM_EXLINEFROMCHAR, 0, at);
-    ::SendMessageA(g_richEdit, EM_EXSETSEL, 0, (LPARAM)&found);
+    LONG line = g_richEdit.LineFromChar(at);
+    g_richEdit.SetSel(found);
     ScrollToFirstVisibleLine(line);
     ::SetFocus(g_richEdit);
     ::UpdateWindow(g_richEdit);

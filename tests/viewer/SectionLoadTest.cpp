@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "viewer/AddedBreaks.h"
 #include "viewer/FindAcrossBreaks.h"
+#include "support/StreamBytes.h"
 #include "support/Wait.h"
 #include "viewer/TextDecoder.h"
 #include <algorithm>
@@ -592,16 +593,6 @@ TEST_F(SectionLoadTest, TheEncodingSubmenuSwitchesTheSectionOnShow)
 
 // How today's viewer fed the control a file in the legacy code page: the bytes, control bytes
 // as dots and a CR before a CR as LF, as text of the process's code page.
-DWORD CALLBACK StreamLegacyBytes(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* pcb)
-{
-    std::string* rest = (std::string*)cookie;
-    size_t n = rest->size() < (size_t)cb ? rest->size() : (size_t)cb;
-    memcpy(buf, rest->data(), n);
-    rest->erase(0, n);
-    *pcb = (LONG)n;
-    return 0;
-}
-
 std::wstring LegacyReference(HWND parent, const std::string& bytes)
 {
     std::string fed = bytes;
@@ -610,16 +601,10 @@ std::wstring LegacyReference(HWND parent, const std::string& bytes)
         if ((unsigned char)b < 0x20 && b != '\t' && b != '\n' && b != '\r') b = '.';
         if (b == '\r' && i + 1 < fed.size() && fed[i + 1] == '\r') b = '\n';
     }
-    HWND ctl = ::CreateWindowExA(0, "RichEdit20A", "", VIEWER_TEXT_STYLE, 0, 0, 400, 300, parent,
-                                 (HMENU)(IDC_VIEWER_TEXT + 1), ::GetModuleHandleA(nullptr), nullptr);
-    EXPECT_NE(ctl, nullptr);
-    EDITSTREAM es = {};
-    es.dwCookie = (DWORD_PTR)&fed;
-    es.pfnCallback = StreamLegacyBytes;
-    ::SendMessageA(ctl, EM_STREAMIN, SF_TEXT, (LPARAM)&es);
-    std::wstring text = ControlText(ctl);
-    ::DestroyWindow(ctl);
-    return text;
+    CRichEditCtrl ctl;
+    EXPECT_TRUE(ctl.Create(VIEWER_TEXT_STYLE, RECT{0, 0, 400, 300}, parent, IDC_VIEWER_TEXT + 1));
+    StreamBytes(ctl, fed, SF_TEXT);
+    return ControlText(ctl);
 }
 
 // Lines of every byte value but CR and LF, and of text in the code page.
