@@ -1,4 +1,5 @@
 #include "explorer/CopyRename.h"
+#include "explorer/FileErrors.h"
 #include "explorer/DeleteFolderTree.h"
 #include "explorer/NameDialog.h"
 #include "explorer/NameIndex.h"
@@ -8,8 +9,6 @@
 #include "fw/WinApp.h"
 #include "fw/Wnd.h"
 #include <vector>
-
-static const char FILE_ERROR[] = "File Error!";
 
 // One source and one destination through the shell, which shows its own progress and errors;
 // true when it reports success and nothing was cancelled.

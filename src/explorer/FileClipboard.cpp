@@ -1,4 +1,5 @@
 #include "explorer/FileClipboard.h"
+#include "explorer/FileErrors.h"
 #include "explorer/FileDrop.h"
 #include "fw/Clipboard.h"
 #include "fw/OleDataObject.h"
@@ -50,5 +51,5 @@ void TellUnpastedPaths(CWnd* pOwner, int nUnpastable, int nPastable)
                   "%d of the paths on the Clipboard are too long (260 characters or more) or cannot be used in this "
                   "code page, and were not pasted. The Clipboard keeps the list.",
                   nUnpastable);
-    pOwner->MessageBox(text, "File Error!", MB_OK);
+    pOwner->MessageBox(text, FILE_ERROR, MB_OK);
 }

@@ -129,6 +129,7 @@ int CFolderModel::Add(const WIN32_FIND_DATAA& fd)
 int CFolderModel::Append(const CFolderEntry& entry)
 {
     m_entries.push_back(entry);
+    m_entries.back().nKey = m_nNextKey++;
     m_index.Add(entry.strName);
     return (int)m_entries.size() - 1;
 }
@@ -163,7 +164,6 @@ void CFolderModel::Rename(int i, const char* newName)
     if (i < 0 || i >= GetCount()) return;
     m_index.Remove(m_entries[(size_t)i].strName);
     m_entries[(size_t)i].strName = newName;
-    m_entries[(size_t)i].nIcon = -1;  // another extension may have another icon
     m_index.Add(newName);
 }
 
@@ -172,12 +172,8 @@ void CFolderModel::Update(int i, const WIN32_FIND_DATAA& fd)
     if (i < 0 || i >= GetCount()) return;
     CFolderEntry& e = m_entries[(size_t)i];
     CFolderEntry fresh = MakeEntry(fd);
-    fresh.lParam = e.lParam;
+    fresh.nKey = e.nKey;
     fresh.identity = e.identity;
-    if (fresh.dwAttributes == e.dwAttributes && CNameIndex::Compare(fresh.strName, e.strName) == 0) {
-        fresh.nIcon = e.nIcon;
-        fresh.bGhosted = e.bGhosted;
-    }
     m_index.Remove(e.strName);
     e = fresh;
     m_index.Add(e.strName);

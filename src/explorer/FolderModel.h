@@ -1,6 +1,7 @@
 // CFolderModel: the folder on show in the explorer and its entries, in the order of the
-// file list's rows. It reads the folder, sorts it and takes in its changes; no window code:
-// the list shows it, the tree and the commands ask it.
+// file list's rows. It reads the folder, sorts it and takes in its changes; no window code
+// and no view state: the list shows it (keeping icons and item data by entry key), the tree
+// and the commands ask it.
 #pragma once
 
 #include "fw/afx.h"
@@ -17,9 +18,9 @@ struct CFolderEntry {
     FILETIME ftModified = {};
     ULONGLONG nSize = 0;
     DWORD dwAttributes = 0;
-    int nIcon = -1;         // the system icon, looked up when the row is first shown
-    bool bGhosted = false;  // the shell draws it dimmed (known with the icon)
-    LPARAM lParam = 0;      // the row's item data
+    // The entry's own number in its model, given when it is added and kept through every
+    // move, rename and update, never given again: what others keep per entry is keyed by it.
+    DWORD nKey = 0;
     // How commands name the entry (FIND_NAME_*): by strName, by szShortName (strName is then
     // not the file's own), or not at all; such an entry is shown dimmed.
     BYTE nNameUse = FIND_NAME_OWN;
@@ -77,7 +78,8 @@ public:
 
     // Appends the entry unless one of that name exists; returns its index or -1.
     int Add(const WIN32_FIND_DATAA& fd);
-    // Appends the entry even when its name is listed already (a file just made by us).
+    // Appends the entry even when its name is listed already (a file just made by us); it
+    // gets a key of its own.
     int Append(const CFolderEntry& entry);
     void RemoveAt(int i);
     // Removes many entries in one pass (ascending indexes, each once); returns for each old
@@ -101,4 +103,5 @@ private:
     CString m_strFolder;
     std::vector<CFolderEntry> m_entries;
     CNameIndex m_index;
+    DWORD m_nNextKey = 1;  // not restarted by Reset: a key kept from a folder before stays unused
 };

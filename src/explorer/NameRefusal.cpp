@@ -1,4 +1,5 @@
 #include "explorer/NameRefusal.h"
+#include "explorer/FileErrors.h"
 #include "explorer/FolderModel.h"
 
 CString NameRefusalText(const CArray<CString>& names)
@@ -21,7 +22,7 @@ CString NameRefusalText(const CArray<CString>& names)
 
 CNameRefusal::~CNameRefusal()
 {
-    if (!m_names.IsEmpty()) ::MessageBoxA(m_hOwner, NameRefusalText(m_names), "File Error!", MB_OK);
+    if (!m_names.IsEmpty()) ::MessageBoxA(m_hOwner, NameRefusalText(m_names), FILE_ERROR, MB_OK);
 }
 
 bool CNameRefusal::Allows(const CFolderModel& model, int row)

@@ -202,6 +202,26 @@ TEST_F(FileList, ItemDataIsBackAfterTheSort)
     EXPECT_EQ(host->List().GetItemData(1), 77u);
 }
 
+TEST_F(FileList, ItemDataStaysWithItsEntryThroughRemovalsRenamesAndUpdates)
+{
+    for (const char* name : {"x", "y", "z", "w"}) Add(FileData(name, 1));
+    host->List().SetItemData(2, 55);
+    host->List().SetItemData(3, 66);
+    view->DeleteRows({0, 1});
+    ASSERT_EQ(host->Rows(), (std::vector<std::string>{"z", "w"}));
+    EXPECT_EQ(host->List().GetItemData(0), 55u);
+    EXPECT_EQ(host->List().GetItemData(1), 66u);
+    view->RenameRow(0, "z2");
+    view->UpdateRow(1, FileData("W", 9));
+    EXPECT_EQ(host->List().GetItemData(0), 55u);
+    EXPECT_EQ(host->List().GetItemData(1), 66u);
+    view->DeleteRow(0);
+    Add(FileData("v", 1));  // a new entry starts without any
+    ASSERT_EQ(host->Rows(), (std::vector<std::string>{"W", "v"}));
+    EXPECT_EQ(host->List().GetItemData(0), 66u);
+    EXPECT_EQ(host->List().GetItemData(1), 0u);
+}
+
 TEST_F(FileList, SortOfAnEmptyListDoesNothing)
 {
     SortBy(0);

@@ -1,6 +1,8 @@
 // The explorer's folder model without any window.
 #include "support/TestSupport.h"
 #include "explorer/FolderModel.h"
+#include <map>
+#include <set>
 
 namespace {
 
@@ -89,6 +91,36 @@ TEST(FolderModel, RenameAndReorderKeepTheLookupTrue)
     m.Reset("T:\\Other\\");
     EXPECT_EQ(m.GetCount(), 0);
     EXPECT_FALSE(m.Contains("a"));
+}
+
+// What the list keeps per entry is keyed by the entry's key: it must stay with the entry
+// through every change of the model and never name another entry, even after a new folder.
+TEST(FolderModel, AnEntrysKeyStaysWithItAndIsNeverGivenAgain)
+{
+    CFolderModel m;
+    m.Reset("T:\\");
+    for (const char* n : {"d", "b", "c", "a"}) m.Add(Data(n, 0));
+    auto keyOf = [&](const char* name) { return m.GetAt(m.Find(name)).nKey; };
+    std::map<std::string, DWORD> keys;
+    for (const char* n : {"a", "b", "c", "d"}) keys[n] = keyOf(n);
+    std::set<DWORD> given;
+    for (const auto& k : keys) given.insert(k.second);
+    EXPECT_EQ(given.size(), 4u);
+    EXPECT_EQ(given.count(0), 0u);
+    m.Sort(0);
+    m.RemoveRows({1});  // "b"
+    m.Rename(m.Find("c"), "c2");
+    m.Update(m.Find("d"), Data("D", FILE_ATTRIBUTE_READONLY));
+    m.Reorder({2, 0, 1});
+    EXPECT_EQ(keyOf("a"), keys["a"]);
+    EXPECT_EQ(keyOf("c2"), keys["c"]);
+    EXPECT_EQ(keyOf("D"), keys["d"]);
+    // A copy appended gets its own key; so does every entry of the next folder.
+    int copy = m.Append(m.GetAt(m.Find("a")));
+    EXPECT_EQ(given.insert(m.GetAt(copy).nKey).second, true);
+    m.Reset("T:\\Other\\");
+    m.Add(Data("a", 0));
+    EXPECT_EQ(given.insert(m.GetAt(0).nKey).second, true);
 }
 
 TEST(FolderModel, ARenamedFolderOnShowOrAboveItMovesTheFolder)

@@ -9,6 +9,7 @@
 #include "fw/OleDropTarget.h"
 #include "explorer/FolderModel.h"
 #include "explorer/PaneLinks.h"
+#include "explorer/list/RowLooks.h"
 
 class CBrindlexDoc;
 
@@ -139,7 +140,7 @@ protected:
     void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     void OnFindItem(NMHDR* pNMHDR, LRESULT* pResult);
     void OnFindItemW(NMHDR* pNMHDR, LRESULT* pResult);
-    // Item data lives with the entries: the virtual control keeps none.
+    // Item data lives in m_rowLooks: the virtual control keeps none.
     LRESULT OnGetItem(WPARAM wp, LPARAM lp);
     LRESULT OnSetItem(WPARAM wp, LPARAM lp);
     LRESULT OnLButtonDblClk(WPARAM wp, LPARAM lp);
@@ -176,6 +177,7 @@ protected:
     void LookUpShellInfo(int nEntry);
 
     CFolderModel m_ownModel;  // for a view without a document
+    CRowLooks m_rowLooks;     // icons, dimmed state and item data of the model's entries
     int m_nDropRow = -1;      // the row drawn drop-highlighted
     int m_nCountHolds = 0;    // HoldRowCount nesting
 

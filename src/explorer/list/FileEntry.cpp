@@ -1,5 +1,6 @@
 // The rows of the file list: each shows the model's entry of the same index. The control is
-// virtual: it holds the count and the selection, the model everything else.
+// virtual: it holds the count and the selection, the model the entries, m_rowLooks their icons
+// and item data.
 #include "explorer/list/BrindlexView.h"
 #include "util/PathText.h"
 #include "explorer/ShellIcons.h"
@@ -29,6 +30,7 @@ void CBrindlexView::ShowFolder(const char* folder)
     GetListCtrl().DeleteAllItems();
     m_nDropRow = -1;
     GetModel().Reset(folder);
+    m_rowLooks.Clear();
     m_strFolder = GetModel().GetFolder();
     m_lostSelections.clear();
 }
@@ -53,6 +55,7 @@ bool CBrindlexView::ListFolder(const char* folder)
     list.DeleteAllItems();
     m_nDropRow = -1;
     if (!same) m_lostSelections.clear();
+    m_rowLooks.Clear();
     bool ok = model.Load(folder);
     m_strFolder = model.GetFolder();
     model.Sort(0, true);
@@ -87,8 +90,9 @@ void CBrindlexView::DeleteAllEntries() { ShowFolder(m_strFolder); }
 
 void CBrindlexView::LookUpShellInfo(int nEntry)
 {
-    CFolderEntry& e = GetModel().GetAt(nEntry);
-    if (e.nIcon >= 0) return;
+    const CFolderEntry& e = GetModel().GetAt(nEntry);
+    CRowLook& look = m_rowLooks.At(e.nKey);
+    if (look.nIcon >= 0) return;
     WIN32_FIND_DATAA fd = {};
     lstrcpynA(fd.cFileName, e.strName, MAX_PATH);
     fd.dwFileAttributes = e.dwAttributes;
@@ -96,8 +100,8 @@ void CBrindlexView::LookUpShellInfo(int nEntry)
     DWORD shellAttributes = 0;
     CString path = e.IsUsable() ? GetModel().GetPath(nEntry) : JoinPath(m_strFolder, e.strName);
     CShellIcons::GetRowInfo(path, fd, &icon, &shellAttributes);
-    e.nIcon = icon < 0 ? 0 : icon;
-    e.bGhosted = RowStateOf(shellAttributes) == LVIS_CUT;
+    look.nIcon = icon < 0 ? 0 : icon;
+    look.bGhosted = RowStateOf(shellAttributes) == LVIS_CUT;
 }
 
 void CBrindlexView::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
@@ -116,11 +120,12 @@ void CBrindlexView::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
     if ((it.mask & LVIF_IMAGE) || ((it.mask & LVIF_STATE) && (it.stateMask & LVIS_CUT))) {
         LookUpShellInfo(it.iItem);
         const CFolderEntry& e = GetModel().GetAt(it.iItem);
-        if (it.mask & LVIF_IMAGE) it.iImage = e.nIcon;
+        const CRowLook& look = m_rowLooks.Of(e.nKey);
+        if (it.mask & LVIF_IMAGE) it.iImage = look.nIcon;
         if ((it.mask & LVIF_STATE) && (it.stateMask & LVIS_CUT)) {
             it.state &= ~LVIS_CUT;
             // A name no command may use is dimmed as well.
-            if (e.bGhosted || !e.IsUsable()) it.state |= LVIS_CUT;
+            if (look.bGhosted || !e.IsUsable()) it.state |= LVIS_CUT;
         }
     }
     if ((it.mask & LVIF_STATE) && (it.stateMask & LVIS_DROPHILITED)) {
@@ -162,7 +167,7 @@ LRESULT CBrindlexView::OnGetItem(WPARAM wp, LPARAM lp)
         r = DefWindowProc(LVM_GETITEMA, wp, lp);
         it->mask = mask;
     }
-    it->lParam = GetModel().GetAt(it->iItem).lParam;
+    it->lParam = m_rowLooks.Of(GetModel().GetAt(it->iItem).nKey).lParam;
     return r;
 }
 
@@ -171,7 +176,7 @@ LRESULT CBrindlexView::OnSetItem(WPARAM wp, LPARAM lp)
     LVITEMA* it = (LVITEMA*)lp;
     if (!it || !(it->mask & LVIF_PARAM)) return DefWindowProc(LVM_SETITEMA, wp, lp);
     if (it->iItem < 0 || it->iItem >= GetModel().GetCount()) return FALSE;
-    GetModel().GetAt(it->iItem).lParam = it->lParam;
+    m_rowLooks.At(GetModel().GetAt(it->iItem).nKey).lParam = it->lParam;
     if (!(it->mask & ~LVIF_PARAM)) return TRUE;
     UINT mask = it->mask;
     it->mask &= ~LVIF_PARAM;
@@ -187,6 +192,7 @@ void CBrindlexView::AddFileEntry(const WIN32_FIND_DATAA& fd, const CString& strF
     // A caller that lists before telling the folder: the model learns it here.
     if (model.GetFolder().IsEmpty() && !strFolder.IsEmpty() && model.GetCount() == 0) {
         model.Reset(strFolder);
+        m_rowLooks.Clear();
         m_strFolder = model.GetFolder();
     }
     if (model.Add(fd) >= 0) SyncRowCount();
@@ -207,7 +213,10 @@ void CBrindlexView::DeleteRow(int nRow)
     if (nRow < 0 || nRow >= GetModel().GetCount()) return;
     // The control moves the selection of the rows below up by one; a row it does not count
     // yet (held) is the model's alone.
-    if (nRow >= GetListCtrl().GetItemCount() || GetListCtrl().DeleteItem(nRow)) GetModel().RemoveAt(nRow);
+    if (nRow >= GetListCtrl().GetItemCount() || GetListCtrl().DeleteItem(nRow)) {
+        m_rowLooks.Forget(GetModel().GetAt(nRow).nKey);
+        GetModel().RemoveAt(nRow);
+    }
     SyncRowCount();
 }
 
@@ -215,13 +224,19 @@ void CBrindlexView::RenameRow(int nRow, const char* newName)
 {
     if (nRow < 0 || nRow >= GetModel().GetCount()) return;
     GetModel().Rename(nRow, newName);
+    m_rowLooks.ForgetIcon(GetModel().GetAt(nRow).nKey);  // another extension may have another icon
     SendMessage(LVM_REDRAWITEMS, (WPARAM)nRow, (LPARAM)nRow);
 }
 
 void CBrindlexView::UpdateRow(int nRow, const WIN32_FIND_DATAA& fd)
 {
     if (nRow < 0 || nRow >= GetModel().GetCount()) return;
-    GetModel().Update(nRow, fd);
+    CFolderModel& model = GetModel();
+    // The icon stays while the name (but for its letter case) and the attributes do.
+    const CFolderEntry& e = model.GetAt(nRow);
+    bool sameLook = e.dwAttributes == fd.dwFileAttributes && CNameIndex::Compare(e.strName, fd.cFileName) == 0;
+    model.Update(nRow, fd);
+    if (!sameLook) m_rowLooks.ForgetIcon(model.GetAt(nRow).nKey);
     SendMessage(LVM_REDRAWITEMS, (WPARAM)nRow, (LPARAM)nRow);
 }
 
@@ -246,6 +261,8 @@ void CBrindlexView::DeleteRows(const std::vector<int>& rows)
     CArray<int> selected = GetSelectedRows();
     int focused = list.GetNextItem(-1, LVNI_FOCUSED);
     int top = (int)SendMessage(LVM_GETTOPINDEX);
+    for (int row : rows)
+        if (row >= 0 && row < GetModel().GetCount()) m_rowLooks.Forget(GetModel().GetAt(row).nKey);
     std::vector<int> now = GetModel().RemoveRows(rows);
     int count = GetModel().GetCount();
     CSelectionMove moving(m_nSelectionMoves);

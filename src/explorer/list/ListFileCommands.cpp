@@ -1,6 +1,7 @@
 // The list's commands that create, rename, copy, delete and recycle entries of the folder on
 // show. Each acts on the model's entries and updates the rows through the model.
 #include "explorer/list/BrindlexView.h"
+#include "explorer/FileErrors.h"
 #include "explorer/CopyRename.h"
 #include "explorer/DeleteFolderTree.h"
 #include "explorer/NameDialog.h"
@@ -9,8 +10,6 @@
 #include "fw/WinApp.h"
 #include "fw/Handle.h"
 #include "fw/PathParts.h"
-
-static const char FILE_ERROR[] = "File Error!";
 
 void CBrindlexView::OnNewFolder() { CreateNewItem(RunNameDialog(NEWF_FOLDER, "NewFolder"), true); }
 
@@ -142,7 +141,7 @@ void CBrindlexView::OnDelete()
             failed = true;
         }
     }
-    if (failed) MessageBox("Some files or folders could not be removed!", FILE_ERROR, MB_OK);
+    if (failed) MessageBox(SOME_NOT_REMOVED, FILE_ERROR, MB_OK);
 }
 
 void CBrindlexView::DeleteOneRow(int row)
@@ -167,9 +166,7 @@ void CBrindlexView::DeleteOneRow(int row)
         if (now >= 0) DeleteRow(now);
         if (IFolderTree* tree = GetFolderTree()) tree->RemoveChildFolder(NameOfPath(path));
     } else {
-        char text[300];
-        wsprintfA(text, "%.260s could not be removed!", (const char*)name);
-        MessageBox(text, FILE_ERROR, MB_OK);
+        MessageBox(CouldNotRemoveText(name), FILE_ERROR, MB_OK);
     }
 }
 
@@ -218,10 +215,8 @@ void CBrindlexView::OnRecycle()
         }
     }
     if (n == 1 && !link.IsEmpty()) {
-        char text[300];
-        wsprintfA(text, "%.260s could not be removed!", (const char*)link);
-        MessageBox(text, FILE_ERROR, MB_OK);
+        MessageBox(CouldNotRemoveText(link), FILE_ERROR, MB_OK);
     } else if (n > 1 && (!link.IsEmpty() || (result != 0 && someLeft))) {
-        MessageBox("Some files or folders could not be removed!", FILE_ERROR, MB_OK);
+        MessageBox(SOME_NOT_REMOVED, FILE_ERROR, MB_OK);
     }
 }

@@ -3,6 +3,7 @@
 // a passing name within milliseconds, a folder made anew); the selection then leaves the row,
 // and a command never acts on a file the user did not pick.
 #include "explorer/list/BrindlexView.h"
+#include "explorer/FileErrors.h"
 #include "explorer/NameIndex.h"
 #include <string>
 #include <unordered_map>
@@ -171,6 +172,6 @@ CArray<int> CBrindlexView::GetUnchangedSelectedRows(bool bFirstOnly)
             list.SetItemState(rows[k], 0, LVIS_SELECTED);
         }
     }
-    MessageBox(text, "File Error!", MB_OK);
+    MessageBox(text, FILE_ERROR, MB_OK);
     return kept;
 }

@@ -1,5 +1,6 @@
 // View, Open With and the recent programs: other programs started for the selected files.
 #include "explorer/list/BrindlexView.h"
+#include "explorer/FileErrors.h"
 #include "explorer/ChosenProgram.h"
 #include "explorer/CommandLines.h"
 #include "explorer/NameRefusal.h"
@@ -35,7 +36,7 @@ void CBrindlexView::ViewSelected()
         CString line = paths[i].GetLength() < MAX_PATH && !strchr(paths[i], '"') ? MakeViewCommandLine(program, paths[i])
                                                                                  : CString();
         if (line.IsEmpty())
-            MessageBox(RefusalText(paths[i], "cannot be viewed"), "File Error!", MB_OK);
+            MessageBox(RefusalText(paths[i], "cannot be viewed"), FILE_ERROR, MB_OK);
         else
             ::WinExec(line, SW_SHOWNORMAL);
     }
@@ -63,7 +64,7 @@ void CBrindlexView::OnOpenWith()
         }
         CString line = MakeQuotedCommandLine(g_szChosenFile, paths[i], OPEN_WITH_COMMAND_BUFFER);
         if (line.IsEmpty()) {
-            MessageBox(RefusalText(paths[i], "was not opened"), "File Error!", MB_OK);
+            MessageBox(RefusalText(paths[i], "was not opened"), FILE_ERROR, MB_OK);
             continue;
         }
         // Only a program that started is worth offering again.
@@ -90,7 +91,7 @@ void CBrindlexView::OpenWithRecentProgram(int k)
         }
         CString line = MakeQuotedCommandLine(program, paths[i], RECENT_COMMAND_BUFFER);
         if (line.IsEmpty()) {
-            MessageBox(RefusalText(paths[i], "was not opened"), "File Error!", MB_OK);
+            MessageBox(RefusalText(paths[i], "was not opened"), FILE_ERROR, MB_OK);
             continue;
         }
         ::WinExec(line, SW_SHOWNORMAL);

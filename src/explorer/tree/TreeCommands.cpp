@@ -2,6 +2,7 @@
 // mouse; drive roots are never renamed, copied, deleted or recycled. Most leave the updating
 // of both panes to the change notifications.
 #include "explorer/tree/LeftView.h"
+#include "explorer/FileErrors.h"
 #include "explorer/BrindlexDoc.h"
 #include "explorer/CopyRename.h"
 #include "explorer/DeleteFolderTree.h"
@@ -102,9 +103,7 @@ void CLeftView::OnDelete()
             m_bRereadFolderOnShow = true;
             PostMessage(WM_FOLDER_CHANGES, 0, 0);
         }
-        char text[300];
-        wsprintfA(text, "%.260s could not be removed!", (const char*)name);
-        MessageBox(text, "File Error!", MB_OK);
+        MessageBox(CouldNotRemoveText(name), FILE_ERROR, MB_OK);
     }
 }
 
@@ -119,9 +118,7 @@ void CLeftView::OnRecycle()
     CString path = GetItemPath(sel);
     // The shell recycles what a link points to: the link stays where it is.
     if (IsLinkPath(path)) {
-        char text[300];
-        wsprintfA(text, "%.260s could not be removed!", (const char*)GetTreeCtrl().GetItemText(sel));
-        MessageBox(text, "File Error!", MB_OK);
+        MessageBox(CouldNotRemoveText(GetTreeCtrl().GetItemText(sel)), FILE_ERROR, MB_OK);
         return;
     }
     op.AddFile(0, path);
