@@ -20,7 +20,7 @@ protected:
     void TearDown() override
     {
         Close();
-        Pump();
+        PumpMessages();
     }
     // A fresh viewer window started on path, as the program starts on a command line.
     void Open(const char* path)
@@ -34,7 +34,7 @@ protected:
         // Handling messages lets the rest of the section come in (the pieces follow each other
         // as long as messages are handled): Open waits for all of it unless told otherwise.
         if (wholeSection) {
-            Pump();
+            PumpMessages();
             ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
         }
     }
@@ -53,15 +53,6 @@ protected:
         TestApp().m_pMainWnd = nullptr;
         delete dlg;
         dlg = nullptr;
-    }
-    static void Pump()
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
     }
     static std::string TextOf(HWND ctl)
     {
@@ -506,13 +497,13 @@ TEST_F(SectionLoadTest, EveryEncodingShowsTheCharactersOfAReferenceDecoding)
         EXPECT_EQ(g_nDetectedEncoding, c.detected);
         if (c.choose) {
             dlg->SendMessage(WM_COMMAND, c.choose);
-            Pump();
+            PumpMessages();
             ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
         }
         for (int k = 0; k < c.sections; k++) {
             if (k) {
                 dlg->SendMessage(WM_COMMAND, ID_VIEWER_NEXT);
-                Pump();
+                PumpMessages();
                 ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
             }
             std::wstring shown = ShownChars(), expect = ExpectedChars(c.name, k);
@@ -536,7 +527,7 @@ TEST_F(SectionLoadTest, TheEncodingSubmenuSwitchesTheSectionOnShow)
     ASSERT_NO_FATAL_FAILURE(Open(BesideTestProgram("encoded\\big_utf8.txt")));
     auto load = [&](UINT id) {
         dlg->SendMessage(WM_COMMAND, id);
-        Pump();
+        PumpMessages();
         ASSERT_TRUE(WaitFor([&] { return !dlg->IsSectionLoading(); }, 60000));
     };
     ASSERT_NO_FATAL_FAILURE(load(ID_VIEWER_NEXT));
@@ -700,7 +691,7 @@ TEST_F(SectionLoadTest, ClosingTheFileOrEscDuringALoadLeavesNoHalfSection)
         EXPECT_FALSE(g_bFileLoaded);
         ASSERT_NE(g_richEdit, nullptr);
         EXPECT_EQ(::GetWindowTextLengthA(g_richEdit), 0);
-        Pump();  // no piece comes in later
+        PumpMessages();  // no piece comes in later
         EXPECT_EQ(::GetWindowTextLengthA(g_richEdit), 0);
     }
 }

@@ -1,4 +1,5 @@
 // The real viewer window in this process: start-up from settings, menus, sections, close.
+#include "support/Wait.h"
 #include "support/TestSupport.h"
 #include "viewer/BrindlexDlg.h"
 #include "viewer/FileModel.h"
@@ -24,16 +25,7 @@ protected:
         if (dlg->m_hWnd) dlg->SendMessage(WM_CLOSE);
         TestApp().m_pMainWnd = nullptr;
         delete dlg;
-        Pump();
-    }
-    static void Pump()
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        PumpMessages();
     }
     std::string ControlText()
     {
@@ -233,7 +225,7 @@ TEST_F(ViewerWindowTest, StoredPlaceOffEveryScreenComesOntoTheScreen)
             << rc.top << "-" << rc.right << "," << rc.bottom;
         v->SendMessage(WM_CLOSE);
         delete v;
-        Pump();
+        PumpMessages();
     }
 }
 
@@ -477,6 +469,6 @@ TEST_F(ViewerWindowTest, TheTextControlGoesWithTheViewerWhateverEndsIt)
             dlg->DestroyWindow();
         EXPECT_FALSE(::IsWindow(second));
         EXPECT_EQ(g_richEdit.GetSafeHwnd(), (HWND) nullptr);
-        Pump();
+        PumpMessages();
     }
 }
