@@ -75,7 +75,10 @@ UINT FileWatchThreadProc(LPVOID)
         } else if (result > WAIT_OBJECT_0 && result < WAIT_OBJECT_0 + ws.count) {
             DWORD k = result - WAIT_OBJECT_0;
             int iDir = ws.dirIndex[k];
-            NotifyWatchesOf(g_watchedDirs[iDir]);
+            // Re-armed before the files are read: a change that lands while they are read
+            // then wakes the next round. Wine keeps no change that comes while the
+            // notification is not armed, so re-arming after the read could lose one.
+            CString dir = g_watchedDirs[iDir];
             if (!::FindNextChangeNotification(ws.handles[k])) {
                 // It cannot be re-armed (its folder is gone): it would stay signalled and
                 // the worker would spin, so the folder stops reporting instead.
@@ -83,6 +86,7 @@ UINT FileWatchThreadProc(LPVOID)
                 ++g_dwWatchDirsGeneration;
                 BuildWaitSet(ws);
             }
+            NotifyWatchesOf(dir);
         } else if (result == WAIT_FAILED) {
             // Never spin on a failing wait: sleep on the event until the folders change.
             BuildEventOnly(ws, g_dwWatchDirsGeneration);
