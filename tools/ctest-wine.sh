@@ -2,9 +2,8 @@
 # ctest-wine.sh BUILD_DIR [CTEST ARGS...]: runs the build's tests in several private Wine
 # environments side by side, one test at a time in each, and takes them down afterwards.
 # Each environment is a whole Windows of its own (tools/wine-env.sh), so tests that share the
-# desktop, the clipboard, the settings key or the drive letters never meet. ctest hands them
-# out as the slots of a "wine" resource. BLX_WINE_ENVS sets how many (default: one a core, at
-# most four).
+# desktop, the clipboard, the settings key or the drive letters never meet. BLX_WINE_ENVS sets
+# how many (default: one a core, at most four).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?build dir}" && pwd); shift
@@ -24,14 +23,8 @@ ok=1
 for p in "${up[@]}"; do wait "$p" || ok=0; done
 [ $ok = 1 ] || { echo "ctest-wine: a Wine environment did not come up" >&2; down; exit 1; }
 
-resources=$build/wine-environments.json
-{
-  printf '{"version": {"major": 1, "minor": 0}, "local": [{"wine": ['
-  for ((i = 0; i < n; i++)); do printf '%s{"id": "%d", "slots": 1}' "$([ $i -gt 0 ] && echo ', ')" $i; done
-  printf ']}]}\n'
-} > "$resources"
-
-ctest --test-dir "$build" --resource-spec-file "$resources" -j"$n" "$@"
+# As many tests at once as environments: each test's program takes a free one (tools/winerun).
+BLX_WINE_ENVS_UP=$n ctest --test-dir "$build" -j"$n" "$@"
 rc=$?
 down
 exit $rc

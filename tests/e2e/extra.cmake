@@ -10,15 +10,15 @@ foreach(i RANGE 1 200)
   string(APPEND _order "${i} ")
 endforeach()
 string(STRIP "${_order}" _order)
-set_tests_properties(PrintE2E.WholeSectionOnPagesWithHeaders PROPERTIES RESOURCE_GROUPS wine:1 RESOURCE_LOCK printer TIMEOUT 180
+set_tests_properties(PrintE2E.WholeSectionOnPagesWithHeaders PROPERTIES RESOURCE_LOCK printer TIMEOUT 180
   ENVIRONMENT "CHECK_ORDER=${_order}")
 add_test(NAME PrintE2E.PageBeginsAtTheFirstVisibleLine
   COMMAND bash ${_pc} ${CMAKE_BINARY_DIR} $<TARGET_FILE:test_e2e> PrintJob.DISABLED_PageFromLine100
           "pages=1" "page 1: ^C:.prt.lines\\.txt +- +Page 1" "page 1: Line number 100 of")
-set_tests_properties(PrintE2E.PageBeginsAtTheFirstVisibleLine PROPERTIES RESOURCE_GROUPS wine:1 RESOURCE_LOCK printer TIMEOUT 180)
+set_tests_properties(PrintE2E.PageBeginsAtTheFirstVisibleLine PROPERTIES RESOURCE_LOCK printer TIMEOUT 180)
 add_test(NAME PrintE2E.CancelledJobPrintsNothing
   COMMAND bash ${_pc} ${CMAKE_BINARY_DIR} $<TARGET_FILE:test_e2e> PrintJob.DISABLED_CancelledWholeSection nojob)
-set_tests_properties(PrintE2E.CancelledJobPrintsNothing PROPERTIES RESOURCE_GROUPS wine:1 RESOURCE_LOCK printer TIMEOUT 180)
+set_tests_properties(PrintE2E.CancelledJobPrintsNothing PROPERTIES RESOURCE_LOCK printer TIMEOUT 180)
 add_test(NAME PrintE2E.CloseWhilePrintingPrintsNothing
   COMMAND bash ${_pc} ${CMAKE_BINARY_DIR} $<TARGET_FILE:test_e2e> PrintJob.DISABLED_ClosedWhilePrinting nojob)
-set_tests_properties(PrintE2E.CloseWhilePrintingPrintsNothing PROPERTIES RESOURCE_GROUPS wine:1 RESOURCE_LOCK printer TIMEOUT 180)
+set_tests_properties(PrintE2E.CloseWhilePrintingPrintsNothing PROPERTIES RESOURCE_LOCK printer TIMEOUT 180)
