@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <shlwapi.h>
 #include <stdio.h>
+#include <string.h>
 
 namespace bench_detail {
 
@@ -50,4 +51,17 @@ inline bool StartViewerProcess(const char* exe, const char* file, bool hex, PROC
     if (::CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, pi)) return true;
     fprintf(stderr, "cannot start %s\n", exe);
     return false;
+}
+
+// A probe's start: "NAME EXE FILE [text|hex]" read, the viewer started on FILE in that mode.
+// 2 when the arguments are not that (the usage on stderr), 1 when the viewer cannot start,
+// else 0. The caller owns the handles in pi.
+inline int StartProbedViewer(int argc, char** argv, const char* name, PROCESS_INFORMATION* pi)
+{
+    if (argc < 3 || argc > 4) {
+        fprintf(stderr, "usage: %s EXE FILE [text|hex]\n", name);
+        return 2;
+    }
+    bool hex = argc == 4 && !strcmp(argv[3], "hex");
+    return StartViewerProcess(argv[1], argv[2], hex, pi) ? 0 : 1;
 }

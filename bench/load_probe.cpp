@@ -21,14 +21,9 @@
 
 int main(int argc, char** argv)
 {
-    if (argc < 3 || argc > 4) {
-        fprintf(stderr, "usage: bench_load_probe EXE FILE [text|hex]\n");
-        return 2;
-    }
-    bool hex = argc == 4 && !strcmp(argv[3], "hex");
     PROCESS_INFORMATION pi = {};
     double t0 = BenchNow();
-    if (!StartViewerProcess(argv[1], argv[2], hex, &pi)) return 1;
+    if (int failed = StartProbedViewer(argc, argv, "bench_load_probe", &pi)) return failed;
     CHandle process(pi.hProcess), thread(pi.hThread);
     double first = -1, whole = -1, last = -1, gap = 0, gapEnd = 0;
     DWORD_PTR len = 0;

@@ -56,14 +56,10 @@ long ShownByNote(HWND ctl, DWORD_PTR len)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3 || argc > 4) {
-        fprintf(stderr, "usage: bench_section_memory EXE FILE [text|hex]\n");
-        return 2;
-    }
-    bool hex = argc == 4 && !strcmp(argv[3], "hex");
     PROCESS_INFORMATION pi = {};
     double t0 = BenchNow();
-    if (!StartViewerProcess(argv[1], argv[2], hex, &pi)) return 1;
+    if (int failed = StartProbedViewer(argc, argv, "bench_section_memory", &pi)) return failed;
+    bool hex = argc == 4 && !strcmp(argv[3], "hex");
     CHandle process(pi.hProcess), thread(pi.hThread);
     double whole = -1, peak = 0, end = 0;
     DWORD_PTR len = 0;
